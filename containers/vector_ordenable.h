@@ -1,0 +1,28 @@
+#ifndef ORDENAMIENTO_CONTAINERS_VECTOR_ORDENABLE_H_
+#define ORDENAMIENTO_CONTAINERS_VECTOR_ORDENABLE_H_
+
+#include "containers/contenedor_ordenable.h"
+
+// A Vector_Ordenable keeps its values in one array: position p is Datos[p],
+// so every comparison and exchange costs constant time.
+class Vector_Ordenable : public Contenedor_Ordenable {
+ public:
+  // Reseeds the generator with the current time in seconds, then fills the
+  // container with N values rand() % 100 in the order they are drawn.
+  explicit Vector_Ordenable(unsigned N);
+
+  // The container owns its array: a copy would release it twice.
+  Vector_Ordenable(const Vector_Ordenable&) = delete;
+  Vector_Ordenable& operator=(const Vector_Ordenable&) = delete;
+
+  ~Vector_Ordenable() override;
+  void Intercambie(int i, int j) override;
+  bool Es_Menor(int i, int j) const override;
+  void ImprimaSe() const override;
+  const char* Nombre() const override;
+
+ private:
+  int* Datos;  // Cantidad values, owned
+};
+
+#endif  // ORDENAMIENTO_CONTAINERS_VECTOR_ORDENABLE_H_
