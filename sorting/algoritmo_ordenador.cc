@@ -1,0 +1,3 @@
+#include "sorting/algoritmo_ordenador.h"
+
+Algoritmo_Ordenador::~Algoritmo_Ordenador() = default;

@@ -1,0 +1,18 @@
+#ifndef ORDENAMIENTO_SORTING_ORDENADOR_BURBUJA_H_
+#define ORDENAMIENTO_SORTING_ORDENADOR_BURBUJA_H_
+
+#include "sorting/algoritmo_ordenador.h"
+
+// Ordenador_Burbuja is plain bubble sort. Each pass compares neighbours from
+// the front, (1, 0), (2, 1) and so on, exchanging them when the later value is
+// strictly less, which carries the largest value of the pass to its end. It
+// always makes Dimension() passes and n * (n - 1) / 2 comparisons, and one
+// exchange per inversion; equal values are never exchanged, so it is stable.
+class Ordenador_Burbuja : public Algoritmo_Ordenador {
+ public:
+  void Ordene(Contenedor_Ordenable& C) override;
+  ~Ordenador_Burbuja() override;
+  const char* Nombre() const override;
+};
+
+#endif  // ORDENAMIENTO_SORTING_ORDENADOR_BURBUJA_H_

@@ -1,0 +1,17 @@
+#ifndef ORDENAMIENTO_SORTING_ORDENADOR_BURBUJA_OPTIMIZADA_H_
+#define ORDENAMIENTO_SORTING_ORDENADOR_BURBUJA_OPTIMIZADA_H_
+
+#include "sorting/algoritmo_ordenador.h"
+
+// Ordenador_Burbuja_Optimizada is bubble sort that stops after the first pass
+// that exchanges nothing: a sorted container costs one pass of n - 1
+// comparisons. Otherwise it compares and exchanges exactly like
+// Ordenador_Burbuja, and it is stable too.
+class Ordenador_Burbuja_Optimizada : public Algoritmo_Ordenador {
+ public:
+  void Ordene(Contenedor_Ordenable& C) override;
+  ~Ordenador_Burbuja_Optimizada() override;
+  const char* Nombre() const override;
+};
+
+#endif  // ORDENAMIENTO_SORTING_ORDENADOR_BURBUJA_OPTIMIZADA_H_

@@ -1,0 +1,18 @@
+#ifndef ORDENAMIENTO_SORTING_ORDENADOR_SELECCION_H_
+#define ORDENAMIENTO_SORTING_ORDENADOR_SELECCION_H_
+
+#include "sorting/algoritmo_ordenador.h"
+
+// Ordenador_Seleccion is selection sort. For each position i from the front it
+// finds the smallest value from i onwards (the first of several equal ones)
+// and exchanges it into i. It always makes n * (n - 1) / 2 comparisons and
+// n - 1 exchanges, exchanging a position with itself when its value is
+// already in place.
+class Ordenador_Seleccion : public Algoritmo_Ordenador {
+ public:
+  void Ordene(Contenedor_Ordenable& C) override;
+  ~Ordenador_Seleccion() override;
+  const char* Nombre() const override;
+};
+
+#endif  // ORDENAMIENTO_SORTING_ORDENADOR_SELECCION_H_
