@@ -1,0 +1,232 @@
+// The three strategies, run over a recording container that shows each call
+// they make, and over both real containers.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apoyo.h"
+#include "containers/lista_ordenable.h"
+#include "containers/vector_ordenable.h"
+#include "contenedor_registro.h"
+#include "sorting/ordenador_burbuja.h"
+#include "sorting/ordenador_burbuja_optimizada.h"
+#include "sorting/ordenador_seleccion.h"
+
+namespace {
+
+using Llamadas = std::vector<Contenedor_Registro::Llamada>;
+
+std::vector<int> Creciente(int n) {
+  std::vector<int> v(static_cast<std::size_t>(n));
+  for (int p = 0; p < n; ++p) {
+    v[static_cast<std::size_t>(p)] = p;
+  }
+  return v;
+}
+
+std::vector<int> Decreciente(int n) {
+  std::vector<int> v = Creciente(n);
+  std::reverse(v.begin(), v.end());
+  return v;
+}
+
+// Every sequence of length n over the values 0, 1 and 2 (so with repeats).
+std::vector<std::vector<int>> Secuencias(int n) {
+  std::vector<std::vector<int>> todas(1);
+  for (int largo = 0; largo < n; ++largo) {
+    std::vector<std::vector<int>> mas;
+    for (const auto& s : todas) {
+      for (int v = 0; v < 3; ++v) {
+        mas.push_back(s);
+        mas.back().push_back(v);
+      }
+    }
+    todas.swap(mas);
+  }
+  return todas;
+}
+
+// ---- Properties every strategy must have, typed over the three of them.
+
+template <typename T>
+class OrdenadorTest : public ::testing::Test {
+ protected:
+  T estrategia_;
+  Algoritmo_Ordenador& ordenador_ = estrategia_;
+};
+
+using Estrategias =
+    ::testing::Types<Ordenador_Burbuja, Ordenador_Burbuja_Optimizada,
+                     Ordenador_Seleccion>;
+// Names each typed case after the strategy it runs.
+struct NombreDeClase {
+  template <typename T>
+  static std::string GetName(int /*indice*/) {
+    return T().Nombre();
+  }
+};
+TYPED_TEST_SUITE(OrdenadorTest, Estrategias, NombreDeClase);
+
+TYPED_TEST(OrdenadorTest, SortsEverySmallSequenceWithRepeats) {
+  // One object sorts all of them: a strategy keeps nothing between calls.
+  for (int n = 0; n <= 6; ++n) {
+    for (const auto& entrada : Secuencias(n)) {
+      Contenedor_Registro C(entrada);
+      this->ordenador_.Ordene(C);
+      std::vector<int> esperado = entrada;
+      std::sort(esperado.begin(), esperado.end());
+      ASSERT_EQ(C.Valores(), esperado) << ::testing::PrintToString(entrada);
+    }
+  }
+}
+
+TYPED_TEST(OrdenadorTest, EmptyAndSingleElementCostNothing) {
+  Contenedor_Registro vacio({});
+  Contenedor_Registro uno({5});
+  this->ordenador_.Ordene(vacio);
+  this->ordenador_.Ordene(uno);
+  EXPECT_TRUE(vacio.Llamadas().empty());
+  EXPECT_TRUE(uno.Llamadas().empty());
+}
+
+TYPED_TEST(OrdenadorTest, SortsBothRealContainers) {
+  Vector_Ordenable vector(20);
+  Lista_Ordenable lista(20);
+  for (Contenedor_Ordenable* C : {static_cast<Contenedor_Ordenable*>(&vector),
+                                  static_cast<Contenedor_Ordenable*>(&lista)}) {
+    std::vector<int> esperado = Contenido(*C);
+    std::sort(esperado.begin(), esperado.end());
+    this->ordenador_.Ordene(*C);
+    EXPECT_EQ(Contenido(*C), esperado) << C->Nombre();
+    EXPECT_TRUE(Esta_Ordenado(*C));
+  }
+}
+
+// ---- Exact numbers of comparisons and exchanges at 20 elements.
+
+struct Costo {
+  std::string caso;
+  std::function<Algoritmo_Ordenador*()> cree;
+  std::vector<int> entrada;
+  int comparaciones;
+  int intercambios;
+};
+
+std::vector<int> UltimosCambiados() {
+  std::vector<int> v = Creciente(20);
+  std::swap(v[18], v[19]);
+  return v;
+}
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Costo& costo, std::ostream* salida) {
+  *salida << costo.caso;
+}
+
+class CostoTest : public ::testing::TestWithParam<Costo> {};
+
+TEST_P(CostoTest, MakesExactlyTheExpectedCalls) {
+  const Costo& costo = GetParam();
+  std::unique_ptr<Algoritmo_Ordenador> ordenador(costo.cree());
+  Contenedor_Registro C(costo.entrada);
+  ordenador->Ordene(C);
+  EXPECT_EQ(C.Cuenta('<'), costo.comparaciones);
+  EXPECT_EQ(C.Cuenta('x'), costo.intercambios);
+  EXPECT_EQ(C.Valores(), Creciente(20));
+}
+
+template <typename T>
+std::function<Algoritmo_Ordenador*()> Fabrica() {
+  return [] { return new T; };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Veinte, CostoTest,
+    ::testing::Values(
+        Costo{"BurbujaOrdenado", Fabrica<Ordenador_Burbuja>(), Creciente(20),
+              190, 0},
+        Costo{"BurbujaDecreciente", Fabrica<Ordenador_Burbuja>(),
+              Decreciente(20), 190, 190},
+        Costo{"BurbujaUltimos", Fabrica<Ordenador_Burbuja>(),
+              UltimosCambiados(), 190, 1},
+        Costo{"OptimizadaOrdenado", Fabrica<Ordenador_Burbuja_Optimizada>(),
+              Creciente(20), 19, 0},
+        Costo{"OptimizadaDecreciente", Fabrica<Ordenador_Burbuja_Optimizada>(),
+              Decreciente(20), 190, 190},
+        Costo{"OptimizadaUltimos", Fabrica<Ordenador_Burbuja_Optimizada>(),
+              UltimosCambiados(), 19 + 18, 1},
+        Costo{"SeleccionOrdenado", Fabrica<Ordenador_Seleccion>(),
+              Creciente(20), 190, 19},
+        Costo{"SeleccionDecreciente", Fabrica<Ordenador_Seleccion>(),
+              Decreciente(20), 190, 19}),
+    [](const auto& prueba) { return prueba.param.caso; });
+
+// ---- The order of the calls, and what it means for equal values.
+
+TEST(BurbujaTest, ComparesNeighboursLaterFirstAndShortensEachPass) {
+  Contenedor_Registro C({2, 1, 0});
+  Ordenador_Burbuja().Ordene(C);
+  EXPECT_EQ(C.Llamadas(), (Llamadas{{'<', 1, 0},
+                                    {'x', 1, 0},
+                                    {'<', 2, 1},
+                                    {'x', 2, 1},
+                                    {'<', 1, 0},
+                                    {'x', 1, 0}}));
+}
+
+TEST(BurbujaOptimizadaTest, EndsAfterTheFirstPassWithoutExchange) {
+  Contenedor_Registro C({0, 2, 1, 3});
+  Ordenador_Burbuja_Optimizada().Ordene(C);
+  EXPECT_EQ(C.Llamadas(), (Llamadas{{'<', 1, 0},
+                                    {'<', 2, 1},
+                                    {'x', 2, 1},
+                                    {'<', 3, 2},
+                                    {'<', 1, 0},
+                                    {'<', 2, 1}}));
+}
+
+TEST(BurbujaTest, BothBubbleSortsKeepEqualValuesInTheirOrder) {
+  Ordenador_Burbuja burbuja;
+  Ordenador_Burbuja_Optimizada optimizada;
+  for (Algoritmo_Ordenador* ordenador :
+       {static_cast<Algoritmo_Ordenador*>(&burbuja),
+        static_cast<Algoritmo_Ordenador*>(&optimizada)}) {
+    for (const auto& entrada : Secuencias(6)) {
+      Contenedor_Registro C(entrada);
+      ordenador->Ordene(C);
+      for (std::size_t p = 1; p < entrada.size(); ++p) {
+        if (C.Valores()[p] == C.Valores()[p - 1]) {
+          ASSERT_LT(C.Origenes()[p - 1], C.Origenes()[p])
+              << ordenador->Nombre() << ::testing::PrintToString(entrada);
+        }
+      }
+    }
+  }
+}
+
+TEST(SeleccionTest, PicksTheFirstOfEqualMinimaAndAlwaysExchanges) {
+  Contenedor_Registro C({7, 3, 3});
+  Ordenador_Seleccion().Ordene(C);
+  EXPECT_EQ(
+      C.Llamadas(),
+      (Llamadas{
+          {'<', 1, 0}, {'<', 2, 1}, {'x', 0, 1}, {'<', 2, 1}, {'x', 1, 2}}));
+  Contenedor_Registro ordenado(Creciente(4));
+  Ordenador_Seleccion().Ordene(ordenado);
+  EXPECT_EQ(ordenado.Llamadas()[3], (Contenedor_Registro::Llamada{'x', 0, 0}));
+}
+
+TEST(SeleccionTest, IsNotStableTheLongExchangeJumpsEqualValues) {
+  Contenedor_Registro C({5, 5, 3});
+  Ordenador_Seleccion().Ordene(C);
+  EXPECT_EQ(C.Valores(), (std::vector<int>{3, 5, 5}));
+  EXPECT_EQ(C.Origenes(), (std::vector<int>{2, 1, 0}));
+}
+
+}  // namespace
