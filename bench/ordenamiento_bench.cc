@@ -1,0 +1,133 @@
+// How each strategy's cost grows on each container, and what the interfaces
+// cost against the same algorithms written directly on an int array.
+//
+// Families are named <strategy>/<container>, or <strategy>/int[] for the
+// direct versions. One iteration is one sort of a freshly filled container.
+// Containers are built and filled with the timer stopped, a batch at a time,
+// so that stopping the timer costs next to nothing against the sorting.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/contenedor_contado.h"
+#include "bench/directos.h"
+#include "containers/lista_ordenable.h"
+#include "containers/vector_ordenable.h"
+#include "sorting/ordenador_burbuja.h"
+#include "sorting/ordenador_burbuja_optimizada.h"
+#include "sorting/ordenador_seleccion.h"
+
+namespace {
+
+// How many containers of n elements are filled at a time, with the timer
+// stopped: enough for some 32768 comparisons of sorting, and at least one.
+// Stopping and restarting the timer costs far less than that much sorting.
+std::size_t Lote(std::int64_t n) {
+  return static_cast<std::size_t>(std::max<std::int64_t>(1, 32768 / (n * n)));
+}
+
+// Sorts freshly filled containers of type K with strategy S, through the
+// two interfaces. After the timed loop it sorts one more container through
+// a Contenedor_Contado to report how many comparisons and exchanges one
+// sort makes at this size.
+template <typename S, typename K>
+void Ordene_Contenedor(benchmark::State& state) {
+  const auto n = static_cast<unsigned>(state.range(0));
+  S concreto;
+  Algoritmo_Ordenador& ordenador = concreto;
+  std::vector<std::unique_ptr<Contenedor_Ordenable>> lote(Lote(n));
+  std::size_t siguiente = lote.size();
+  for (auto _ : state) {
+    if (siguiente == lote.size()) {
+      state.PauseTiming();
+      for (auto& contenedor : lote) {
+        contenedor = std::make_unique<K>(n);
+      }
+      siguiente = 0;
+      state.ResumeTiming();
+    }
+    ordenador.Ordene(*lote[siguiente++]);
+  }
+  K real(n);
+  Contenedor_Contado contado(real);
+  ordenador.Ordene(contado);
+  state.counters["comparaciones"] =
+      static_cast<double>(contado.Comparaciones());
+  state.counters["intercambios"] = static_cast<double>(contado.Intercambios());
+  state.SetComplexityN(state.range(0));
+}
+
+// Sorts freshly filled arrays with one of the direct algorithms. The arrays
+// are filled as Vector_Ordenable fills itself.
+void Ordene_Arreglo(benchmark::State& state, void (*ordene)(int*, int)) {
+  const auto n = static_cast<std::size_t>(state.range(0));
+  std::vector<std::vector<int>> lote(Lote(state.range(0)), std::vector<int>(n));
+  std::size_t siguiente = lote.size();
+  for (auto _ : state) {
+    if (siguiente == lote.size()) {
+      state.PauseTiming();
+      for (auto& arreglo : lote) {
+        srand(static_cast<unsigned>(time(nullptr)));
+        for (int& valor : arreglo) {
+          valor = rand() % 100;
+        }
+      }
+      siguiente = 0;
+      state.ResumeTiming();
+    }
+    std::vector<int>& arreglo = lote[siguiente++];
+    ordene(arreglo.data(), static_cast<int>(n));
+    benchmark::DoNotOptimize(arreglo.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+constexpr int kMenor = 16;
+constexpr int kMayorVector = 1024;  // the array answers each call at once
+constexpr int kMayorLista = 512;    // the list walks, so it grows as N^3
+
+void Configure(benchmark::internal::Benchmark* familia, int mayor) {
+  familia->RangeMultiplier(2)
+      ->Range(kMenor, mayor)
+      ->Unit(benchmark::kMicrosecond)
+      ->Complexity();
+}
+
+template <typename S>
+void Registre_Estrategia(void (*directo)(int*, int)) {
+  const std::string estrategia = S().Nombre();
+  Configure(benchmark::RegisterBenchmark(
+                (estrategia + "/" + Vector_Ordenable(0).Nombre()).c_str(),
+                Ordene_Contenedor<S, Vector_Ordenable>),
+            kMayorVector);
+  Configure(benchmark::RegisterBenchmark(
+                (estrategia + "/" + Lista_Ordenable(0).Nombre()).c_str(),
+                Ordene_Contenedor<S, Lista_Ordenable>),
+            kMayorLista);
+  Configure(benchmark::RegisterBenchmark((estrategia + "/int[]").c_str(),
+                                         Ordene_Arreglo, directo),
+            kMayorVector);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    return 1;
+  }
+  Registre_Estrategia<Ordenador_Burbuja>(Burbuja);
+  Registre_Estrategia<Ordenador_Burbuja_Optimizada>(Burbuja_Optimizada);
+  Registre_Estrategia<Ordenador_Seleccion>(Seleccion);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
