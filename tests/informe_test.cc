@@ -44,6 +44,10 @@ Ejecucion Ejecute(const std::string& programa, Destino destino) {
     return ejecucion;
   }
   const pid_t hijo = fork();
+  if (hijo < 0) {
+    ADD_FAILURE() << "fork failed";
+    return ejecucion;
+  }
   if (hijo == 0) {
     if (destino == Destino::kArchivo) {
       dup2(fd_salida, STDOUT_FILENO);
