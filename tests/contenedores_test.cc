@@ -53,14 +53,6 @@ class ContenedorTest : public ::testing::Test {
   }
 };
 
-// Names each typed case after the class it runs on.
-struct NombreDeClase {
-  template <typename T>
-  static std::string GetName(int /*indice*/) {
-    return T(0).Nombre();
-  }
-};
-
 using Contenedores = ::testing::Types<Vector_Ordenable, Lista_Ordenable>;
 TYPED_TEST_SUITE(ContenedorTest, Contenedores, NombreDeClase);
 

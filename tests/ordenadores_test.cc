@@ -64,13 +64,6 @@ class OrdenadorTest : public ::testing::Test {
 using Estrategias =
     ::testing::Types<Ordenador_Burbuja, Ordenador_Burbuja_Optimizada,
                      Ordenador_Seleccion>;
-// Names each typed case after the strategy it runs.
-struct NombreDeClase {
-  template <typename T>
-  static std::string GetName(int /*indice*/) {
-    return T().Nombre();
-  }
-};
 TYPED_TEST_SUITE(OrdenadorTest, Estrategias, NombreDeClase);
 
 TYPED_TEST(OrdenadorTest, SortsEverySmallSequenceWithRepeats) {
