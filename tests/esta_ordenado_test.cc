@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "contenedor_registro.h"
+#include "trace/contenedor_registro.h"
 
 namespace {
 

@@ -1,12 +1,10 @@
-#include "contenedor_registro.h"
+#include "trace/contenedor_registro.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <iostream>
 #include <numeric>
 #include <utility>
-
-#include "apoyo.h"
 
 namespace {
 std::size_t Indice(int p) { return static_cast<std::size_t>(p); }
@@ -33,7 +31,11 @@ bool Contenedor_Registro::Es_Menor(int i, int j) const {
 }
 
 void Contenedor_Registro::ImprimaSe() const {
-  std::cout << Formato(valores_) << std::endl;
+  std::cout << "[";
+  for (std::size_t p = 0; p < valores_.size(); ++p) {
+    std::cout << (p == 0 ? "" : " ") << valores_[p];
+  }
+  std::cout << "]" << std::endl;
 }
 
 const char* Contenedor_Registro::Nombre() const {

@@ -1,5 +1,5 @@
-#ifndef ORDENAMIENTO_TESTS_CONTENEDOR_REGISTRO_H_
-#define ORDENAMIENTO_TESTS_CONTENEDOR_REGISTRO_H_
+#ifndef ORDENAMIENTO_TRACE_CONTENEDOR_REGISTRO_H_
+#define ORDENAMIENTO_TRACE_CONTENEDOR_REGISTRO_H_
 
 #include <string>
 #include <vector>
@@ -40,4 +40,4 @@ class Contenedor_Registro : public Contenedor_Ordenable {
   mutable std::vector<Llamada> llamadas_;
 };
 
-#endif  // ORDENAMIENTO_TESTS_CONTENEDOR_REGISTRO_H_
+#endif  // ORDENAMIENTO_TRACE_CONTENEDOR_REGISTRO_H_
