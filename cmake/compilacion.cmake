@@ -1,0 +1,51 @@
+# How every target of the project is compiled, shared by the project itself
+# and by the Release build of the faulty driver that the tests make apart.
+
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+# The demonstration reports an unsorted result through assert, so assertions
+# stay on in every configuration: drop the NDEBUG (-DNDEBUG, or /DNDEBUG for
+# MSVC) that CMake puts in the release-style ones.
+foreach(tipo IN ITEMS RELEASE RELWITHDEBINFO MINSIZEREL)
+  string(REGEX REPLACE "(^| )[-/]DNDEBUG( |$)" " "
+         CMAKE_CXX_FLAGS_${tipo} "${CMAKE_CXX_FLAGS_${tipo}}")
+endforeach()
+
+# Warnings for every target of the project, in each compiler's own terms.
+# Warnings become errors through CMAKE_COMPILE_WARNING_AS_ERROR.
+if(NOT TARGET ordenamiento_avisos)
+  add_library(ordenamiento_avisos INTERFACE)
+  if(MSVC)
+    # /utf-8: the sources are UTF-8 whatever the system's code page.
+    # _CRT_SECURE_NO_WARNINGS: getenv and the like are standard C++, not
+    # mistakes to be warned about.
+    target_compile_options(ordenamiento_avisos INTERFACE /W4 /permissive- /utf-8)
+    target_compile_definitions(ordenamiento_avisos INTERFACE
+      _CRT_SECURE_NO_WARNINGS)
+  else()
+    target_compile_options(ordenamiento_avisos INTERFACE
+      -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+      -Wnon-virtual-dtor -Woverloaded-virtual -Wold-style-cast)
+  endif()
+endif()
+
+# The sources of both class hierarchies. The lists are kept apart because
+# the tests also build the driver with one strategy replaced.
+cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ORDENAMIENTO_RAIZ)
+set(ORDENAMIENTO_CONTENEDORES
+  ${ORDENAMIENTO_RAIZ}/containers/contenedor_ordenable.cc
+  ${ORDENAMIENTO_RAIZ}/containers/lista_ordenable.cc
+  ${ORDENAMIENTO_RAIZ}/containers/vector_ordenable.cc)
+set(ORDENAMIENTO_ORDENADORES
+  ${ORDENAMIENTO_RAIZ}/sorting/algoritmo_ordenador.cc
+  ${ORDENAMIENTO_RAIZ}/sorting/ordenador_burbuja.cc
+  ${ORDENAMIENTO_RAIZ}/sorting/ordenador_burbuja_optimizada.cc
+  ${ORDENAMIENTO_RAIZ}/sorting/ordenador_seleccion.cc)
+
+# valgrind before 3.20 (Debian 12 has 3.19) cannot read the DWARF 5
+# debugging information that clang writes by default, and gives up on the
+# program; DWARF 4 it reads.
+add_compile_options(
+  "$<$<AND:$<CXX_COMPILER_ID:Clang>,$<CONFIG:Debug,RelWithDebInfo>>:-gdwarf-4>")

@@ -1,0 +1,47 @@
+#ifndef ORDENAMIENTO_TESTS_PROCESO_H_
+#define ORDENAMIENTO_TESTS_PROCESO_H_
+
+#include <string>
+#include <vector>
+
+// Runs built programs for the tests and reports what a user would see:
+// their standard output and standard error, byte for byte, and how they
+// ended. One implementation for POSIX systems and one for Windows.
+
+// Where the child's standard output goes.
+enum class Destino {
+  kArchivo,           // a temporary file, read back into Ejecucion::salida
+  kDispositivoLleno,  // /dev/full, where every write fails (see
+                      // HayDispositivoLleno)
+  kCerrada,           // nowhere: the child starts with standard output closed
+};
+
+struct Ejecucion {
+  bool lanzada = false;    // false when the program could not be started
+  std::string salida;      // standard output, when sent to a file
+  std::string errores;     // standard error
+  bool terminada = false;  // ended through exit or a return from main
+  int codigo = -1;         // the exit status, when terminada
+  bool abortada = false;   // ended by abort(): SIGABRT on POSIX, status 3 on
+                           // Windows (where terminada is also true)
+  std::string estado;      // how it ended, in words, for failure messages
+};
+
+// Runs programa with argumentos, standard input empty, standard output to
+// destino and standard error to a file, and waits for it to end.
+Ejecucion Ejecute(const std::string& programa,
+                  const std::vector<std::string>& argumentos = {},
+                  Destino destino = Destino::kArchivo);
+
+// Whether this system has /dev/full.
+bool HayDispositivoLleno();
+
+// The end of line of a text stream on this platform: "\r\n" on Windows,
+// whose C runtime writes a text-mode '\n' that way, and "\n" elsewhere.
+extern const char* const kFinDeLinea;
+
+// The path of a built program: the environment variable named variable if
+// it is set, otherwise the path the test was built with.
+std::string Programa(const char* variable, const char* compilado);
+
+#endif  // ORDENAMIENTO_TESTS_PROCESO_H_
