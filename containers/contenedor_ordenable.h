@@ -11,6 +11,11 @@
 // keeping them in range is the caller's job.
 class Contenedor_Ordenable {
  public:
+  // Only a subclass knows what it owns: copying through the base would copy
+  // Cantidad alone and leave the storage behind.
+  Contenedor_Ordenable(const Contenedor_Ordenable&) = delete;
+  Contenedor_Ordenable& operator=(const Contenedor_Ordenable&) = delete;
+
   virtual ~Contenedor_Ordenable();
 
   // Exchanges the values at positions i and j; every other position keeps its

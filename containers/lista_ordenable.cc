@@ -47,12 +47,26 @@ void Lista_Ordenable::Agregar_Valor(int v) {
   Primero = nuevo;
 }
 
-Lista_Ordenable::Nodo* Lista_Ordenable::Localice(int p) const {
-  Nodo* nodo = Primero;
+namespace {
+
+// Follows p links from nodo. N is Nodo or const Nodo, so that both Localice
+// share the one walk and the const one never holds a mutable node.
+template <typename N>
+N* Siga(N* nodo, int p) {
   for (int paso = 0; paso < p; ++paso) {
     nodo = nodo->Siguiente;
   }
   return nodo;
+}
+
+}  // namespace
+
+const Lista_Ordenable::Nodo* Lista_Ordenable::Localice(int p) const {
+  return Siga<const Nodo>(Primero, p);
+}
+
+Lista_Ordenable::Nodo* Lista_Ordenable::Localice(int p) {
+  return Siga(Primero, p);
 }
 
 void Lista_Ordenable::Intercambie(int i, int j) {

@@ -46,8 +46,10 @@ class Lista_Ordenable : public Contenedor_Ordenable {
   // constructor sets the count itself.
   void Agregar_Valor(int v);
 
-  // Returns the node at position p, walking p links from Primero.
-  Nodo* Localice(int p) const;
+  // Returns the node at position p, walking p links from Primero. A const
+  // list hands out only const nodes.
+  const Nodo* Localice(int p) const;
+  Nodo* Localice(int p);
 
   Nodo* Primero;  // first node, owned (and the chain with it); null if empty
 };

@@ -10,6 +10,11 @@ class Contenedor_Ordenable;
 // each call independent of the ones before.
 class Algoritmo_Ordenador {
  public:
+  // A strategy is used through a reference to this base; a copy through it
+  // would slice.
+  Algoritmo_Ordenador(const Algoritmo_Ordenador&) = delete;
+  Algoritmo_Ordenador& operator=(const Algoritmo_Ordenador&) = delete;
+
   // Rearranges the values of C into non-decreasing order, as judged by
   // Es_Menor, changing C only through Intercambie.
   virtual void Ordene(Contenedor_Ordenable& C) = 0;
@@ -19,6 +24,9 @@ class Algoritmo_Ordenador {
   // Returns the name of the concrete class. The result is a string literal:
   // the caller must not free it.
   virtual const char* Nombre() const = 0;
+
+ protected:
+  Algoritmo_Ordenador() = default;
 };
 
 #endif  // ORDENAMIENTO_SORTING_ALGORITMO_ORDENADOR_H_

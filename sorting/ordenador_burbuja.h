@@ -6,8 +6,10 @@
 // Ordenador_Burbuja is plain bubble sort. Each pass compares neighbours from
 // the front, (1, 0), (2, 1) and so on, exchanging them when the later value is
 // strictly less, which carries the largest value of the pass to its end. It
-// always makes Dimension() passes and n * (n - 1) / 2 comparisons, and one
-// exchange per inversion; equal values are never exchanged, so it is stable.
+// always makes Dimension() passes, each one shorter than the one before, so
+// the last covers a single element and compares nothing: n * (n - 1) / 2
+// comparisons in all, and one exchange per inversion. Equal values are never
+// exchanged, so it is stable.
 class Ordenador_Burbuja : public Algoritmo_Ordenador {
  public:
   void Ordene(Contenedor_Ordenable& C) override;

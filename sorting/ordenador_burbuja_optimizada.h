@@ -4,9 +4,9 @@
 #include "sorting/algoritmo_ordenador.h"
 
 // Ordenador_Burbuja_Optimizada is bubble sort that stops after the first pass
-// that exchanges nothing: a sorted container costs one pass of n - 1
-// comparisons. Otherwise it compares and exchanges exactly like
-// Ordenador_Burbuja, and it is stable too.
+// that exchanges nothing: a sorted container of n elements, n of at least 1,
+// costs one pass of n - 1 comparisons (an empty one, none). Otherwise it
+// compares and exchanges exactly like Ordenador_Burbuja, and it is stable too.
 class Ordenador_Burbuja_Optimizada : public Algoritmo_Ordenador {
  public:
   void Ordene(Contenedor_Ordenable& C) override;

@@ -5,9 +5,9 @@
 
 // Ordenador_Seleccion is selection sort. For each position i from the front it
 // finds the smallest value from i onwards (the first of several equal ones)
-// and exchanges it into i. It always makes n * (n - 1) / 2 comparisons and
-// n - 1 exchanges, exchanging a position with itself when its value is
-// already in place.
+// and exchanges it into i. It always makes n * (n - 1) / 2 comparisons and,
+// for n of at least 1, n - 1 exchanges (none for an empty container),
+// exchanging a position with itself when its value is already in place.
 class Ordenador_Seleccion : public Algoritmo_Ordenador {
  public:
   void Ordene(Contenedor_Ordenable& C) override;

@@ -13,6 +13,8 @@
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
+#include "sorting/ordenador_burbuja.h"
+#include "trace/contenedor_registro.h"
 
 namespace {
 
@@ -22,6 +24,14 @@ static_assert(!std::is_copy_assignable_v<Vector_Ordenable>);
 static_assert(!std::is_copy_constructible_v<Lista_Ordenable>);
 static_assert(!std::is_copy_assignable_v<Lista_Ordenable>);
 static_assert(!std::is_copy_constructible_v<Lista_Ordenable::Nodo>);
+
+// Nor may either interface: through a base reference only the base's part
+// would be copied. An abstract class is never copy-constructible, so its
+// copy constructor is checked through a subclass that declares none itself.
+static_assert(!std::is_copy_assignable_v<Contenedor_Ordenable>);
+static_assert(!std::is_copy_constructible_v<Contenedor_Registro>);
+static_assert(!std::is_copy_assignable_v<Algoritmo_Ordenador>);
+static_assert(!std::is_copy_constructible_v<Ordenador_Burbuja>);
 
 template <typename T>
 class ContenedorTest : public ::testing::Test {
@@ -60,6 +70,7 @@ TYPED_TEST(ContenedorTest, HoldsTheDrawsAfterItsOwnReseedingInTheExactFormat) {
   for (unsigned n : {0U, 1U, 2U, 20U}) {
     auto [contenedor, esperado] = this->Construya(n);
     EXPECT_EQ(contenedor->Dimension(), n);
+    EXPECT_STREQ(contenedor->Nombre(), kNombreDe<TypeParam>);
     EXPECT_EQ(Impresion(*contenedor), Formato(esperado) + "\n") << "n=" << n;
   }
 }

@@ -13,10 +13,10 @@
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
-#include "trace/contenedor_registro.h"
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"
 #include "sorting/ordenador_seleccion.h"
+#include "trace/contenedor_registro.h"
 
 namespace {
 
@@ -86,6 +86,7 @@ TYPED_TEST(OrdenadorTest, EmptyAndSingleElementCostNothing) {
   this->ordenador_.Ordene(uno);
   EXPECT_TRUE(vacio.Llamadas().empty());
   EXPECT_TRUE(uno.Llamadas().empty());
+  EXPECT_STREQ(this->ordenador_.Nombre(), kNombreDe<TypeParam>);
 }
 
 TYPED_TEST(OrdenadorTest, SortsBothRealContainers) {
