@@ -1,36 +1,77 @@
 #!/usr/bin/env python3
 """Plots ordenamiento_bench's JSON with gnuplot and prints its figures.
 
-Usage: bench/grafico.py [RESULTS.json [PLOT.png]]
+Usage: bench/grafico.py [RESULTS.json] [-o PLOT.png | --docs]
+
+RESULTS.json defaults to build/bench/ordenamiento_bench.json in the
+repository, where `cmake --workflow --preset bench` leaves it. The plot goes
+next to the results file, as ordenamiento_bench.png, unless -o names
+another file; --docs writes docs/ordenamiento_bench.png instead, the copy the
+README shows, so the tracked figure changes only when asked to.
 
 Draws the time of one sort against N, log-log, one line per family, from
 the median of each size's repetitions, and prints a Markdown table of the
 fitted growth, the times, the counts at N = 64 and, per strategy, the time
-on Vector_Ordenable over the time on int[] at the largest common N.
+on Vector_Ordenable over the time on int[] at the largest common N. The
+table needs every family at N = 64 with its fitted growth, and the int[]
+baseline of each strategy measured on Vector_Ordenable: results cut down by
+--benchmark_filter may lack them, and then nothing is drawn or printed.
+Any failure is one line on standard error and exit status 1 (2 for a wrong
+command line, from argparse).
 Needs gnuplot (Debian: gnuplot-nox).
 """
 
+import argparse
 import json
+import shutil
 import subprocess
 import sys
 from collections import defaultdict
+from pathlib import Path
 
-resultados = sys.argv[1] if len(sys.argv) > 1 else "build/bench/ordenamiento_bench.json"
-grafico = sys.argv[2] if len(sys.argv) > 2 else "docs/ordenamiento_bench.png"
+RAIZ = Path(__file__).resolve().parent.parent
+NOMBRE_GRAFICO = "ordenamiento_bench.png"
 
-with open(resultados, encoding="utf-8") as archivo:
-    datos = json.load(archivo)
 
-# family -> {N: run}, and family -> {"BigO": ..., "RMS": ...}
-puntos = defaultdict(dict)
-ajustes = defaultdict(dict)
-for run in datos["benchmarks"]:
-    nombre = run["run_name"]
-    if run.get("aggregate_name") in ("BigO", "RMS"):
-        ajustes[nombre][run["aggregate_name"]] = run
-    elif run.get("aggregate_name", "median") == "median":
-        familia, n = nombre.rsplit("/", 1)
-        puntos[familia][int(n)] = run
+class Falla(Exception):
+    """A problem reported as one line, without a traceback."""
+
+
+def argumentos():
+    analizador = argparse.ArgumentParser(
+        description="Plots ordenamiento_bench's JSON results with gnuplot "
+        "and prints their table in Markdown.")
+    analizador.add_argument(
+        "resultados", nargs="?", type=Path,
+        default=RAIZ / "build" / "bench" / "ordenamiento_bench.json",
+        metavar="RESULTS.json",
+        help="the benchmark's --benchmark_out file "
+        "(default: build/bench/ordenamiento_bench.json in the repository)")
+    destino = analizador.add_mutually_exclusive_group()
+    destino.add_argument(
+        "-o", "--output", type=Path, metavar="PLOT.png",
+        help=f"where to write the plot (default: {NOMBRE_GRAFICO} next to "
+        "the results file)")
+    destino.add_argument(
+        "--docs", action="store_true",
+        help=f"write the plot to docs/{NOMBRE_GRAFICO}, the one the README "
+        "shows")
+    return analizador.parse_args()
+
+
+def lea(resultados):
+    try:
+        with open(resultados, encoding="utf-8") as archivo:
+            texto = archivo.read()
+        if not texto.strip():
+            raise Falla(f"{resultados} is empty (did --benchmark_filter "
+                        "match nothing?)")
+        return json.loads(texto)
+    except OSError as error:
+        raise Falla(f"cannot read {resultados}: {error.strerror} (make it "
+                    "with `cmake --workflow --preset bench`)") from error
+    except (json.JSONDecodeError, UnicodeDecodeError) as error:
+        raise Falla(f"{resultados} is not JSON: {error}") from error
 
 
 def micros(run):
@@ -38,49 +79,144 @@ def micros(run):
     return run["real_time"] * factor
 
 
-familias = list(puntos)
-guion = ["set terminal pngcairo size 1000,700 font ',10' noenhanced",
-         f"set output '{grafico}'",
-         "set logscale xy", "set grid", "set xrange [12:1400]",
-         "set xlabel 'N (elements)'", "set ylabel 'time of one sort (us)'",
-         "set key top left",
-         "set title 'ordenamiento: time per sort, median of repetitions'"]
-for indice, familia in enumerate(familias):
-    guion.append(f"$d{indice} << EOD")
-    guion += [f"{n} {micros(run)}" for n, run in sorted(puntos[familia].items())]
-    guion.append("EOD")
-# One colour per strategy; one point shape per container, int[] dashed.
-estrategias = list(dict.fromkeys(f.split("/")[0] for f in familias))
-contenedores = list(dict.fromkeys(f.split("/")[1] for f in familias))
-estilos = []
-for indice, familia in enumerate(familias):
-    estrategia, contenedor = familia.split("/")
-    estilos.append(
-        f"$d{indice} using 1:2 with linespoints "
-        f"lc {estrategias.index(estrategia) + 1} "
-        f"pt {contenedores.index(contenedor) * 2 + 5} "
-        f"dt {2 if contenedor == 'int[]' else 1} lw 2 title '{familia}'")
-guion.append("plot " + ", \\\n     ".join(estilos))
-subprocess.run(["gnuplot"], input="\n".join(guion), text=True, check=True)
+def clasifique(datos, resultados):
+    """family -> {N: run}, and family -> {"BigO": run, "RMS": run}.
 
-contexto = datos["context"]
-print(f"Measured {contexto['date'][:10]} on {contexto['host_name']}, "
-      f"{contexto['num_cpus']} CPUs at {contexto['mhz_per_cpu']} MHz.\n")
-print("| family | fitted growth | RMS | N = 64 | largest N | comparisons, exchanges at N = 64 |")
-print("|---|---|---|---|---|---|")
-for familia in familias:
-    ajuste = ajustes[familia]
-    mayor = max(puntos[familia])
-    a64 = puntos[familia].get(64, {})
-    cuentas = (f"{a64['comparaciones']:.0f}, {a64['intercambios']:.0f}"
-               if "comparaciones" in a64 else "")
-    print(f"| `{familia}` | {ajuste['BigO']['big_o']} | "
-          f"{ajuste['RMS']['rms'] * 100:.0f} % | {micros(a64):.2f} us | "
-          f"{micros(puntos[familia][mayor]):.0f} us at {mayor} | {cuentas} |")
-print()
-for familia in familias:
-    if familia.endswith("/Vector_Ordenable"):
-        directo = familia.replace("/Vector_Ordenable", "/int[]")
-        n = max(set(puntos[familia]) & set(puntos[directo]))
-        razon = micros(puntos[familia][n]) / micros(puntos[directo][n])
-        print(f"- `{familia}` / `{directo}` at N = {n}: {razon:.2f}x")
+    Takes the median of each size's repetitions, or the single run when the
+    benchmark was run without repetitions.
+    """
+    if not isinstance(datos, dict) or not datos.get("benchmarks"):
+        raise Falla(f"{resultados} holds no benchmark runs")
+    puntos = defaultdict(dict)
+    sueltos = defaultdict(dict)
+    ajustes = defaultdict(dict)
+    for run in datos["benchmarks"]:
+        nombre = run["run_name"]
+        agregado = run.get("aggregate_name")
+        if agregado in ("BigO", "RMS"):
+            ajustes[nombre][agregado] = run
+        elif agregado == "median":
+            familia, n = nombre.rsplit("/", 1)
+            puntos[familia][int(n)] = run
+        elif run.get("run_type", "iteration") == "iteration":
+            familia, n = nombre.rsplit("/", 1)
+            sueltos[familia][int(n)] = run
+    for familia, runs in sueltos.items():
+        for n, run in runs.items():
+            puntos[familia].setdefault(n, run)
+    return puntos, ajustes
+
+
+def tabla(datos, puntos, ajustes, resultados):
+    """The lines to print, or Falla naming the first thing missing."""
+    filtrado = "(run with --benchmark_filter?)"
+    lineas = []
+    try:
+        contexto = datos["context"]
+        lineas.append(
+            f"Measured {contexto['date'][:10]} on {contexto['host_name']}, "
+            f"{contexto['num_cpus']} CPUs at {contexto['mhz_per_cpu']} MHz.\n")
+    except (KeyError, TypeError) as error:
+        raise Falla(f"{resultados} has no context {error}") from error
+    lineas.append("| family | fitted growth | RMS | N = 64 | largest N "
+                  "| comparisons, exchanges at N = 64 |")
+    lineas.append("|---|---|---|---|---|---|")
+    for familia, por_n in puntos.items():
+        ajuste = ajustes[familia]
+        if "BigO" not in ajuste or "RMS" not in ajuste:
+            raise Falla(f"{resultados} has no fitted growth for {familia} "
+                        f"{filtrado}")
+        if 64 not in por_n:
+            raise Falla(f"{resultados} has no N = 64 row for {familia} "
+                        f"{filtrado}")
+        mayor = max(por_n)
+        a64 = por_n[64]
+        cuentas = (f"{a64['comparaciones']:.0f}, {a64['intercambios']:.0f}"
+                   if "comparaciones" in a64 else "")
+        lineas.append(
+            f"| `{familia}` | {ajuste['BigO']['big_o']} | "
+            f"{ajuste['RMS']['rms'] * 100:.0f} % | {micros(a64):.2f} us | "
+            f"{micros(por_n[mayor]):.0f} us at {mayor} | {cuentas} |")
+    lineas.append("")
+    for familia in puntos:
+        if familia.endswith("/Vector_Ordenable"):
+            directo = familia.replace("/Vector_Ordenable", "/int[]")
+            if directo not in puntos:
+                raise Falla(f"{resultados} has no {directo} baseline for "
+                            f"{familia} {filtrado}")
+            comunes = set(puntos[familia]) & set(puntos[directo])
+            if not comunes:
+                raise Falla(f"{resultados} has no N common to {familia} and "
+                            f"{directo} {filtrado}")
+            n = max(comunes)
+            razon = micros(puntos[familia][n]) / micros(puntos[directo][n])
+            lineas.append(f"- `{familia}` / `{directo}` at N = {n}: "
+                          f"{razon:.2f}x")
+    return lineas
+
+
+def dibuje(puntos, grafico):
+    familias = list(puntos)
+    # gnuplot writes a quote inside a single-quoted string as two.
+    salida = str(grafico).replace("'", "''")
+    guion = ["set terminal pngcairo size 1000,700 font ',10' noenhanced",
+             f"set output '{salida}'",
+             "set logscale xy", "set grid", "set xrange [12:1400]",
+             "set xlabel 'N (elements)'", "set ylabel 'time of one sort (us)'",
+             "set key top left",
+             "set title 'ordenamiento: time per sort, median of repetitions'"]
+    for indice, familia in enumerate(familias):
+        guion.append(f"$d{indice} << EOD")
+        guion += [f"{n} {micros(run)}"
+                  for n, run in sorted(puntos[familia].items())]
+        guion.append("EOD")
+    # One colour per strategy; one point shape per container, int[] dashed.
+    estrategias = list(dict.fromkeys(f.split("/")[0] for f in familias))
+    contenedores = list(dict.fromkeys(f.split("/")[1] for f in familias))
+    estilos = []
+    for indice, familia in enumerate(familias):
+        estrategia, contenedor = familia.split("/")
+        estilos.append(
+            f"$d{indice} using 1:2 with linespoints "
+            f"lc {estrategias.index(estrategia) + 1} "
+            f"pt {contenedores.index(contenedor) * 2 + 5} "
+            f"dt {2 if contenedor == 'int[]' else 1} lw 2 title '{familia}'")
+    guion.append("plot " + ", \\\n     ".join(estilos))
+    proceso = subprocess.run(["gnuplot"], input="\n".join(guion), text=True,
+                             check=False)
+    if proceso.returncode != 0:
+        raise Falla(f"gnuplot failed (exit status {proceso.returncode}) "
+                    f"writing {grafico}")
+
+
+def main():
+    opciones = argumentos()
+    resultados = opciones.resultados
+    if opciones.docs:
+        grafico = RAIZ / "docs" / NOMBRE_GRAFICO
+    elif opciones.output is not None:
+        grafico = opciones.output
+    else:
+        grafico = resultados.parent / NOMBRE_GRAFICO
+    if not grafico.parent.is_dir():
+        raise Falla(f"no folder {grafico.parent} to write the plot in")
+    if shutil.which("gnuplot") is None:
+        raise Falla("gnuplot not found (Debian: gnuplot-nox)")
+    datos = lea(resultados)
+    try:
+        puntos, ajustes = clasifique(datos, resultados)
+        lineas = tabla(datos, puntos, ajustes, resultados)
+    except (KeyError, TypeError, ValueError, AttributeError) as error:
+        raise Falla(f"{resultados} is not ordenamiento_bench's JSON output "
+                    f"({type(error).__name__}: {error})") from error
+    dibuje(puntos, grafico)
+    print("\n".join(lineas))
+    print(f"Plot written to {grafico}", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Falla as falla:
+        print(f"{Path(sys.argv[0]).name}: {falla}", file=sys.stderr)
+        sys.exit(1)
