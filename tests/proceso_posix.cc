@@ -27,14 +27,7 @@ namespace {
 // A temporary file that is removed when it goes out of scope.
 class Temporal {
  public:
-  Temporal() {
-    const std::string plantilla =
-        (std::filesystem::temp_directory_path() / "ordenamiento_XXXXXX")
-            .string();
-    ruta_.assign(plantilla.begin(), plantilla.end());
-    ruta_.push_back('\0');
-    descriptor_ = mkstemp(ruta_.data());
-  }
+  Temporal() : ruta_(Plantilla()), descriptor_(mkstemp(ruta_.data())) {}
   Temporal(const Temporal&) = delete;
   Temporal& operator=(const Temporal&) = delete;
   ~Temporal() {
@@ -53,8 +46,18 @@ class Temporal {
   }
 
  private:
+  // A name for mkstemp to complete, as a writable, zero-terminated array.
+  static std::vector<char> Plantilla() {
+    const std::string plantilla =
+        (std::filesystem::temp_directory_path() / "ordenamiento_XXXXXX")
+            .string();
+    std::vector<char> ruta(plantilla.begin(), plantilla.end());
+    ruta.push_back('\0');
+    return ruta;
+  }
+
   std::vector<char> ruta_;
-  int descriptor_ = -1;
+  int descriptor_;
 };
 
 }  // namespace
@@ -88,6 +91,7 @@ Ejecucion Ejecute(const std::string& programa,
   std::vector<std::string> textos = {programa};
   textos.insert(textos.end(), argumentos.begin(), argumentos.end());
   std::vector<char*> argv;
+  argv.reserve(textos.size() + 1);
   for (std::string& texto : textos) {
     argv.push_back(texto.data());
   }
