@@ -7,10 +7,10 @@
 #include "bench/contenedor_contado.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
-#include "trace/contenedor_registro.h"
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"
 #include "sorting/ordenador_seleccion.h"
+#include "trace/contenedor_registro.h"
 
 namespace {
 
