@@ -26,8 +26,9 @@ void Contenedor_Registro::Intercambie(int i, int j) {
 }
 
 bool Contenedor_Registro::Es_Menor(int i, int j) const {
-  llamadas_.push_back({'<', i, j});
-  return valores_.at(Indice(i)) < valores_.at(Indice(j));
+  const bool respuesta = valores_.at(Indice(i)) < valores_.at(Indice(j));
+  llamadas_.push_back({'<', i, j, respuesta});
+  return respuesta;
 }
 
 void Contenedor_Registro::ImprimaSe() const {

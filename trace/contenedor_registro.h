@@ -6,16 +6,24 @@
 
 #include "containers/contenedor_ordenable.h"
 
-// A container for tests: it holds the values it is given and records every
-// call of Es_Menor and Intercambie, in order, with its arguments. Each slot
-// also carries the position its value started at, so that a test can see
-// how equal values were moved. Positions out of range throw.
+// A recording container: it holds the values it is given and records every
+// call of Es_Menor and Intercambie, in order, with its arguments and, for
+// Es_Menor, its answer. The tests read from it the calls a strategy makes;
+// the replay tool ordenamiento_traza records each sort through it and plays
+// the calls back on its page. Each slot also carries the position its value
+// started at, so that a test can see how equal values were moved. Positions
+// out of range throw.
 class Contenedor_Registro : public Contenedor_Ordenable {
  public:
   struct Llamada {
-    char operacion;  // '<' for Es_Menor, 'x' for Intercambie
-    int i;
-    int j;
+    char operacion{};  // '<' for Es_Menor, 'x' for Intercambie
+    int i{};
+    int j{};
+    // What Es_Menor answered; false for Intercambie. Equality ignores it: a
+    // call is named by its operation and positions, and the answer follows
+    // from the values, so a list of expected calls can be written as
+    // {'<', 1, 0} while the replay, which needs the answers, reads them here.
+    bool respuesta = false;
     bool operator==(const Llamada& otra) const {
       return operacion == otra.operacion && i == otra.i && j == otra.j;
     }

@@ -1,0 +1,16 @@
+#include "trace/recorrido.h"
+
+#include "sorting/algoritmo_ordenador.h"
+
+Recorrido::Recorrido(Algoritmo_Ordenador& ordenador,
+                     const std::vector<int>& entrada)
+    : estrategia_(ordenador.Nombre()), entrada_(entrada) {
+  Contenedor_Registro registro(entrada);
+  ordenador.Ordene(registro);
+  llamadas_ = registro.Llamadas();
+  resultado_ = registro.Valores();
+  for (const Contenedor_Registro::Llamada& llamada : llamadas_) {
+    ++(llamada.operacion == '<' ? comparaciones_ : intercambios_);
+    enlaces_ += static_cast<long>(llamada.i) + llamada.j;
+  }
+}

@@ -1,0 +1,48 @@
+#ifndef ORDENAMIENTO_TRACE_RECORRIDO_H_
+#define ORDENAMIENTO_TRACE_RECORRIDO_H_
+
+#include <vector>
+
+#include "trace/contenedor_registro.h"
+
+class Algoritmo_Ordenador;
+
+// A Recorrido is what one strategy did to sort one input: every call it
+// made, in order, recorded through a Contenedor_Registro, and the values it
+// left. A strategy sees nothing of a container but the answers of Es_Menor,
+// so on any container holding the same values in the same order it makes
+// the same calls: one Recorrido stands for the strategy on the array and on
+// the list alike. Only the cost of each call differs, and Enlaces gives the
+// list's.
+class Recorrido {
+ public:
+  // Sorts a copy of entrada with ordenador through Ordene, recording it.
+  Recorrido(Algoritmo_Ordenador& ordenador, const std::vector<int>& entrada);
+
+  // The strategy's name, from its Nombre().
+  const char* Estrategia() const { return estrategia_; }
+  const std::vector<int>& Entrada() const { return entrada_; }
+  const std::vector<Contenedor_Registro::Llamada>& Llamadas() const {
+    return llamadas_;
+  }
+  // The values as the strategy left them.
+  const std::vector<int>& Resultado() const { return resultado_; }
+
+  long Comparaciones() const { return comparaciones_; }
+  long Intercambios() const { return intercambios_; }
+
+  // The links a Lista_Ordenable follows to answer all the calls: it walks
+  // from Primero for each position, so a call on i and j costs i + j.
+  long Enlaces() const { return enlaces_; }
+
+ private:
+  const char* estrategia_;
+  std::vector<int> entrada_;
+  std::vector<Contenedor_Registro::Llamada> llamadas_;
+  std::vector<int> resultado_;
+  long comparaciones_ = 0;
+  long intercambios_ = 0;
+  long enlaces_ = 0;
+};
+
+#endif  // ORDENAMIENTO_TRACE_RECORRIDO_H_
