@@ -38,10 +38,16 @@ set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 find_program(MINGW_WINE NAMES wine64 wine
              PATHS /usr/lib/wine /usr/lib64/wine /opt/wine-stable/bin
              DOC "wine loader that runs the Windows programs")
-if(NOT MINGW_WINE)
+find_program(MINGW_WINESERVER NAMES wineserver64 wineserver
+             PATHS /usr/lib/wine /usr/lib64/wine /opt/wine-stable/bin
+             DOC "wine server, shared by the programs that wine runs")
+if(NOT MINGW_WINE OR NOT MINGW_WINESERVER)
   message(FATAL_ERROR
     "wine was not found, so the Windows programs could not be run for the "
     "tests. Install it (apt-get install wine64) or pass -DMINGW_WINE=<path "
-    "of wine64 or wine>.")
+    "of wine64 or wine> and -DMINGW_WINESERVER=<path of wineserver>.")
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${MINGW_WINE})
+# Each program runs through a script that keeps one wine server alive
+# between consecutive programs (see the script).
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    sh ${CMAKE_CURRENT_LIST_DIR}/wine-ejecute.sh ${MINGW_WINESERVER} ${MINGW_WINE})
