@@ -213,6 +213,7 @@ TEST(SeleccionTest, PicksTheFirstOfEqualMinimaAndAlwaysExchanges) {
           {'<', 1, 0}, {'<', 2, 1}, {'x', 0, 1}, {'<', 2, 1}, {'x', 1, 2}}));
   Contenedor_Registro ordenado(Creciente(4));
   Ordenador_Seleccion().Ordene(ordenado);
+  ASSERT_EQ(ordenado.Llamadas().size(), 6U + 3U);  // comparisons, exchanges
   EXPECT_EQ(ordenado.Llamadas()[3], (Contenedor_Registro::Llamada{'x', 0, 0}));
 }
 
