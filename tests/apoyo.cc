@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <numeric>
 #include <sstream>
 
 std::string Impresion(const Contenedor_Ordenable& C) {
@@ -31,6 +32,12 @@ std::string Formato(const std::vector<int>& valores) {
   }
   salida << "]";
   return salida.str();
+}
+
+std::vector<int> Creciente(int n) {
+  std::vector<int> valores(static_cast<std::size_t>(n));
+  std::iota(valores.begin(), valores.end(), 0);
+  return valores;
 }
 
 std::vector<int> Sorteo(unsigned semilla, unsigned n) {

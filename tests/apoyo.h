@@ -15,6 +15,9 @@ std::vector<int> Contenido(const Contenedor_Ordenable& C);
 // The printout of a container holding valores, without its end of line.
 std::string Formato(const std::vector<int>& valores);
 
+// 0, 1, ..., n - 1.
+std::vector<int> Creciente(int n);
+
 // The first n results of rand() % 100 after srand(semilla).
 std::vector<int> Sorteo(unsigned semilla, unsigned n);
 

@@ -22,14 +22,6 @@ namespace {
 
 using Llamadas = std::vector<Contenedor_Registro::Llamada>;
 
-std::vector<int> Creciente(int n) {
-  std::vector<int> v(static_cast<std::size_t>(n));
-  for (int p = 0; p < n; ++p) {
-    v[static_cast<std::size_t>(p)] = p;
-  }
-  return v;
-}
-
 std::vector<int> Decreciente(int n) {
   std::vector<int> v = Creciente(n);
   std::reverse(v.begin(), v.end());

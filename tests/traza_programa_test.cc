@@ -16,9 +16,8 @@
 
 #include "apoyo.h"
 #include "proceso.h"
-#include "sorting/ordenador_burbuja.h"
-#include "sorting/ordenador_burbuja_optimizada.h"
-#include "sorting/ordenador_seleccion.h"
+#include "trace/opciones_traza.h"
+#include "trace/pagina_traza.h"
 #include "trace/recorrido.h"
 
 namespace {
@@ -170,12 +169,12 @@ class NavegadorTest : public ::testing::Test {
     const Ejecucion traza = Ejecute(
         Traza(), {"--valores", Lista(entrada_), "-o", pagina_.string()});
     ASSERT_EQ(traza.codigo, 0) << traza.errores;
-    Ordenador_Burbuja burbuja;
-    Ordenador_Burbuja_Optimizada optimizada;
-    Ordenador_Seleccion seleccion;
-    recorridos_ = {Recorrido(burbuja, entrada_),
-                   Recorrido(optimizada, entrada_),
-                   Recorrido(seleccion, entrada_)};
+    // What the page should show, recorded by the library as the tool does.
+    const std::string valores = "--valores=" + Lista(entrada_);
+    const char* const argv[] = {"ordenamiento_traza", valores.c_str()};
+    Opciones_Traza opciones;
+    ASSERT_EQ(opciones.Lea(2, argv), Opciones_Traza::Resultado::kTrazar);
+    recorridos_ = Pagina_Traza(opciones).Recorridos();
   }
 
   // The panels of the page opened at fragmento, once its script has run.

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <nlohmann/json.hpp>
-#include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,12 +22,6 @@
 #include "trace/recorrido.h"
 
 namespace {
-
-std::vector<int> Creciente(long n) {
-  std::vector<int> v(static_cast<std::size_t>(n));
-  std::iota(v.begin(), v.end(), 0);
-  return v;
-}
 
 template <typename T>
 class RecorridoTest : public ::testing::Test {
@@ -99,7 +92,7 @@ TEST(EnlacesTest, SortedInputCostsTheClosedForm) {
   Ordenador_Burbuja_Optimizada optimizada;
   Ordenador_Seleccion seleccion;
   for (long n : {2L, 3L, 20L, 64L}) {
-    const std::vector<int> ordenada = Creciente(n);
+    const std::vector<int> ordenada = Creciente(static_cast<int>(n));
     EXPECT_EQ(Recorrido(burbuja, ordenada).Enlaces(),
               (n - 1) * n * (2 * n - 1) / 6);
     EXPECT_EQ(Recorrido(optimizada, ordenada).Enlaces(), (n - 1) * (n - 1));

@@ -17,16 +17,6 @@ namespace {
 constexpr std::array<std::string_view, 4> kTipos = {
     "aleatoria", "ordenada", "invertida", "casi_ordenada"};
 
-// The text with every control character shown as '?', so that an error
-// line that quotes what the user typed stays one line.
-std::string Visible(std::string texto) {
-  std::replace_if(
-      texto.begin(), texto.end(),
-      [](char c) { return static_cast<unsigned char>(c) < ' ' || c == '\x7f'; },
-      '?');
-  return texto;
-}
-
 // The whole of texto as a T, or nothing when it is not one in plain decimal
 // (a sign is allowed only for signed types) or does not fit.
 template <typename T>
@@ -84,6 +74,14 @@ std::optional<std::vector<int>> Lista(const std::string& texto) {
 }
 
 }  // namespace
+
+std::string Visible(std::string texto) {
+  std::replace_if(
+      texto.begin(), texto.end(),
+      [](char c) { return static_cast<unsigned char>(c) < ' ' || c == '\x7f'; },
+      '?');
+  return texto;
+}
 
 Opciones_Traza::Resultado Opciones_Traza::Lea(int argc,
                                               const char* const* argv) {

@@ -55,4 +55,8 @@ class Opciones_Traza {
   bool salida_dada_ = false;
 };
 
+// texto with every control character shown as '?', so that an error line
+// that quotes what the user typed (an option, a path) stays one line.
+std::string Visible(std::string texto);
+
 #endif  // ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_

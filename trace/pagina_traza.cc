@@ -94,12 +94,7 @@ std::string Pagina_Traza::Html() const {
 
 bool Pagina_Traza::Escriba(const std::string& ruta, std::string& error) const {
   namespace fs = std::filesystem;
-  // A path with a control character in it still makes one line.
-  std::string visible = ruta;
-  std::replace_if(
-      visible.begin(), visible.end(),
-      [](char c) { return static_cast<unsigned char>(c) < ' '; }, '?');
-  error = "ERROR: no se pudo escribir la página en " + visible;
+  error = "ERROR: no se pudo escribir la página en " + Visible(ruta);
   const fs::path destino(ruta);
   if (!destino.has_filename()) {
     return false;
