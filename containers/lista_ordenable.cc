@@ -92,4 +92,4 @@ void Lista_Ordenable::ImprimaSe() const {
   std::cout << "]" << std::endl;
 }
 
-const char* Lista_Ordenable::Nombre() const { return "Lista_Ordenable"; }
+const char* Lista_Ordenable::Nombre() const { return kNombre; }

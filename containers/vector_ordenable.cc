@@ -40,4 +40,4 @@ void Vector_Ordenable::ImprimaSe() const {
   std::cout << "]" << std::endl;
 }
 
-const char* Vector_Ordenable::Nombre() const { return "Vector_Ordenable"; }
+const char* Vector_Ordenable::Nombre() const { return kNombre; }

@@ -12,6 +12,9 @@
 // exchanged, so it is stable.
 class Ordenador_Burbuja : public Algoritmo_Ordenador {
  public:
+  // What Nombre() returns, for naming the class without building an object.
+  static constexpr const char kNombre[] = "Ordenador_Burbuja";
+
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Burbuja() override;
   const char* Nombre() const override;

@@ -19,6 +19,4 @@ void Ordenador_Burbuja_Optimizada::Ordene(Contenedor_Ordenable& C) {
 
 Ordenador_Burbuja_Optimizada::~Ordenador_Burbuja_Optimizada() = default;
 
-const char* Ordenador_Burbuja_Optimizada::Nombre() const {
-  return "Ordenador_Burbuja_Optimizada";
-}
+const char* Ordenador_Burbuja_Optimizada::Nombre() const { return kNombre; }

@@ -9,6 +9,9 @@
 // compares and exchanges exactly like Ordenador_Burbuja, and it is stable too.
 class Ordenador_Burbuja_Optimizada : public Algoritmo_Ordenador {
  public:
+  // What Nombre() returns, for naming the class without building an object.
+  static constexpr const char kNombre[] = "Ordenador_Burbuja_Optimizada";
+
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Burbuja_Optimizada() override;
   const char* Nombre() const override;

@@ -17,6 +17,4 @@ void Ordenador_Seleccion::Ordene(Contenedor_Ordenable& C) {
 
 Ordenador_Seleccion::~Ordenador_Seleccion() = default;
 
-const char* Ordenador_Seleccion::Nombre() const {
-  return "Ordenador_Seleccion";
-}
+const char* Ordenador_Seleccion::Nombre() const { return kNombre; }

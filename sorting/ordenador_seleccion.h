@@ -10,6 +10,9 @@
 // exchanging a position with itself when its value is already in place.
 class Ordenador_Seleccion : public Algoritmo_Ordenador {
  public:
+  // What Nombre() returns, for naming the class without building an object.
+  static constexpr const char kNombre[] = "Ordenador_Seleccion";
+
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Seleccion() override;
   const char* Nombre() const override;

@@ -13,8 +13,8 @@
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
+#include "recording/contenedor_registro.h"
 #include "sorting/ordenador_burbuja.h"
-#include "trace/contenedor_registro.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ TYPED_TEST(ContenedorTest, HoldsTheDrawsAfterItsOwnReseedingInTheExactFormat) {
   for (unsigned n : {0U, 1U, 2U, 20U}) {
     auto [contenedor, esperado] = this->Construya(n);
     EXPECT_EQ(contenedor->Dimension(), n);
-    EXPECT_STREQ(contenedor->Nombre(), kNombreDe<TypeParam>);
+    EXPECT_STREQ(contenedor->Nombre(), TypeParam::kNombre);
     EXPECT_EQ(Impresion(*contenedor), Formato(esperado) + "\n") << "n=" << n;
   }
 }

@@ -42,4 +42,4 @@ void Ordenador_Burbuja::Ordene(Contenedor_Ordenable& C) {
 
 Ordenador_Burbuja::~Ordenador_Burbuja() = default;
 
-const char* Ordenador_Burbuja::Nombre() const { return "Ordenador_Burbuja"; }
+const char* Ordenador_Burbuja::Nombre() const { return kNombre; }
