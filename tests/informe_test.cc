@@ -62,7 +62,7 @@ const char* const kRegla =
 
 TEST(InformeTest, SixDemonstrationsInFortyFiveExactLines) {
   const Ejecucion ejecucion = Ejecute(Programa("ORDENAMIENTO", ORDENAMIENTO));
-  ASSERT_TRUE(ejecucion.terminada) << ejecucion.estado;
+  ASSERT_EQ(ejecucion.final, Final::kSalio) << ejecucion.estado;
   EXPECT_EQ(ejecucion.codigo, 0);
   EXPECT_EQ(ejecucion.errores, "");
   const std::string& texto = ejecucion.salida;
@@ -98,7 +98,7 @@ TEST(InformeTest, SixDemonstrationsInFortyFiveExactLines) {
 TEST(FallaTest, UnsortedResultPrintsTheErrorLineAndAborts) {
   const Ejecucion ejecucion =
       Ejecute(Programa("ORDENAMIENTO_DEFECTUOSO", ORDENAMIENTO_DEFECTUOSO));
-  EXPECT_TRUE(ejecucion.abortada) << ejecucion.estado;
+  EXPECT_EQ(ejecucion.final, Final::kAbortado) << ejecucion.estado;
 
   const std::vector<std::string> lineas = Lineas(ejecucion.salida);
   ASSERT_EQ(lineas.size(), 3U + 7U + 2U) << ejecucion.salida;
@@ -114,7 +114,7 @@ TEST(FallaTest, UnsortedResultPrintsTheErrorLineAndAborts) {
 void EspereInformeFallido(Destino destino) {
   const Ejecucion ejecucion =
       Ejecute(Programa("ORDENAMIENTO", ORDENAMIENTO), {}, destino);
-  ASSERT_TRUE(ejecucion.terminada) << ejecucion.estado;
+  ASSERT_EQ(ejecucion.final, Final::kSalio) << ejecucion.estado;
   EXPECT_NE(ejecucion.codigo, 0);
   EXPECT_EQ(ejecucion.errores,
             std::string("ERROR: no se pudo escribir el informe") + kFinDeLinea);

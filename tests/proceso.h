@@ -16,15 +16,21 @@ enum class Destino {
   kCerrada,           // nowhere: the child starts with standard output closed
 };
 
+// How a program ended.
+enum class Final {
+  kNoLanzado,  // it could not be started, or the wait for it failed
+  kSalio,      // through exit or a return from main, with an exit status
+  kAbortado,   // through abort(): SIGABRT on POSIX, exit status 3 on Windows
+  kOtro,       // killed by another signal, or by an exception on Windows
+};
+
 struct Ejecucion {
-  bool lanzada = false;    // false when the program could not be started
-  std::string salida;      // standard output, when sent to a file
-  std::string errores;     // standard error
-  bool terminada = false;  // ended through exit or a return from main
-  int codigo = -1;         // the exit status, when terminada
-  bool abortada = false;   // ended by abort(): SIGABRT on POSIX, status 3 on
-                           // Windows (where terminada is also true)
-  std::string estado;      // how it ended, in words, for failure messages
+  Final final = Final::kNoLanzado;
+  int codigo = -1;      // the exit status, when final is kSalio or kAbortado
+                        // on Windows
+  std::string salida;   // standard output, when sent to a file
+  std::string errores;  // standard error
+  std::string estado;   // how it ended, in words, for failure messages
 };
 
 // Runs programa with argumentos, standard input empty, standard output to

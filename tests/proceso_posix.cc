@@ -106,7 +106,6 @@ Ejecucion Ejecute(const std::string& programa,
         "could not start " + programa + ": error " + std::to_string(error);
     return ejecucion;
   }
-  ejecucion.lanzada = true;
 
   int estado = 0;
   while (waitpid(hijo, &estado, 0) < 0) {
@@ -118,11 +117,12 @@ Ejecucion Ejecute(const std::string& programa,
   ejecucion.salida = salida.Lea();
   ejecucion.errores = errores.Lea();
   if (WIFEXITED(estado)) {
-    ejecucion.terminada = true;
+    ejecucion.final = Final::kSalio;
     ejecucion.codigo = WEXITSTATUS(estado);
     ejecucion.estado = "exit status " + std::to_string(ejecucion.codigo);
   } else if (WIFSIGNALED(estado)) {
-    ejecucion.abortada = WTERMSIG(estado) == SIGABRT;
+    ejecucion.final =
+        WTERMSIG(estado) == SIGABRT ? Final::kAbortado : Final::kOtro;
     ejecucion.estado = "signal " + std::to_string(WTERMSIG(estado));
   }
   return ejecucion;

@@ -182,7 +182,6 @@ Ejecucion Ejecute(const std::string& programa,
                        std::to_string(GetLastError()) + " for " + programa;
     return ejecucion;
   }
-  ejecucion.lanzada = true;
   const Manija hilo(proceso.hThread);
   const Manija hijo(proceso.hProcess);
 
@@ -195,19 +194,20 @@ Ejecucion Ejecute(const std::string& programa,
     return ejecucion;
   }
 
-  // Windows keeps no record of how a process ended beyond its exit code,
-  // so every ending counts as an exit; 3 is the code abort() leaves.
-  ejecucion.terminada = true;
+  // Windows keeps no record of how a process ended beyond its exit code:
+  // 3 is the code abort() leaves, and an unhandled exception leaves its own
+  // code, such as 0xC0000005 for an access violation.
   ejecucion.codigo = static_cast<int>(codigo);
-  ejecucion.abortada = codigo == kCodigoDeAbort;
-  if (ejecucion.abortada) {
+  if (codigo == kCodigoDeAbort) {
+    ejecucion.final = Final::kAbortado;
     ejecucion.estado = "exit code 3 (abort)";
   } else if (codigo >= 0xC0000000U) {
-    // An unhandled exception, such as 0xC0000005 for an access violation.
+    ejecucion.final = Final::kOtro;
     std::ostringstream texto;
     texto << "exception 0x" << std::hex << std::uppercase << codigo;
     ejecucion.estado = texto.str();
   } else {
+    ejecucion.final = Final::kSalio;
     ejecucion.estado = "exit code " + std::to_string(codigo);
   }
   if (destino == Destino::kArchivo) {
