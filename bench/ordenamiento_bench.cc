@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "bench/contenedor_contado.h"
 #include "bench/directos.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
+#include "recording/contenedor_registro.h"
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"
 #include "sorting/ordenador_seleccion.h"
@@ -37,7 +37,7 @@ std::size_t Lote(std::int64_t n) {
 
 // Sorts freshly filled containers of type K with strategy S, through the
 // two interfaces. After the timed loop it sorts one more container through
-// a Contenedor_Contado to report how many comparisons and exchanges one
+// a Contenedor_Registro to report how many comparisons and exchanges one
 // sort makes at this size.
 template <typename S, typename K>
 void Ordene_Contenedor(benchmark::State& state) {
@@ -57,11 +57,12 @@ void Ordene_Contenedor(benchmark::State& state) {
     ordenador.Ordene(*lote[siguiente++]);
   }
   K real(n);
-  Contenedor_Contado contado(real);
-  ordenador.Ordene(contado);
-  state.counters["comparaciones"] =
-      static_cast<double>(contado.Comparaciones());
-  state.counters["intercambios"] = static_cast<double>(contado.Intercambios());
+  Contenedor_Registro registro(real);
+  ordenador.Ordene(registro);
+  state.counters["comparaciones"] = static_cast<double>(
+      registro.Cuenta(Contenedor_Registro::Operacion::kEs_Menor));
+  state.counters["intercambios"] = static_cast<double>(
+      registro.Cuenta(Contenedor_Registro::Operacion::kIntercambie));
   state.SetComplexityN(state.range(0));
 }
 
@@ -103,13 +104,13 @@ void Configure(benchmark::internal::Benchmark* familia, int mayor) {
 
 template <typename S>
 void Registre_Estrategia(void (*directo)(int*, int)) {
-  const std::string estrategia = S().Nombre();
+  const std::string estrategia = S::kNombre;
   Configure(benchmark::RegisterBenchmark(
-                (estrategia + "/" + Vector_Ordenable(0).Nombre()).c_str(),
+                (estrategia + "/" + Vector_Ordenable::kNombre).c_str(),
                 Ordene_Contenedor<S, Vector_Ordenable>),
             kMayorVector);
   Configure(benchmark::RegisterBenchmark(
-                (estrategia + "/" + Lista_Ordenable(0).Nombre()).c_str(),
+                (estrategia + "/" + Lista_Ordenable::kNombre).c_str(),
                 Ordene_Contenedor<S, Lista_Ordenable>),
             kMayorLista);
   Configure(benchmark::RegisterBenchmark((estrategia + "/int[]").c_str(),

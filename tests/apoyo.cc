@@ -1,9 +1,27 @@
 #include "apoyo.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <numeric>
 #include <sstream>
+
+void PrintTo(const Llamada_Sin_Respuesta& llamada, std::ostream* salida) {
+  *salida << (llamada.operacion == Operacion::kEs_Menor ? "Es_Menor("
+                                                        : "Intercambie(")
+          << llamada.i << ", " << llamada.j << ")";
+}
+
+std::vector<Llamada_Sin_Respuesta> Sin_Respuestas(
+    const std::vector<Contenedor_Registro::Llamada>& llamadas) {
+  std::vector<Llamada_Sin_Respuesta> sin;
+  std::transform(llamadas.begin(), llamadas.end(), std::back_inserter(sin),
+                 [](const Contenedor_Registro::Llamada& l) {
+                   return Llamada_Sin_Respuesta{l.operacion, l.i, l.j};
+                 });
+  return sin;
+}
 
 std::string Impresion(const Contenedor_Ordenable& C) {
   std::ostringstream captura;

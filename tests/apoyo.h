@@ -1,10 +1,37 @@
 #ifndef ORDENAMIENTO_TESTS_APOYO_H_
 #define ORDENAMIENTO_TESTS_APOYO_H_
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "containers/contenedor_ordenable.h"
+#include "recording/contenedor_registro.h"
+
+using Operacion = Contenedor_Registro::Operacion;
+
+// A recorded call without Es_Menor's answer, which follows from the values:
+// the form in which a test writes the calls it expects.
+struct Llamada_Sin_Respuesta {
+  Operacion operacion;
+  int i;
+  int j;
+  bool operator==(const Llamada_Sin_Respuesta& otra) const {
+    return operacion == otra.operacion && i == otra.i && j == otra.j;
+  }
+};
+void PrintTo(const Llamada_Sin_Respuesta& llamada, std::ostream* salida);
+
+inline Llamada_Sin_Respuesta Menor(int i, int j) {
+  return {Operacion::kEs_Menor, i, j};
+}
+inline Llamada_Sin_Respuesta Cambio(int i, int j) {
+  return {Operacion::kIntercambie, i, j};
+}
+
+// llamadas without their answers.
+std::vector<Llamada_Sin_Respuesta> Sin_Respuestas(
+    const std::vector<Contenedor_Registro::Llamada>& llamadas);
 
 // What C.ImprimaSe() writes to standard output.
 std::string Impresion(const Contenedor_Ordenable& C);
@@ -21,36 +48,13 @@ std::vector<int> Creciente(int n);
 // The first n results of rand() % 100 after srand(semilla).
 std::vector<int> Sorteo(unsigned semilla, unsigned n);
 
-class Vector_Ordenable;
-class Lista_Ordenable;
-class Ordenador_Burbuja;
-class Ordenador_Burbuja_Optimizada;
-class Ordenador_Seleccion;
-
-// The name of each class the typed tests run on, as its Nombre() returns it.
-// Written out so that naming a test builds no object: the names are wanted
+// Names each case of a typed test after the class it runs on, through the
+// class's kNombre: naming a test builds no object, since the names are wanted
 // while the test list is read, and test discovery reads it too.
-template <typename T>
-constexpr const char* kNombreDe = nullptr;
-template <>
-inline constexpr const char* kNombreDe<Vector_Ordenable> = "Vector_Ordenable";
-template <>
-inline constexpr const char* kNombreDe<Lista_Ordenable> = "Lista_Ordenable";
-template <>
-inline constexpr const char* kNombreDe<Ordenador_Burbuja> = "Ordenador_Burbuja";
-template <>
-inline constexpr const char* kNombreDe<Ordenador_Burbuja_Optimizada> =
-    "Ordenador_Burbuja_Optimizada";
-template <>
-inline constexpr const char* kNombreDe<Ordenador_Seleccion> =
-    "Ordenador_Seleccion";
-
-// Names each case of a typed test after the class it runs on.
 struct NombreDeClase {
   template <typename T>
   static std::string GetName(int /*indice*/) {
-    static_assert(kNombreDe<T> != nullptr, "a tested class without a name");
-    return kNombreDe<T>;
+    return T::kNombre;
   }
 };
 

@@ -2,11 +2,9 @@
 
 #include <vector>
 
-#include "trace/contenedor_registro.h"
+#include "apoyo.h"
 
 namespace {
-
-using Llamadas = std::vector<Contenedor_Registro::Llamada>;
 
 TEST(EstaOrdenadoTest, EmptyAndSingleElementAreInOrderWithoutReading) {
   Contenedor_Registro vacio({});
@@ -22,9 +20,9 @@ TEST(EstaOrdenadoTest, SortedAndEqualNeighboursCostOneComparisonEach) {
   Contenedor_Registro iguales({7, 7, 7, 7});
   EXPECT_TRUE(Esta_Ordenado(creciente));
   EXPECT_TRUE(Esta_Ordenado(iguales));
-  EXPECT_EQ(creciente.Llamadas(),
-            (Llamadas{{'<', 1, 0}, {'<', 2, 1}, {'<', 3, 2}, {'<', 4, 3}}));
-  EXPECT_EQ(iguales.Cuenta('<'), 3);
+  EXPECT_EQ(Sin_Respuestas(creciente.Llamadas()),
+            (std::vector{Menor(1, 0), Menor(2, 1), Menor(3, 2), Menor(4, 3)}));
+  EXPECT_EQ(iguales.Cuenta(Operacion::kEs_Menor), 3);
 }
 
 TEST(EstaOrdenadoTest, StopsAtTheFirstDescentFromTheFront) {
@@ -32,8 +30,9 @@ TEST(EstaOrdenadoTest, StopsAtTheFirstDescentFromTheFront) {
   Contenedor_Registro dos_caidas({0, 2, 1, 0});
   EXPECT_FALSE(Esta_Ordenado(al_final));
   EXPECT_FALSE(Esta_Ordenado(dos_caidas));
-  EXPECT_EQ(al_final.Cuenta('<'), 4);
-  EXPECT_EQ(dos_caidas.Llamadas(), (Llamadas{{'<', 1, 0}, {'<', 2, 1}}));
+  EXPECT_EQ(al_final.Cuenta(Operacion::kEs_Menor), 4);
+  EXPECT_EQ(Sin_Respuestas(dos_caidas.Llamadas()),
+            (std::vector{Menor(1, 0), Menor(2, 1)}));
   EXPECT_EQ(dos_caidas.Valores(), (std::vector<int>{0, 2, 1, 0}));
 }
 

@@ -16,11 +16,8 @@
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"
 #include "sorting/ordenador_seleccion.h"
-#include "trace/contenedor_registro.h"
 
 namespace {
-
-using Llamadas = std::vector<Contenedor_Registro::Llamada>;
 
 std::vector<int> Decreciente(int n) {
   std::vector<int> v = Creciente(n);
@@ -78,7 +75,7 @@ TYPED_TEST(OrdenadorTest, EmptyAndSingleElementCostNothing) {
   this->ordenador_.Ordene(uno);
   EXPECT_TRUE(vacio.Llamadas().empty());
   EXPECT_TRUE(uno.Llamadas().empty());
-  EXPECT_STREQ(this->ordenador_.Nombre(), kNombreDe<TypeParam>);
+  EXPECT_STREQ(this->ordenador_.Nombre(), TypeParam::kNombre);
 }
 
 TYPED_TEST(OrdenadorTest, SortsBothRealContainers) {
@@ -122,8 +119,8 @@ TEST_P(CostoTest, MakesExactlyTheExpectedCalls) {
   std::unique_ptr<Algoritmo_Ordenador> ordenador(costo.cree());
   Contenedor_Registro C(costo.entrada);
   ordenador->Ordene(C);
-  EXPECT_EQ(C.Cuenta('<'), costo.comparaciones);
-  EXPECT_EQ(C.Cuenta('x'), costo.intercambios);
+  EXPECT_EQ(C.Cuenta(Operacion::kEs_Menor), costo.comparaciones);
+  EXPECT_EQ(C.Cuenta(Operacion::kIntercambie), costo.intercambios);
   EXPECT_EQ(C.Valores(), Creciente(20));
 }
 
@@ -158,23 +155,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BurbujaTest, ComparesNeighboursLaterFirstAndShortensEachPass) {
   Contenedor_Registro C({2, 1, 0});
   Ordenador_Burbuja().Ordene(C);
-  EXPECT_EQ(C.Llamadas(), (Llamadas{{'<', 1, 0},
-                                    {'x', 1, 0},
-                                    {'<', 2, 1},
-                                    {'x', 2, 1},
-                                    {'<', 1, 0},
-                                    {'x', 1, 0}}));
+  EXPECT_EQ(Sin_Respuestas(C.Llamadas()),
+            (std::vector{Menor(1, 0), Cambio(1, 0), Menor(2, 1), Cambio(2, 1),
+                         Menor(1, 0), Cambio(1, 0)}));
 }
 
 TEST(BurbujaOptimizadaTest, EndsAfterTheFirstPassWithoutExchange) {
   Contenedor_Registro C({0, 2, 1, 3});
   Ordenador_Burbuja_Optimizada().Ordene(C);
-  EXPECT_EQ(C.Llamadas(), (Llamadas{{'<', 1, 0},
-                                    {'<', 2, 1},
-                                    {'x', 2, 1},
-                                    {'<', 3, 2},
-                                    {'<', 1, 0},
-                                    {'<', 2, 1}}));
+  EXPECT_EQ(Sin_Respuestas(C.Llamadas()),
+            (std::vector{Menor(1, 0), Menor(2, 1), Cambio(2, 1), Menor(3, 2),
+                         Menor(1, 0), Menor(2, 1)}));
 }
 
 TEST(BurbujaTest, BothBubbleSortsKeepEqualValuesInTheirOrder) {
@@ -199,14 +190,13 @@ TEST(BurbujaTest, BothBubbleSortsKeepEqualValuesInTheirOrder) {
 TEST(SeleccionTest, PicksTheFirstOfEqualMinimaAndAlwaysExchanges) {
   Contenedor_Registro C({7, 3, 3});
   Ordenador_Seleccion().Ordene(C);
-  EXPECT_EQ(
-      C.Llamadas(),
-      (Llamadas{
-          {'<', 1, 0}, {'<', 2, 1}, {'x', 0, 1}, {'<', 2, 1}, {'x', 1, 2}}));
+  EXPECT_EQ(Sin_Respuestas(C.Llamadas()),
+            (std::vector{Menor(1, 0), Menor(2, 1), Cambio(0, 1), Menor(2, 1),
+                         Cambio(1, 2)}));
   Contenedor_Registro ordenado(Creciente(4));
   Ordenador_Seleccion().Ordene(ordenado);
   ASSERT_EQ(ordenado.Llamadas().size(), 6U + 3U);  // comparisons, exchanges
-  EXPECT_EQ(ordenado.Llamadas()[3], (Contenedor_Registro::Llamada{'x', 0, 0}));
+  EXPECT_EQ(Sin_Respuestas(ordenado.Llamadas())[3], Cambio(0, 0));
 }
 
 TEST(SeleccionTest, IsNotStableTheLongExchangeJumpsEqualValues) {

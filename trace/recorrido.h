@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "trace/contenedor_registro.h"
+#include "recording/contenedor_registro.h"
 
 class Algoritmo_Ordenador;
 
@@ -28,21 +28,18 @@ class Recorrido {
   // The values as the strategy left them.
   const std::vector<int>& Resultado() const { return resultado_; }
 
-  long Comparaciones() const { return comparaciones_; }
-  long Intercambios() const { return intercambios_; }
+  long Comparaciones() const;
+  long Intercambios() const;
 
   // The links a Lista_Ordenable follows to answer all the calls: it walks
   // from Primero for each position, so a call on i and j costs i + j.
-  long Enlaces() const { return enlaces_; }
+  long Enlaces() const;
 
  private:
   const char* estrategia_;
   std::vector<int> entrada_;
   std::vector<Contenedor_Registro::Llamada> llamadas_;
   std::vector<int> resultado_;
-  long comparaciones_ = 0;
-  long intercambios_ = 0;
-  long enlaces_ = 0;
 };
 
 #endif  // ORDENAMIENTO_TRACE_RECORRIDO_H_
