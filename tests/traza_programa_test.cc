@@ -82,7 +82,7 @@ TEST_P(EntradaInvalidaTest, OneLineOnStandardErrorAndThePageLeftAsItWas) {
   }
 
   const Ejecucion ejecucion = Ejecute(Traza(), argumentos);
-  ASSERT_TRUE(ejecucion.terminada) << ejecucion.estado;
+  ASSERT_EQ(ejecucion.final, Final::kSalio) << ejecucion.estado;
   EXPECT_NE(ejecucion.codigo, 0);
   const std::string fin = kFinDeLinea;
   EXPECT_EQ(ejecucion.errores.rfind("ERROR: ", 0), 0U) << ejecucion.errores;
@@ -233,7 +233,7 @@ TEST_F(NavegadorTest, AtStepOneEveryPanelShowsItsFirstComparison) {
   for (std::size_t p = 0; p < paneles.size() && p < 6; ++p) {
     const Contenedor_Registro::Llamada& primera =
         recorridos_[p / 2].Llamadas().front();
-    ASSERT_EQ(primera.operacion, '<');
+    ASSERT_EQ(primera.operacion, Operacion::kEs_Menor);
     EXPECT_EQ(paneles[p].valores, entrada_) << "panel " << p + 1;
     std::vector<int> marcadas = {primera.i, primera.j};
     std::sort(marcadas.begin(), marcadas.end());

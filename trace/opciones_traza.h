@@ -6,8 +6,8 @@
 
 // Opciones_Traza reads the command line of ordenamiento_traza: which input
 // the strategies sort (drawn from a seed and shaped, or given as a list)
-// and where the page goes. It builds that input, and the command line that
-// builds the same page again.
+// and where the page goes. It builds that input, and the commands that
+// give the same input again.
 class Opciones_Traza {
  public:
   enum class Resultado {
@@ -19,40 +19,58 @@ class Opciones_Traza {
   static constexpr int kMinimo = 2;   // fewest values a page shows
   static constexpr int kMaximo = 64;  // most values a page shows
 
+  // Reads the options in argv[1] to argv[argc - 1]. On kTrazar it has also
+  // built the input, which reseeds the generator when the input is drawn.
   Resultado Lea(int argc, const char* const* argv);
 
   const std::string& Mensaje() const { return mensaje_; }
+
+  // Where the page goes: a path, or "-" for standard output.
   const std::string& Salida() const { return salida_; }
 
-  // How the input is made, as the page names it: "aleatoria", "ordenada",
-  // "invertida", "casi_ordenada", or "valores" when the values were given.
-  std::string Origen() const;
+  // How the input is made: "aleatoria", "ordenada", "invertida",
+  // "casi_ordenada", or "valores" when the values were given.
+  const std::string& Origen() const { return origen_; }
+
+  // The same in words, for the page, with the number of values and, for
+  // casi_ordenada, of the exchanges made.
+  std::string Descripcion() const;
 
   // Whether the input is drawn from the seed (everything but --valores).
-  bool Sorteada() const { return !valores_dados_; }
+  bool Sorteada() const { return origen_ != "valores"; }
   unsigned Semilla() const { return semilla_; }
 
   // The input the strategies sort. A drawn input is N values rand() % 100
-  // after srand(Semilla()), then sorted, sorted backwards, or sorted with
-  // N / 10 (at least one) exchanges of neighbours drawn next; so this
-  // reseeds the generator.
-  std::vector<int> Entrada() const;
+  // after srand(Semilla()): kept as drawn (aleatoria), sorted (ordenada),
+  // sorted backwards (invertida), or sorted and then disturbed by N / 10
+  // exchanges, at least one, of unequal neighbours at positions drawn next,
+  // no two exchanges touching the same position (casi_ordenada).
+  const std::vector<int>& Entrada() const { return entrada_; }
 
-  // The command that writes this page again: the program as it was called,
-  // then either --valores or --entrada, --n and --semilla, then --salida if
-  // it was given. Words that a POSIX shell would split or expand are quoted.
-  std::string Orden() const;
+  // The exchanges that casi_ordenada made: N / 10 (at least one) unless
+  // there were too few unequal neighbours, and none when all the values are
+  // equal. Each leaves its pair out of order. Zero for the other shapes.
+  int Cambios() const { return cambios_; }
+
+  // The command that gives this input on every platform, from its values:
+  // "ordenamiento_traza --valores 7,3,3".
+  std::string Comando() const;
+
+  // For a drawn input, the command that draws it again from its seed, or ""
+  // for given values. srand and rand differ between C libraries, so it
+  // gives the same values only where the C library is the same.
+  std::string Comando_Semilla() const;
 
  private:
+  // Builds the input from the options read.
+  void Construya_Entrada(int n, const std::vector<int>& dados);
+
   std::string mensaje_;
-  std::string programa_ = "ordenamiento_traza";
-  std::string tipo_ = "aleatoria";
-  int n_ = 20;
+  std::string origen_ = "aleatoria";
   unsigned semilla_ = 0;
-  bool valores_dados_ = false;
-  std::vector<int> valores_;
+  std::vector<int> entrada_;
+  int cambios_ = 0;
   std::string salida_ = "traza.html";
-  bool salida_dada_ = false;
 };
 
 // texto with every control character shown as '?', so that an error line

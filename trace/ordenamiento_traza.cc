@@ -7,6 +7,12 @@
 #include <string>
 #include <system_error>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <stdio.h>
+#endif
+
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
 
@@ -24,6 +30,19 @@ int main(int argc, char* argv[]) {
   }
 
   const Pagina_Traza pagina(opciones);
+  if (opciones.Salida() == "-") {
+#ifdef _WIN32
+    // The page's bytes as they are, without a carriage return for each '\n'.
+    static_cast<void>(_setmode(_fileno(stdout), _O_BINARY));
+#endif
+    std::cout << pagina.Html() << std::flush;
+    if (!std::cout) {
+      std::cerr << "ERROR: no se pudo escribir la página en la salida estándar"
+                << std::endl;
+      return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+  }
   std::string error;
   if (!pagina.Escriba(opciones.Salida(), error)) {
     std::cerr << error << std::endl;

@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "trace/opciones_traza.h"
 #include "trace/recorrido.h"
-
-class Opciones_Traza;
 
 // Pagina_Traza is the replay page: the three strategies, each recorded once
 // on the input the options describe, and the HTML that plays them back on
@@ -15,35 +14,35 @@ class Opciones_Traza;
 // the recordings in it as JSON; it needs no other file and makes no request.
 class Pagina_Traza {
  public:
-  // Builds the input (which reseeds the generator when it is drawn) and
-  // records the three strategies sorting it.
+  // Records the three strategies sorting the input that opciones built.
   explicit Pagina_Traza(const Opciones_Traza& opciones);
 
   // Ordenador_Burbuja, Ordenador_Burbuja_Optimizada, Ordenador_Seleccion.
   const std::vector<Recorrido>& Recorridos() const { return recorridos_; }
 
-  // The recordings and what the page shows about them, as compact JSON fit
+  // The recordings and what the page says about them, as compact JSON fit
   // to stand inside a <script> element: no '<' appears in it unescaped, so
-  // no string in it, however hostile, can close the element. Each
-  // strategy's calls are one list shared by its two panels: [i, j, 1 or 0]
-  // for Es_Menor with its answer, [i, j] for Intercambie.
+  // no string in it can close the element. Each strategy's calls are one
+  // list shared by its two panels: [i, j, 1 or 0] for Es_Menor with its
+  // answer, [i, j] for Intercambie.
   std::string Datos() const;
 
   // The whole page.
   std::string Html() const;
 
-  // Writes the page to ruta through a temporary file in the same folder,
-  // then renames it over ruta, so that a failure leaves no partial page and
-  // leaves a file already at ruta as it was. On failure returns false and
-  // sets error to one line in Spanish.
+  // Writes the page to the regular file ruta, or to the file that the
+  // symbolic link ruta leads to, which stays a link. It writes a temporary
+  // file in the same folder and renames it over ruta, so that a failure
+  // leaves no partial page and leaves a file already there as it was. It
+  // refuses a path that is something else than a regular file (a folder, a
+  // FIFO, a device) and an existing file that this user may not write. On
+  // failure returns false and sets error to one line in Spanish that says
+  // why.
   bool Escriba(const std::string& ruta, std::string& error) const;
 
  private:
+  Opciones_Traza opciones_;
   std::vector<Recorrido> recorridos_;
-  std::string origen_;
-  bool sorteada_;
-  unsigned semilla_;
-  std::string orden_;
 };
 
 #endif  // ORDENAMIENTO_TRACE_PAGINA_TRAZA_H_
