@@ -11,7 +11,7 @@
 class Lista_Ordenable : public Contenedor_Ordenable {
  public:
   // What Nombre() returns, for naming the class without building an object.
-  static constexpr const char kNombre[] = "Lista_Ordenable";
+  static constexpr const char* kNombre = "Lista_Ordenable";
 
   // One link of the chain. A node owns its successor: deleting a node deletes
   // every node after it.

@@ -8,7 +8,7 @@
 class Vector_Ordenable : public Contenedor_Ordenable {
  public:
   // What Nombre() returns, for naming the class without building an object.
-  static constexpr const char kNombre[] = "Vector_Ordenable";
+  static constexpr const char* kNombre = "Vector_Ordenable";
 
   // Reseeds the generator with the current time in seconds, then fills the
   // container with N values rand() % 100 in the order they are drawn.

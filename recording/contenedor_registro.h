@@ -18,7 +18,7 @@
 // std::out_of_range.
 class Contenedor_Registro : public Contenedor_Ordenable {
  public:
-  static constexpr const char kNombre[] = "Contenedor_Registro";
+  static constexpr const char* kNombre = "Contenedor_Registro";
 
   enum class Operacion { kEs_Menor, kIntercambie };
 

@@ -13,7 +13,7 @@
 class Ordenador_Burbuja : public Algoritmo_Ordenador {
  public:
   // What Nombre() returns, for naming the class without building an object.
-  static constexpr const char kNombre[] = "Ordenador_Burbuja";
+  static constexpr const char* kNombre = "Ordenador_Burbuja";
 
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Burbuja() override;

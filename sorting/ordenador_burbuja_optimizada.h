@@ -10,7 +10,7 @@
 class Ordenador_Burbuja_Optimizada : public Algoritmo_Ordenador {
  public:
   // What Nombre() returns, for naming the class without building an object.
-  static constexpr const char kNombre[] = "Ordenador_Burbuja_Optimizada";
+  static constexpr const char* kNombre = "Ordenador_Burbuja_Optimizada";
 
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Burbuja_Optimizada() override;

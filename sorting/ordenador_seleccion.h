@@ -11,7 +11,7 @@
 class Ordenador_Seleccion : public Algoritmo_Ordenador {
  public:
   // What Nombre() returns, for naming the class without building an object.
-  static constexpr const char kNombre[] = "Ordenador_Seleccion";
+  static constexpr const char* kNombre = "Ordenador_Seleccion";
 
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Seleccion() override;
