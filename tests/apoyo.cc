@@ -1,11 +1,14 @@
 #include "apoyo.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <numeric>
 #include <sstream>
+#include <system_error>
 
 void PrintTo(const Llamada_Sin_Respuesta& llamada, std::ostream* salida) {
   *salida << (llamada.operacion == Operacion::kEs_Menor ? "Es_Menor("
@@ -21,6 +24,31 @@ std::vector<Llamada_Sin_Respuesta> Sin_Respuestas(
                    return Llamada_Sin_Respuesta{l.operacion, l.i, l.j};
                  });
   return sin;
+}
+
+std::string Lea_Archivo(const std::filesystem::path& ruta) {
+  std::ifstream archivo(ruta, std::ios::binary);
+  return {std::istreambuf_iterator<char>(archivo), {}};
+}
+
+Carpeta::Carpeta()
+    : ruta_(
+          std::filesystem::temp_directory_path() /
+          ("ordenamiento_" +
+           std::to_string(
+               std::chrono::steady_clock::now().time_since_epoch().count()))) {
+  std::filesystem::create_directories(ruta_);
+}
+
+Carpeta::~Carpeta() {
+  std::error_code codigo;
+  std::filesystem::remove_all(ruta_, codigo);
+}
+
+std::size_t Carpeta::Archivos() const {
+  return static_cast<std::size_t>(
+      std::distance(std::filesystem::directory_iterator(ruta_),
+                    std::filesystem::directory_iterator()));
 }
 
 std::string Impresion(const Contenedor_Ordenable& C) {

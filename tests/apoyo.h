@@ -1,6 +1,8 @@
 #ifndef ORDENAMIENTO_TESTS_APOYO_H_
 #define ORDENAMIENTO_TESTS_APOYO_H_
 
+#include <cstddef>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -47,6 +49,24 @@ std::vector<int> Creciente(int n);
 
 // The first n results of rand() % 100 after srand(semilla).
 std::vector<int> Sorteo(unsigned semilla, unsigned n);
+
+// The bytes of the file at ruta.
+std::string Lea_Archivo(const std::filesystem::path& ruta);
+
+// A fresh empty folder, removed with everything in it at the end of the test.
+class Carpeta {
+ public:
+  Carpeta();
+  Carpeta(const Carpeta&) = delete;
+  Carpeta& operator=(const Carpeta&) = delete;
+  ~Carpeta();
+
+  const std::filesystem::path& Ruta() const { return ruta_; }
+  std::size_t Archivos() const;
+
+ private:
+  std::filesystem::path ruta_;
+};
 
 // Names each case of a typed test after the class it runs on, through the
 // class's kNombre: naming a test builds no object, since the names are wanted

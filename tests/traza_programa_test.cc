@@ -28,35 +28,6 @@ std::string Traza() {
   return Programa("ORDENAMIENTO_TRAZA", ORDENAMIENTO_TRAZA);
 }
 
-std::string Lea(const fs::path& ruta) {
-  std::ifstream archivo(ruta, std::ios::binary);
-  return {std::istreambuf_iterator<char>(archivo), {}};
-}
-
-// A fresh empty folder, removed with everything in it at the end of the test.
-class Carpeta {
- public:
-  Carpeta()
-      : ruta_(fs::temp_directory_path() /
-              ("traza_" + std::to_string(std::chrono::steady_clock::now()
-                                             .time_since_epoch()
-                                             .count()))) {
-    fs::create_directories(ruta_);
-  }
-  ~Carpeta() {
-    std::error_code codigo;
-    fs::remove_all(ruta_, codigo);
-  }
-  const fs::path& Ruta() const { return ruta_; }
-  std::size_t Archivos() const {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(ruta_), fs::directory_iterator()));
-  }
-
- private:
-  fs::path ruta_;
-};
-
 // ---- Bad input: one line on standard error, a failure status, no page.
 
 struct Caso {
@@ -89,7 +60,7 @@ TEST_P(EntradaInvalidaTest, OneLineOnStandardErrorAndThePageLeftAsItWas) {
   EXPECT_EQ(ejecucion.errores.find(fin), ejecucion.errores.size() - fin.size())
       << ejecucion.errores;
   EXPECT_EQ(ejecucion.salida, "");
-  EXPECT_EQ(Lea(existente), "la página anterior");
+  EXPECT_EQ(Lea_Archivo(existente), "la página anterior");
   EXPECT_EQ(carpeta.Archivos(), 1U);
 }
 

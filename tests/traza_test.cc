@@ -5,10 +5,19 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
@@ -160,6 +169,171 @@ TEST(PaginaTest, NoStringCanEndTheScriptThatCarriesTheData) {
   EXPECT_EQ(leidos["comando"], "ordenamiento_traza --valores 3,1,2");
   EXPECT_EQ(leidos["entrada"], nlohmann::json({3, 1, 2}));
   EXPECT_EQ(leidos["estrategias"].size(), 3U);
+}
+
+// ---- The command line, read as the tool reads it.
+
+TEST(OpcionesTest, EachMistakeGetsOneLineThatNamesTheOption) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> casos = {
+      {{"-o", "--help"}, "ERROR: falta el valor de --salida"},
+      {{"--n", "5", "-o", "--semilla"}, "ERROR: falta el valor de --semilla"},
+      {{"--n", "--semilla", "3"}, "ERROR: falta el valor de --n"},
+      {{"--n"}, "ERROR: falta el valor de --n"},
+      {{"--n", "1", "--valores", "3,1,2"},
+       "ERROR: --valores no se combina con --entrada, --n ni --semilla"},
+      {{"-o", "a.html", "-o", "b.html"},
+       "ERROR: --salida se dio más de una vez"},
+      {{"--n", "5", "--n", "70"}, "ERROR: --n se dio más de una vez"},
+      {{"--n", "65"}, "ERROR: --n debe ser un entero de 2 a 64, no \"65\""},
+      {{"--semilla", "-1"},
+       "ERROR: --semilla debe ser un entero de 0 a 4294967295, no \"-1\""},
+      {{"--entrada", "desordenada"},
+       "ERROR: --entrada debe ser aleatoria, ordenada, invertida o "
+       "casi_ordenada, no \"desordenada\""},
+      {{"--valores", "1,,2"},
+       "ERROR: --valores debe ser una lista de 2 a 64 enteros (int) "
+       "separados por comas, como 7,3,3, no \"1,,2\""},
+      {{"--desconocida"},
+       "ERROR: opción desconocida: --desconocida (vea ordenamiento_traza "
+       "--help)"},
+      {{"--", "--n", "3"},
+       "ERROR: argumento inesperado: --n (vea ordenamiento_traza --help)"}};
+  for (const auto& [palabras, mensaje] : casos) {
+    std::vector<const char*> argv = {"ordenamiento_traza"};
+    for (const std::string& palabra : palabras) {
+      argv.push_back(palabra.c_str());
+    }
+    Opciones_Traza opciones;
+    EXPECT_EQ(opciones.Lea(static_cast<int>(argv.size()), argv.data()),
+              Opciones_Traza::Resultado::kError)
+        << ::testing::PrintToString(palabras);
+    EXPECT_EQ(opciones.Mensaje(), mensaje);
+  }
+  EXPECT_EQ(Lea({"ordenamiento_traza", "--valores", "-5,3,-5,0"}).Entrada(),
+            (std::vector<int>{-5, 3, -5, 0}));
+  EXPECT_EQ(Lea({"ordenamiento_traza", "-o", "-", "--n", "3", "--"}).Salida(),
+            "-");
+}
+
+TEST(OpcionesTest, DrawnShapesHoldOverManySeeds) {
+  for (unsigned semilla = 0; semilla < 250; ++semilla) {
+    for (int n : {2, 3, 20, 64}) {
+      const auto forma = [&](const std::string& nombre) {
+        return Lea({"ordenamiento_traza", "--semilla", std::to_string(semilla),
+                    "--n", std::to_string(n), "--entrada", nombre});
+      };
+      const std::vector<int> sorteados =
+          Sorteo(semilla, static_cast<unsigned>(n));
+      std::vector<int> ordenados = sorteados;
+      std::sort(ordenados.begin(), ordenados.end());
+      ASSERT_EQ(forma("aleatoria").Entrada(), sorteados);
+      ASSERT_EQ(forma("ordenada").Entrada(), ordenados);
+      ASSERT_EQ(forma("invertida").Entrada(),
+                std::vector<int>(ordenados.rbegin(), ordenados.rend()));
+
+      // Each exchange leaves one pair of unequal neighbours out of order,
+      // and there is one unless every value is the same.
+      const Opciones_Traza casi = forma("casi_ordenada");
+      std::vector<int> valores = casi.Entrada();
+      int descensos = 0;
+      for (std::size_t p = 1; p < valores.size(); ++p) {
+        descensos += valores[p] < valores[p - 1] ? 1 : 0;
+      }
+      EXPECT_EQ(descensos, casi.Cambios()) << semilla << " " << n;
+      EXPECT_LE(casi.Cambios(), std::max(1, n / 10));
+      EXPECT_EQ(casi.Cambios() == 0, ordenados.front() == ordenados.back());
+      std::sort(valores.begin(), valores.end());
+      ASSERT_EQ(valores, ordenados);
+    }
+  }
+}
+
+// ---- Where the page is written.
+
+#ifndef _WIN32
+// While it lives, the process acts as an ordinary user even when the tests
+// run as root, whom no file permission stops.
+class Sin_Privilegios {
+ public:
+  Sin_Privilegios() {
+    if (root_) {
+      EXPECT_EQ(seteuid(65534), 0);  // nobody
+    }
+  }
+  Sin_Privilegios(const Sin_Privilegios&) = delete;
+  Sin_Privilegios& operator=(const Sin_Privilegios&) = delete;
+  ~Sin_Privilegios() {
+    if (root_) {
+      EXPECT_EQ(seteuid(0), 0);
+    }
+  }
+
+ private:
+  bool root_ = geteuid() == 0;
+};
+#endif
+
+TEST(PaginaTest, ReplacesOnlyRegularFilesThatMayBeWritten) {
+  namespace fs = std::filesystem;
+  const Pagina_Traza pagina(Lea({"ordenamiento_traza", "--valores", "3,1,2"}));
+  const Carpeta carpeta;
+  std::string error;
+  const auto escriba = [&](const fs::path& ruta) {
+    return pagina.Escriba(ruta.string(), error);
+  };
+
+  // An existing page is replaced and keeps its permissions.
+  const fs::path existente = carpeta.Ruta() / "traza.html";
+  std::ofstream(existente) << "antes";
+  fs::permissions(existente, fs::perms::owner_read | fs::perms::owner_write);
+  const fs::perms antes = fs::status(existente).permissions();
+  ASSERT_TRUE(escriba(existente)) << error;
+  EXPECT_EQ(Lea_Archivo(existente), pagina.Html());
+  EXPECT_EQ(fs::status(existente).permissions(), antes);
+
+  // Refused, each with its reason, and left as they were.
+  EXPECT_FALSE(escriba(carpeta.Ruta()));
+  EXPECT_EQ(error, "ERROR: " + carpeta.Ruta().string() + " es una carpeta");
+  const fs::path sin_carpeta = carpeta.Ruta() / "falta" / "traza.html";
+  EXPECT_FALSE(escriba(sin_carpeta));
+  EXPECT_EQ(error, "ERROR: no existe la carpeta de " + sin_carpeta.string());
+  // A file this user may not write, in a folder where anyone may write.
+  const fs::path protegido = carpeta.Ruta() / "protegido.html";
+  std::ofstream(protegido) << "protegido";
+  fs::permissions(protegido, fs::perms::owner_read);
+  fs::permissions(carpeta.Ruta(), fs::perms::all);
+  {
+#ifndef _WIN32
+    const Sin_Privilegios nadie;
+#endif
+    // wine run by root lets anyone write a read-only file.
+    if (!std::ofstream(protegido, std::ios::app)) {
+      EXPECT_FALSE(escriba(protegido));
+      EXPECT_EQ(error,
+                "ERROR: permiso denegado para escribir " + protegido.string());
+    }
+  }
+  EXPECT_EQ(Lea_Archivo(protegido), "protegido");
+
+#ifndef _WIN32
+  // A link is followed to its target, which is replaced; the link stays.
+  std::ofstream(existente) << "antes";
+  const fs::path enlace = carpeta.Ruta() / "enlace.html";
+  fs::create_symlink("traza.html", enlace);
+  ASSERT_TRUE(escriba(enlace)) << error;
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(enlace)));
+  EXPECT_EQ(Lea_Archivo(existente), pagina.Html());
+
+  // A FIFO is refused without being opened, which would wait for a reader.
+  const fs::path fifo = carpeta.Ruta() / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(escriba(fifo));
+  EXPECT_EQ(error, "ERROR: " + fifo.string() + " no es un archivo regular");
+  EXPECT_EQ(fs::symlink_status(fifo).type(), fs::file_type::fifo);
+  EXPECT_EQ(carpeta.Archivos(), 4U) << "a temporary file was left behind";
+#else
+  EXPECT_EQ(carpeta.Archivos(), 2U) << "a temporary file was left behind";
+#endif
 }
 
 }  // namespace
