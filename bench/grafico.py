@@ -3,7 +3,7 @@
 
 Usage: bench/grafico.py [RESULTS.json] [-o PLOT.png | --docs]
 
-RESULTS.json defaults to build/bench/ordenamiento_bench.json in the
+RESULTS.json defaults to build/run/ordenamiento_bench.json in the
 repository, where `cmake --workflow --preset bench` leaves it. The plot goes
 next to the results file, as ordenamiento_bench.png, unless -o names
 another file; --docs writes docs/ordenamiento_bench.png instead, the copy the
@@ -43,10 +43,10 @@ def argumentos():
         "and prints their table in Markdown.")
     analizador.add_argument(
         "resultados", nargs="?", type=Path,
-        default=RAIZ / "build" / "bench" / "ordenamiento_bench.json",
+        default=RAIZ / "build" / "run" / "ordenamiento_bench.json",
         metavar="RESULTS.json",
         help="the benchmark's --benchmark_out file "
-        "(default: build/bench/ordenamiento_bench.json in the repository)")
+        "(default: build/run/ordenamiento_bench.json in the repository)")
     destino = analizador.add_mutually_exclusive_group()
     destino.add_argument(
         "-o", "--output", type=Path, metavar="PLOT.png",

@@ -83,9 +83,10 @@ void Libere(void* puntero, Forma forma) noexcept {
 
 }  // namespace
 
-// Every form is replaced, the array forms and the nothrow ones too: a
+// The scalar and array forms are replaced, plain and nothrow alike: a
 // runtime such as AddressSanitizer's would otherwise serve them itself, past
-// the counter and without the header.
+// the counter and without the header. The over-aligned forms (those taking
+// std::align_val_t) are not: the containers allocate no over-aligned type.
 void* operator new(std::size_t bytes) {
   return Reserve(bytes, Forma::kEscalar);
 }

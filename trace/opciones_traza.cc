@@ -16,9 +16,6 @@
 
 namespace {
 
-const std::vector<std::string> kFormas = {"aleatoria", "ordenada", "invertida",
-                                          "casi_ordenada"};
-
 // The ints of texto, which holds them in plain decimal separated by single
 // commas, or nothing if it does not.
 std::optional<std::vector<int>> Lista(std::string_view texto) {
@@ -59,15 +56,14 @@ CLI::Validator Lista_De_Valores() {
 // caller reads the line from mensaje rather than from CLI11's error.
 CLI::Validator En_Espanol(const CLI::Validator& base, const std::string& regla,
                           std::string& mensaje) {
-  return CLI::Validator(
-      [base, regla, &mensaje](std::string& valor) {
-        if (base(valor).empty()) {
-          return std::string();
-        }
-        mensaje = "ERROR: " + regla + ", no \"" + Visible(valor) + "\"";
-        return mensaje;
-      },
-      "", "");
+  return {[base, regla, &mensaje](std::string& valor) {
+            if (base(valor).empty()) {
+              return std::string();
+            }
+            mensaje = "ERROR: " + regla + ", no \"" + Visible(valor) + "\"";
+            return mensaje;
+          },
+          "", ""};
 }
 
 // The line for words that no option took: the first of them, as an unknown
@@ -144,7 +140,8 @@ Opciones_Traza::Resultado Opciones_Traza::Lea(int argc,
                      "Cómo es la entrada: aleatoria, ordenada, invertida o "
                      "casi_ordenada (por omisión, aleatoria)")
           ->type_name("FORMA")
-          ->check(En_Espanol(CLI::IsMember(kFormas),
+          ->check(En_Espanol(CLI::IsMember({"aleatoria", "ordenada",
+                                            "invertida", "casi_ordenada"}),
                              "--entrada debe ser aleatoria, ordenada, "
                              "invertida o casi_ordenada",
                              mensaje_));

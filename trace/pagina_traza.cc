@@ -222,7 +222,7 @@ bool Pagina_Traza::Escriba(const std::string& ruta, std::string& error) const {
       error = Por_Que(ruta, Ultimo_Error());
       return false;
     }
-    std::fclose(archivo);
+    static_cast<void>(std::fclose(archivo));  // nothing was written
   }
 
   const fs::path temporal = Temporal(destino, Html(), codigo);
