@@ -1,0 +1,53 @@
+// The browser page's way into the project's own code, compiled to
+// WebAssembly: the page records the three strategies through the same
+// Opciones_Traza and Pagina_Traza as the command-line tool
+// ordenamiento_traza, and runs the demonstration's own main, which is
+// linked into the same module.
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "trace/opciones_traza.h"
+#include "trace/pagina_traza.h"
+
+extern "C" {
+
+// Reads palabras, a JSON array of the words of a command line without the
+// program, such as ["--valores", "7,3,3"], as ordenamiento_traza reads its
+// own, and returns {"datos": <the page's data>} or {"error": "<one line in
+// Spanish>"}. The text stays valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
+  using nlohmann::json;
+  static std::string respuesta;
+  const json leidas = json::parse(palabras, nullptr, /*allow_exceptions=*/false);
+  if (!leidas.is_array() ||
+      !std::all_of(leidas.begin(), leidas.end(),
+                   [](const json& palabra) { return palabra.is_string(); })) {
+    respuesta = R"({"error":"ERROR: la entrada no es una lista de palabras"})";
+    return respuesta.c_str();
+  }
+  std::vector<std::string> textos = {"ordenamiento_traza"};
+  for (const json& palabra : leidas) {
+    textos.push_back(palabra.get<std::string>());
+  }
+  std::vector<const char*> argv;
+  argv.reserve(textos.size());
+  for (const std::string& texto : textos) {
+    argv.push_back(texto.c_str());
+  }
+  Opciones_Traza opciones;
+  if (opciones.Lea(static_cast<int>(argv.size()), argv.data()) ==
+      Opciones_Traza::Resultado::kTrazar) {
+    respuesta = "{\"datos\":" + Pagina_Traza(opciones).Datos() + "}";
+  } else {
+    respuesta = json({{"error", opciones.Mensaje()}})
+                    .dump(-1, ' ', false, json::error_handler_t::replace);
+  }
+  return respuesta.c_str();
+}
+
+}  // extern "C"

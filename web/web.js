@@ -1,0 +1,160 @@
+// The browser page's own part: an input typed into the form or found in
+// the address is recorded by the project's C++ compiled to WebAssembly (the
+// module Ordenamiento, above), the same code that ordenamiento_traza runs,
+// and the replay page then draws it; the demonstration's main runs in the
+// same module for its report. Whatever the form or the address holds
+// reaches the C++ as words of a command line and comes back as data or as
+// one error line, shown as text.
+(function () {
+  'use strict';
+
+  // The address's keys for the input, in the order the command line takes
+  // them.
+  const CLAVES = ['entrada', 'n', 'semilla', 'valores'];
+  const POR_OMISION = { entrada: 'aleatoria', n: '20' };
+
+  let modulo = null;
+  let informe = [];     // the bytes the demonstration writes
+  let mostrada = null;  // the address's input part for the view shown
+
+  function $(id) { return document.getElementById(id); }
+
+  function muestreError(texto) {
+    const linea = document.querySelector('[data-error]');
+    linea.textContent = texto;
+    linea.hidden = texto === '';
+  }
+
+  // The input keys of an address fragment, or null when it has none. A
+  // key given twice is kept twice, so that the C++ reports it.
+  function entradaDe(fragmento) {
+    const entrada = [];
+    fragmento.replace(/^#/, '').split('&').forEach((parte) => {
+      const igual = parte.indexOf('=');
+      const clave = parte.slice(0, igual);
+      if (igual > 0 && CLAVES.includes(clave)) {
+        let valor = parte.slice(igual + 1);
+        try { valor = decodeURIComponent(valor); } catch (e) { /* kept as typed */ }
+        entrada.push([clave, valor]);
+      }
+    });
+    return entrada.length === 0 ? null : entrada;
+  }
+
+  // What the form asks for: the given values alone, or the shape, the count
+  // and, when typed, the seed.
+  function entradaDelFormulario() {
+    const campos = $('formulario').elements;
+    if (campos.valores.value.trim() !== '') {
+      return [['valores', campos.valores.value.trim()]];
+    }
+    const entrada = [['entrada', campos.entrada.value], ['n', campos.n.value.trim()]];
+    if (campos.semilla.value.trim() !== '') {
+      entrada.push(['semilla', campos.semilla.value.trim()]);
+    }
+    return entrada;
+  }
+
+  // The address's input part that gives the view of datos again in any
+  // browser: the values, or the shape, the count and the seed drawn.
+  function parteDeDatos(datos) {
+    if (datos.semilla === null) {
+      return 'valores=' + datos.entrada.join(',');
+    }
+    return 'entrada=' + datos.origen + '&n=' + datos.entrada.length + '&semilla=' + datos.semilla;
+  }
+
+  // The address with its input part replaced by parte; the step, the
+  // panels and any other key stay.
+  function direccionCon(parte) {
+    const resto = window.location.hash.replace(/^#/, '').split('&').filter((p) => {
+      const clave = p.indexOf('=') < 0 ? p : p.slice(0, p.indexOf('='));
+      return p !== '' && !CLAVES.includes(clave);
+    });
+    return window.location.href.replace(/#.*$/, '') + '#' + [parte].concat(resto).join('&');
+  }
+
+  // Records the three strategies on entrada, through the C++: the data, or
+  // the error line.
+  function registre(entrada) {
+    const palabras = [];
+    entrada.forEach(([clave, valor]) => { palabras.push('--' + clave, valor); });
+    return JSON.parse(modulo.ccall('Traza_Datos', 'string', ['string'], [JSON.stringify(palabras)]));
+  }
+
+  // Shows entrada, or says why it cannot be shown and leaves the view as it
+  // was. como is 'push' for an input from the form, 'replace' otherwise.
+  function muestre(entrada, como) {
+    const respuesta = registre(entrada);
+    if (respuesta.error !== undefined) {
+      muestreError(respuesta.error);
+      return false;
+    }
+    muestreError('');
+    const datos = respuesta.datos;
+    mostrada = parteDeDatos(datos);
+    const direccion = direccionCon(mostrada);
+    if (como === 'push') {
+      window.history.pushState(null, '', direccion.replace(/&(paso=\d+|fin)(?=&|$)/g, ''));
+    } else {
+      window.history.replaceState(window.history.state, '', direccion);
+    }
+    llene(datos);
+    window.Traza.cargue(datos);
+    return true;
+  }
+
+  // The form shows the input of the view.
+  function llene(datos) {
+    const campos = $('formulario').elements;
+    const dados = datos.semilla === null;
+    campos.valores.value = dados ? datos.entrada.join(',') : '';
+    if (!dados) {
+      campos.entrada.value = datos.origen;
+      campos.n.value = String(datos.entrada.length);
+      campos.semilla.value = String(datos.semilla);
+    }
+  }
+
+  // A new address: a new input is recorded; the step and the panels are
+  // the replay page's own.
+  function alCambiarDireccion() {
+    const entrada = entradaDe(window.location.hash);
+    if (entrada === null) { return; }
+    const parte = entrada.map(([c, v]) => c + '=' + v).join('&');
+    if (parte !== mostrada) { muestre(entrada, 'replace'); }
+  }
+
+  // Runs the demonstration's main and shows its report, whose bytes are
+  // Windows-1252 text (the "á" of "está" is the one byte 0xE1).
+  function ejecuteInforme() {
+    informe = [];
+    modulo.callMain([]);
+    document.querySelector('[data-informe]').textContent =
+      new TextDecoder('windows-1252').decode(Uint8Array.from(informe));
+  }
+
+  window.Ordenamiento({
+    // Standard output reaches the page byte by byte, unchanged; the module
+    // hands each byte over as a signed char.
+    preRun: [(m) => m.FS.init(null, (byte) => {
+      if (byte !== null) { informe.push(byte & 0xFF); }
+    }, () => {})]
+  }).then((listo) => {
+    modulo = listo;
+    $('formulario').addEventListener('submit', (evento) => {
+      evento.preventDefault();
+      muestre(entradaDelFormulario(), 'push');
+    });
+    $('boton-informe').addEventListener('click', ejecuteInforme);
+    window.addEventListener('hashchange', alCambiarDireccion);
+    window.addEventListener('popstate', alCambiarDireccion);
+    const pedida = entradaDe(window.location.hash);
+    if (pedida === null || !muestre(pedida, 'replace')) {
+      const error = document.querySelector('[data-error]').textContent;
+      muestre(Object.entries(POR_OMISION), 'replace');
+      muestreError(error);
+    }
+    ejecuteInforme();
+  });
+}());
