@@ -159,16 +159,33 @@
     });
   }
 
+  // A bar rises from the zero line, or hangs below it for a negative
+  // value: its style for each value of the input, made once, and where the
+  // zero line stands.
+  function estilosDeBarras(entrada, minimo, maximo) {
+    const rango = Math.max(1, maximo - minimo);
+    const porcentaje = (x) => (x / rango * 100).toFixed(2) + '%';
+    const estilos = new Map();
+    entrada.forEach((v) => estilos.set(v, 'height: ' + porcentaje(Math.abs(v)) + '; ' +
+      (v >= 0 ? 'bottom: ' + porcentaje(-minimo) : 'top: ' + porcentaje(maximo))));
+    return { estilos: estilos, cero: porcentaje(-minimo) };
+  }
+
   function modelo(datos) {
     const estrategias = datos.estrategias.map((e) => recorra(e, datos.entrada));
+    const minimo = Math.min(0, Math.min.apply(null, datos.entrada));
+    const maximo = Math.max(0, Math.max.apply(null, datos.entrada));
+    const barras = estilosDeBarras(datos.entrada, minimo, maximo);
     return {
       datos: datos,
       n: datos.entrada.length,
       estrategias: estrategias,
       M: Math.max.apply(null, estrategias.map((e) => e.total)),
       ocurrencias: ocurrencias(datos.entrada),
-      minimo: Math.min(0, Math.min.apply(null, datos.entrada)),
-      maximo: Math.max(0, Math.max.apply(null, datos.entrada))
+      minimo: minimo,
+      maximo: maximo,
+      estilos: barras.estilos,
+      cero: barras.cero
     };
   }
 
@@ -243,8 +260,7 @@
 
     const barras = elemento('div', 'barras');
     const cero = elemento('div', 'cero');
-    const rango = Math.max(1, Math.max(0, ...datos.entrada) - Math.min(0, ...datos.entrada));
-    cero.style.bottom = (-Math.min(0, ...datos.entrada) / rango * 100).toFixed(2) + '%';
+    cero.style.bottom = m.cero;
     barras.appendChild(cero);
     const cifras = elemento('div', 'cifras');
     const panel = { numero: numero, s: info.estrategia, esLista: esLista, seccion: seccion,
@@ -433,18 +449,15 @@
     }
   }
 
+  // Rewrites the element's one text node rather than replacing it, which
+  // would leave a node behind for the collector at every step.
   function texto(el, valor) {
-    if (el.textContent !== valor) { el.textContent = valor; }
-  }
-
-  // A bar rises from the zero line, or hangs below it for a negative value.
-  function dibujeBarra(relleno, v) {
-    const rango = Math.max(1, m.maximo - m.minimo);
-    const alto = (Math.abs(v) / rango * 100).toFixed(2) + '%';
-    const cero = (-m.minimo / rango * 100).toFixed(2) + '%';
-    relleno.style.height = alto;
-    relleno.style.bottom = v >= 0 ? cero : 'auto';
-    relleno.style.top = v >= 0 ? 'auto' : (m.maximo / rango * 100).toFixed(2) + '%';
+    const nodo = el.firstChild;
+    if (nodo !== null && nodo.nodeType === Node.TEXT_NODE && nodo.nextSibling === null) {
+      if (nodo.nodeValue !== valor) { nodo.nodeValue = valor; }
+    } else if (el.textContent !== valor) {
+      el.textContent = valor;
+    }
   }
 
   function dibujeColumnas(panel, estado) {
@@ -454,14 +467,15 @@
     for (let p = 0; p < m.n; p++) {
       const visto = panel.visto[p], columna = panel.columnas[p], cifra = panel.cifras[p];
       const v = estado.valores[p], o = estado.origenes[p];
-      if (visto.v !== v || visto.o !== o) {
+      if (visto.v !== v) {
         columna.elemento.setAttribute('data-valor', v);
-        columna.elemento.setAttribute('data-origen', o);
-        columna.elemento.title = 'posición ' + p + ': ' + v + ' (empezó en la posición ' + o + ')';
-        dibujeBarra(columna.relleno, v);
+        columna.relleno.style.cssText = m.estilos.get(v);
         cifra.firstChild.nodeValue = v;
-        cifra.lastChild.textContent = m.ocurrencias[o] ? m.ocurrencias[o] : '';
         visto.v = v;
+      }
+      if (visto.o !== o) {
+        columna.elemento.setAttribute('data-origen', o);
+        texto(cifra.lastChild, m.ocurrencias[o] ? String(m.ocurrencias[o]) : '');
         visto.o = o;
       }
       const asentado = asentada(e, estado, p);
@@ -489,10 +503,9 @@
     panel.cadena.classList.toggle('de-comparacion', op !== null && esComparacion(op));
     panel.cadena.classList.toggle('de-intercambio', op !== null && !esComparacion(op));
     panel.eslabones.forEach((eslabon, q) => {
-      eslabon.classList.toggle('pisado', q <= largo);
-      eslabon.classList.toggle('una', q < largo && q >= corto);
-      eslabon.classList.toggle('dos', q < corto);
-      eslabon.classList.toggle('destino', op !== null && (q === op[0] || q === op[1]));
+      const clase = 'eslabon' + (q <= largo ? ' pisado' : '') + (q < largo && q >= corto ? ' una' : '') +
+        (q < corto ? ' dos' : '') + (op !== null && (q === op[0] || q === op[1]) ? ' destino' : '');
+      if (eslabon.className !== clase) { eslabon.className = clase; }
     });
   }
 
