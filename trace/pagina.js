@@ -233,10 +233,10 @@
     bloque.appendChild(elemento('div', 'archivo', codigo.archivo));
     const lineas = {};
     codigo.lineas.forEach((texto, i) => {
-      // A long line may break after "::" and "(", as well as at spaces.
+      // The signature, the one long line, breaks after "::".
       const linea = elemento('div');
-      texto.split(/(?<=::|\()/).forEach((trozo, t) => {
-        if (t > 0) { linea.appendChild(elemento('wbr')); }
+      (i === 0 ? texto.split(/(?<=::)/) : [texto]).forEach((trozo, t) => {
+        if (t > 0) { linea.appendChild(elemento('br')); }
         linea.appendChild(document.createTextNode(trozo));
       });
       const numero = codigo.desde + i;
@@ -568,19 +568,29 @@
 
   // ---- Fitting the first screen to the window.
 
-  // The largest code font, from 13 px down, at which each shown strategy's
-  // code fits its row.
+  // The largest code font, from 14 px down, at which every shown
+  // strategy's code fits its row, in height and within the width it may
+  // take: up to 45 % of the row, as long as each panel beside it keeps
+  // 300 px. All take that font and the same width, so that the panels
+  // line up.
   function ajusteCodigo() {
-    vista.codigos.forEach((bloque) => {
-      const el = bloque.elemento;
-      if (el.offsetParent === null) { return; }
-      let tamano = 13;
-      el.style.fontSize = tamano + 'px';
-      while (tamano > 8 && el.scrollHeight > el.clientHeight + 1) {
-        tamano -= 0.5;
-        el.style.fontSize = tamano + 'px';
-      }
-    });
+    const bloques = vista.codigos.map((b) => b.elemento).filter((el) => el.offsetParent !== null);
+    if (bloques.length === 0) { return; }
+    const fila = bloques[0].parentNode.clientWidth;
+    const paneles = Math.max.apply(null, bloques.map((el) =>
+      el.parentNode.querySelectorAll('section:not([hidden])').length));
+    const maximo = Math.max(0.22 * fila, Math.min(0.45 * fila, fila - paneles * 306));
+    const cabe = (el) => el.scrollHeight <= el.clientHeight + 1 && el.offsetWidth <= maximo;
+    const ponga = (tamano) => bloques.forEach((el) => { el.style.fontSize = tamano + 'px'; });
+    bloques.forEach((el) => { el.style.width = 'max-content'; });
+    let tamano = 14;
+    ponga(tamano);
+    while (tamano > 8 && !bloques.every(cabe)) {
+      tamano -= 0.5;
+      ponga(tamano);
+    }
+    const ancho = Math.max.apply(null, bloques.map((el) => el.offsetWidth)) + 'px';
+    bloques.forEach((el) => { el.style.width = ancho; });
   }
 
   // Labels in as many rows, up to three, as a label needs columns, each
