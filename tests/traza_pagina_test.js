@@ -182,6 +182,7 @@ async function main() {
   }
   const ayuda = await pagina.textContent('#controles .ayuda');
   assert.match(ayuda, /Inicio\/Fin o I\/F/);
+  await pagina.check('#sonido');
   await pagina.locator('#velocidad').fill('9');
   await pagina.keyboard.press(' ');
   await pagina.waitForFunction(() => window.location.hash === '#fin');
