@@ -180,8 +180,12 @@ async function main() {
     await (tecla.startsWith('#') ? pagina.click(tecla) : pagina.keyboard.press(tecla));
     assert.equal(await paso(), esperado, tecla);
   }
+  assert.deepEqual(await pagina.evaluate(() => [document.getElementById('comando').textContent,
+    document.getElementById('comando-semilla').textContent, document.getElementById('con-semilla').hidden]),
+  [datos.comando, datos.comando_semilla, false]);
   const ayuda = await pagina.textContent('#controles .ayuda');
   assert.match(ayuda, /Inicio\/Fin o I\/F/);
+  await pagina.waitForFunction(() => window.location.hash === '');
   await pagina.check('#sonido');
   await pagina.locator('#velocidad').fill('9');
   await pagina.keyboard.press(' ');
@@ -230,9 +234,43 @@ async function main() {
     const medida = await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'N = ' + n);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, n === 32 ? 32 : 2, 'N = ' + n + ', labels'));
   }
+  // A step costs little to draw, and the top speed keeps its pace: 1,000
+  // steps a second, several to a frame.
+  const media = await pagina.evaluate(() => {
+    const posicion = document.getElementById('posicion'), inicio = performance.now();
+    for (let k = 0; k <= +posicion.max; k++) {
+      posicion.value = k;
+      posicion.dispatchEvent(new Event('input'));
+    }
+    return (performance.now() - inicio) / (+posicion.max + 1);
+  });
+  assert.ok(media < 4, 'a step takes ' + media + ' ms to draw');
+  await pagina.keyboard.press('Home');
+  await pagina.waitForFunction(() => window.location.hash === '');
+  await pagina.locator('#velocidad').fill('9');
+  const antes = Date.now();
+  await pagina.keyboard.press(' ');
+  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 60000 });
+  const nominal = Math.max(...datos.estrategias.map((e) => e.ops.length));
+  assert.ok(Date.now() - antes < 1.5 * nominal, 'played ' + nominal + ' steps in ' + (Date.now() - antes) + ' ms');
+
+  // ---- Bars stand on the zero line, negative values below it, and none
+  // is invisible.
+  await abra(escriba('negativos', ['--valores', '-5,3,-5,0']));
+  const barras = await pagina.evaluate(() => {
+    const cero = document.querySelector('section .cero').getBoundingClientRect().top;
+    return [...document.querySelector('section').querySelectorAll('[data-valor]')].map((c) => {
+      const r = c.firstChild.getBoundingClientRect();
+      return [+c.getAttribute('data-valor'), Math.round(r.top - cero), Math.round(r.bottom - cero), r.height >= 2];
+    });
+  });
+  barras.forEach(([v, arriba, abajo, visible]) => {
+    assert.ok(visible && (v >= 0 ? Math.abs(abajo) <= 1 : Math.abs(arriba) <= 1), 'the bar of ' + v);
+  });
 
   // ---- Equal values: which 3 is which, and what is settled, at every step.
   datos = await abra(escriba('v331', ['--valores', '3,3,1']));
+  assert.equal(await pagina.evaluate(() => document.getElementById('con-semilla').hidden), true);
   const M331 = Math.max(...datos.estrategias.map((e) => e.ops.length));
   for (let K = 0; K <= M331; K++) {
     await pagina.evaluate((k) => { window.location.hash = 'paso=' + k; }, K);

@@ -794,10 +794,10 @@
   }
 
   // Home and End are missing on a Mac laptop: I and F do the same.
-  const TECLAS = {
-    ' ': alterne, ArrowLeft: atras, ArrowRight: adelante,
-    Home: alInicio, End: alFinal, i: alInicio, I: alInicio, f: alFinal, F: alFinal
-  };
+  const TECLAS = new Map([
+    [' ', alterne], ['ArrowLeft', atras], ['ArrowRight', adelante], ['Home', alInicio],
+    ['End', alFinal], ['i', alInicio], ['I', alInicio], ['f', alFinal], ['F', alFinal]
+  ]);
 
   function inicie() {
     $('boton-inicio').addEventListener('click', alInicio);
@@ -825,7 +825,7 @@
       elija(m.datos.paneles.map((info, i) => (c === null || info.contenedor === +c ? i + 1 : 0)));
     });
     document.addEventListener('keydown', (evento) => {
-      const accion = TECLAS[evento.key];
+      const accion = TECLAS.get(evento.key);
       if (!accion || evento.altKey || evento.ctrlKey || evento.metaKey || esEditable(evento.target)) { return; }
       evento.preventDefault();
       accion();
