@@ -512,7 +512,6 @@
   function dibujePanel(panel, estado) {
     const e = m.estrategias[panel.s];
     poner(panel.seccion, 'data-paso', estado.k);
-    panel.seccion.classList.toggle('terminado', estado.terminado);
     dibujeColumnas(panel, estado);
     if (panel.esLista) { dibujeCadena(panel, estado.op); }
     texto(panel.estado, textoDeEstado(e, estado, panel.esLista));
