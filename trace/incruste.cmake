@@ -13,7 +13,7 @@ string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1', " bytes "${hexadecimal}")
 string(REGEX REPLACE "(('\\\\x[0-9a-f][0-9a-f]', ){16})" "\\1\n    " bytes "${bytes}")
 
 file(WRITE "${SALIDA}"
-"// Generated from trace/pagina.html by trace/incruste.cmake: do not edit.
+"// Generated from the joined replay page by trace/incruste.cmake: do not edit.
 #include <array>
 
 inline constexpr std::array<char, ${largo}> kPaginaHtml = {

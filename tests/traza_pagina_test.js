@@ -1,0 +1,301 @@
+// Drives the replay page in a headless Chromium or Google Chrome as a person
+// would, through playwright-core, and checks what it shows against the
+// recording the page carries.
+//
+// node traza_pagina_test.js ORDENAMIENTO_TRAZA BROWSER SCRATCH_FOLDER
+'use strict';
+
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+const { chromium } = require('playwright-core');
+
+const [traza, navegador, carpeta] = process.argv.slice(2);
+const raiz = path.join(__dirname, '..');
+
+// Writes a page with the tool and returns its address.
+function escriba(nombre, opciones) {
+  fs.mkdirSync(carpeta, { recursive: true });
+  const ruta = path.join(carpeta, nombre + '.html');
+  execFileSync(traza, opciones.concat(['-o', ruta]));
+  return pathToFileURL(ruta).href;
+}
+
+function operaciones(n) { return n + (n === 1 ? ' operación' : ' operaciones'); }
+
+// What strategy s's panels should show at global step K: the values and
+// where each started, after the recorded exchanges among its first K calls.
+function esperado(datos, s, K) {
+  const ops = datos.estrategias[s].ops, total = ops.length, k = Math.min(K, total);
+  const valores = datos.entrada.slice(), origenes = valores.map((_, p) => p);
+  const ultimo = valores.map(() => 0);
+  const contadores = { comparaciones: 0, intercambios: 0, operaciones: k, enlaces: 0 };
+  ops.forEach((op, t) => {
+    if (op.length === 2) {
+      ultimo[op[0]] = ultimo[op[1]] = t + 1;
+    }
+    if (t >= k) { return; }
+    contadores.enlaces += op[0] + op[1];
+    if (op.length === 3) {
+      contadores.comparaciones++;
+      return;
+    }
+    contadores.intercambios++;
+    [valores[op[0]], valores[op[1]]] = [valores[op[1]], valores[op[0]]];
+    [origenes[op[0]], origenes[op[1]]] = [origenes[op[1]], origenes[op[0]]];
+  });
+  const op = k > 0 && K <= total ? ops[k - 1] : null;
+  return {
+    paso: k, valores: valores, origenes: origenes, op: op,
+    asentado: ultimo.map((u) => K >= total || k > u),
+    marcadas: op === null ? [] : [...new Set([op[0], op[1]])].sort((a, b) => a - b),
+    contadores: contadores
+  };
+}
+
+// Each panel as the page shows it.
+function lea(pagina) {
+  return pagina.evaluate(() => [...document.querySelectorAll('section[data-estrategia]')].map((s) => {
+    const columnas = [...s.querySelectorAll('[data-valor]')];
+    return {
+      visible: getComputedStyle(s).display !== 'none',
+      paso: +s.getAttribute('data-paso'),
+      valores: columnas.map((c) => +c.getAttribute('data-valor')),
+      origenes: columnas.map((c) => +c.getAttribute('data-origen')),
+      asentado: columnas.map((c) => c.hasAttribute('data-asentado')),
+      marcadas: columnas.map((c, p) => (/comparada|intercambiada/.test(c.className) ? p : -1))
+        .filter((p) => p >= 0),
+      contadores: Object.fromEntries([...s.querySelectorAll('[data-contador]')]
+        .map((c) => [c.getAttribute('data-contador'), +c.textContent])),
+      estado: s.querySelector('.estado').textContent,
+      cifras: [...s.querySelectorAll('.cifra')].map((c) => c.textContent),
+      ancho: s.getBoundingClientRect().width
+    };
+  }));
+}
+
+// The lit line of each strategy's code, with its text and number.
+function lineasActuales(pagina) {
+  return pagina.evaluate(() => Object.fromEntries([...document.querySelectorAll('[data-codigo]')]
+    .map((b) => [b.getAttribute('data-codigo'), [...b.querySelectorAll('[data-actual]')]
+      .map((l) => ({ numero: +l.getAttribute('data-linea'), texto: l.textContent }))])));
+}
+
+const fuentes = {};
+function lineaDeFuente(archivo, numero) {
+  fuentes[archivo] = fuentes[archivo] || fs.readFileSync(path.join(raiz, archivo), 'utf8').split(/\r?\n/);
+  return fuentes[archivo][numero - 1];
+}
+
+// Every panel and every code block at step K against the recording.
+async function compruebe(pagina, datos, K, que) {
+  const paneles = await lea(pagina);
+  const lineas = await lineasActuales(pagina);
+  const codigo = await pagina.evaluate(() => JSON.parse(document.getElementById('codigo').textContent));
+  assert.equal(paneles.length, datos.paneles.length, que);
+  datos.paneles.forEach((info, i) => {
+    const e = esperado(datos, info.estrategia, K), panel = paneles[i];
+    const lista = datos.contenedores[info.contenedor] === 'Lista_Ordenable';
+    const donde = que + ', panel ' + (i + 1);
+    assert.deepEqual([panel.paso, panel.valores, panel.origenes, panel.asentado, panel.marcadas],
+                     [e.paso, e.valores, e.origenes, e.asentado, e.marcadas], donde);
+    if (!lista) { delete e.contadores.enlaces; }
+    assert.deepEqual(panel.contadores, e.contadores, donde);
+    const nombre = datos.estrategias[info.estrategia].nombre;
+    const esperada = e.op === null ? [] : [e.op.length === 3 ? 'C.Es_Menor(' : 'C.Intercambie('];
+    assert.deepEqual(lineas[nombre].map((l) => l.texto.match(/C\.\w+\(/)[0]), esperada, donde + ', code');
+    lineas[nombre].forEach((l) => {
+      assert.equal(l.texto, lineaDeFuente(codigo[nombre].archivo, l.numero), donde + ', code');
+    });
+  });
+  return paneles;
+}
+
+function espereCuadros(pagina) {
+  return pagina.evaluate(() => new Promise((listo) =>
+    requestAnimationFrame(() => requestAnimationFrame(listo))));
+}
+
+// The controls and every panel shown on screen at tamano, with nothing
+// scrolled or cut short; labels of at least 12 px, side by side, where
+// there is room for them, otherwise only the current call's.
+async function compruebeAjuste(pagina, tamano, que) {
+  await pagina.setViewportSize(tamano);
+  await espereCuadros(pagina);
+  const medida = await pagina.evaluate(() => {
+    const dentro = (el) => {
+      const r = el.getBoundingClientRect();
+      return r.top >= 0 && r.left >= 0 && r.bottom <= innerHeight && r.right <= innerWidth;
+    };
+    const cortado = (el) => el.scrollWidth > el.clientWidth || getComputedStyle(el).textOverflow === 'ellipsis';
+    const secciones = [...document.querySelectorAll('section[data-estrategia]')]
+      .filter((s) => getComputedStyle(s).display !== 'none');
+    const cifras = secciones.map((s) => [...s.querySelectorAll('.cifra')]
+      .filter((c) => getComputedStyle(c).visibility === 'visible')
+      .map((c) => ({ r: c.getBoundingClientRect(), tamano: parseFloat(getComputedStyle(c).fontSize) })));
+    return {
+      desplazado: window.scrollY,
+      fuera: [document.getElementById('controles')].concat(secciones).filter((el) => !dentro(el)).length,
+      cortados: [...document.querySelectorAll('#controles, section h2, section .estado')]
+        .filter(cortado).map((el) => el.textContent),
+      cifras: cifras.map((lista) => ({
+        cuantas: lista.length,
+        chicas: lista.filter((c) => c.tamano < 12).length,
+        solapadas: lista.filter((c, i) => lista.slice(i + 1).some((d) =>
+          c.r.left < d.r.right && d.r.left < c.r.right && c.r.top < d.r.bottom && d.r.top < c.r.bottom)).length
+      }))
+    };
+  });
+  assert.deepEqual([medida.desplazado, medida.fuera, medida.cortados], [0, 0, []], que);
+  medida.cifras.forEach((c) => assert.deepEqual([c.chicas, c.solapadas], [0, 0], que + ', labels'));
+  return medida;
+}
+
+async function main() {
+  const navegadorAbierto = await chromium.launch({
+    executablePath: navegador,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync']
+  });
+  const pagina = await navegadorAbierto.newPage({ viewport: { width: 1024, height: 768 } });
+  const errores = [];
+  pagina.on('pageerror', (error) => errores.push(String(error)));
+  const abra = async (direccion) => {
+    await pagina.goto(direccion);
+    await pagina.waitForSelector('body[data-estado="listo"]');
+    return pagina.evaluate(() => JSON.parse(document.getElementById('datos').textContent));
+  };
+  const paso = async () => +(await pagina.textContent('#paso-texto')).match(/\d+/)[0];
+
+  // ---- 20 drawn values: the steps, the keys, the buttons and the address.
+  const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
+  let datos = await abra(a20 + '#paso=1');
+  const M = Math.max(...datos.estrategias.map((e) => e.ops.length));
+  await compruebe(pagina, datos, 1, '#paso=1');
+  for (const [tecla, esperado] of [['ArrowRight', 2], ['ArrowLeft', 1], ['End', M], ['Home', 0],
+                                   ['f', M], ['i', 0], ['#boton-adelante', 1], ['#boton-adelante', 2],
+                                   ['#boton-atras', 1], ['#boton-fin', M], ['#boton-inicio', 0]]) {
+    await (tecla.startsWith('#') ? pagina.click(tecla) : pagina.keyboard.press(tecla));
+    assert.equal(await paso(), esperado, tecla);
+  }
+  assert.deepEqual(await pagina.evaluate(() => [document.getElementById('comando').textContent,
+    document.getElementById('comando-semilla').textContent, document.getElementById('con-semilla').hidden]),
+  [datos.comando, datos.comando_semilla, false]);
+  const ayuda = await pagina.textContent('#controles .ayuda');
+  assert.match(ayuda, /Inicio\/Fin o I\/F/);
+  await pagina.waitForFunction(() => window.location.hash === '');
+  await pagina.check('#sonido');
+  await pagina.locator('#velocidad').fill('9');
+  await pagina.keyboard.press(' ');
+  await pagina.waitForFunction(() => window.location.hash === '#fin');
+  assert.equal(await paso(), M, 'played to the end');
+  await pagina.keyboard.press('Home');
+  await pagina.locator('#velocidad').fill('0');
+  await pagina.keyboard.press(' ');
+  await pagina.keyboard.press(' ');
+  const parado = await paso();
+  await pagina.waitForTimeout(1200);
+  assert.equal(await paso(), parado, 'the second space pauses');
+
+  const todos = await lea(pagina);
+  await abra(a20 + '#paneles=1,3,5&paso=40&otra=1');
+  const elegidos = await lea(pagina);
+  elegidos.forEach((panel, i) => {
+    assert.equal(panel.visible, i % 2 === 0, 'panel ' + (i + 1) + ' shown');
+    if (panel.visible) { assert.ok(panel.ancho > todos[i].ancho * 1.5, 'panel ' + (i + 1) + ' widens'); }
+  });
+  await compruebe(pagina, datos, 40, '#paneles=1,3,5&paso=40');
+  await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'panels 1, 3, 5');
+  await pagina.keyboard.press('ArrowRight');
+  await pagina.waitForFunction(() => window.location.hash === '#paneles=1,3,5&paso=41&otra=1');
+  await pagina.click('#casillas button:text-is("Lista")');
+  assert.deepEqual((await lea(pagina)).map((p) => p.visible), [false, true, false, true, false, true]);
+  await pagina.click('#casillas button:text-is("Todos")');
+  await pagina.waitForFunction(() => window.location.hash === '#paso=41&otra=1');
+
+  await abra(a20 + '#fin');
+  const fin = await compruebe(pagina, datos, M, '#fin');
+  fin.forEach((panel, i) => {
+    const total = datos.estrategias[datos.paneles[i].estrategia].ops.length;
+    assert.deepEqual(panel.valores, datos.entrada.slice().sort((a, b) => a - b));
+    assert.match(panel.estado, new RegExp('^Terminado tras ' + operaciones(total) + '(;|$)'));
+  });
+  for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
+    const medida = await compruebeAjuste(pagina, tamano, 'N = 20 at ' + tamano.width + 'x' + tamano.height);
+    medida.cifras.forEach((c) => assert.equal(c.cuantas, 20, 'N = 20, labels'));
+  }
+
+  // ---- 32 values keep every label at 1024x768; 64 keep the current call's.
+  for (const n of [32, 64]) {
+    await pagina.setViewportSize({ width: 1024, height: 768 });
+    datos = await abra(escriba('n' + n, ['--entrada', 'invertida', '--n', String(n)]) + '#paso=3');
+    const medida = await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'N = ' + n);
+    medida.cifras.forEach((c) => assert.equal(c.cuantas, n === 32 ? 32 : 2, 'N = ' + n + ', labels'));
+  }
+  // A step costs little to draw, and the top speed keeps its pace: 1,000
+  // steps a second, several to a frame.
+  const media = await pagina.evaluate(() => {
+    const posicion = document.getElementById('posicion'), inicio = performance.now();
+    for (let k = 0; k <= +posicion.max; k++) {
+      posicion.value = k;
+      posicion.dispatchEvent(new Event('input'));
+    }
+    return (performance.now() - inicio) / (+posicion.max + 1);
+  });
+  assert.ok(media < 4, 'a step takes ' + media + ' ms to draw');
+  await pagina.keyboard.press('Home');
+  await pagina.waitForFunction(() => window.location.hash === '');
+  await pagina.locator('#velocidad').fill('9');
+  const antes = Date.now();
+  await pagina.keyboard.press(' ');
+  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 60000 });
+  const nominal = Math.max(...datos.estrategias.map((e) => e.ops.length));
+  assert.ok(Date.now() - antes < 1.5 * nominal, 'played ' + nominal + ' steps in ' + (Date.now() - antes) + ' ms');
+
+  // ---- Bars stand on the zero line, negative values below it, and none
+  // is invisible.
+  await abra(escriba('negativos', ['--valores', '-5,3,-5,0']));
+  const barras = await pagina.evaluate(() => {
+    const cero = document.querySelector('section .cero').getBoundingClientRect().top;
+    return [...document.querySelector('section').querySelectorAll('[data-valor]')].map((c) => {
+      const r = c.firstChild.getBoundingClientRect();
+      return [+c.getAttribute('data-valor'), Math.round(r.top - cero), Math.round(r.bottom - cero), r.height >= 2];
+    });
+  });
+  barras.forEach(([v, arriba, abajo, visible]) => {
+    assert.ok(visible && (v >= 0 ? Math.abs(abajo) <= 1 : Math.abs(arriba) <= 1), 'the bar of ' + v);
+  });
+
+  // ---- Equal values: which 3 is which, and what is settled, at every step.
+  datos = await abra(escriba('v331', ['--valores', '3,3,1']));
+  assert.equal(await pagina.evaluate(() => document.getElementById('con-semilla').hidden), true);
+  const M331 = Math.max(...datos.estrategias.map((e) => e.ops.length));
+  for (let K = 0; K <= M331; K++) {
+    await pagina.evaluate((k) => { window.location.hash = 'paso=' + k; }, K);
+    await pagina.waitForFunction((k) => document.querySelector('#paso-texto').textContent.startsWith('Paso ' + k + ' '), K);
+    await compruebe(pagina, datos, K, '3,3,1 at step ' + K);
+  }
+  const finales = await lea(pagina);
+  // Both bubble sorts keep the two 3s in order; selection sort reverses them.
+  assert.deepEqual(finales.map((p) => p.origenes.slice(1)), [[0, 1], [0, 1], [0, 1], [0, 1], [1, 0], [1, 0]]);
+  assert.deepEqual(finales[0].cifras, ['1', '31', '32']);
+  assert.deepEqual(finales[4].cifras, ['1', '32', '31']);
+
+  // ---- Counts agree in number.
+  datos = await abra(escriba('v12', ['--valores', '1,2']) + '#paso=1');
+  assert.match((await lea(pagina))[1].estado, / = 1 enlace$/);
+  await abra(escriba('v12', ['--valores', '1,2']) + '#fin');
+  assert.match((await lea(pagina))[0].estado, /^Terminado tras 1 operación$/);
+  assert.match(await pagina.textContent('#leyenda'), /Ordenador_Burbuja \(1 operación\)/);
+
+  assert.deepEqual(errores, []);
+  await navegadorAbierto.close();
+  console.log('1 passed, 0 failed');
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
