@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstddef>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "apoyo.h"
 #include "proceso.h"
 
 namespace {
