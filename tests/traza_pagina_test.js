@@ -1,8 +1,10 @@
 // Drives the replay page in a headless Chromium or Google Chrome as a person
 // would, through playwright-core, and checks what it shows against the
-// recording the page carries.
+// recording the page carries. With --web, drives the browser page instead
+// (the same replay page, recording with the project's code compiled to
+// WebAssembly) and checks it against the command-line tool's recordings.
 //
-// node traza_pagina_test.js ORDENAMIENTO_TRAZA BROWSER SCRATCH_FOLDER
+// node traza_pagina_test.js ORDENAMIENTO_TRAZA BROWSER SCRATCH_FOLDER [--web PAGE]
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -12,7 +14,7 @@ const path = require('node:path');
 const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
 
-const [traza, navegador, carpeta] = process.argv.slice(2);
+const [traza, navegador, carpeta, modo, paginaWeb] = process.argv.slice(2);
 const raiz = path.join(__dirname, '..');
 
 // Writes a page with the tool and returns its address.
@@ -133,7 +135,7 @@ async function compruebeAjuste(pagina, tamano, que) {
     const secciones = [...document.querySelectorAll('section[data-estrategia]')]
       .filter((s) => getComputedStyle(s).display !== 'none');
     const cifras = secciones.map((s) => [...s.querySelectorAll('.cifra')]
-      .filter((c) => getComputedStyle(c).visibility === 'visible')
+      .filter((c) => c.getClientRects().length > 0 && getComputedStyle(c).visibility === 'visible')
       .map((c) => ({ r: c.getBoundingClientRect(), tamano: parseFloat(getComputedStyle(c).fontSize) })));
     return {
       desplazado: window.scrollY,
@@ -153,12 +155,15 @@ async function compruebeAjuste(pagina, tamano, que) {
   return medida;
 }
 
-async function main() {
-  const navegadorAbierto = await chromium.launch({
-    executablePath: navegador,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync']
-  });
+// The data a page written by the command-line tool carries.
+function datosNativos(opciones) {
+  const html = execFileSync(traza, opciones.concat(['-o', '-'])).toString();
+  return JSON.parse(html.match(/<script type="application\/json" id="datos">(.*?)<\/script>/s)[1]);
+}
+
+function mediana(valores) { return valores.slice().sort((a, b) => a - b)[Math.floor(valores.length / 2)]; }
+
+async function pruebeTraza(navegadorAbierto) {
   const pagina = await navegadorAbierto.newPage({ viewport: { width: 1024, height: 768 } });
   const errores = [];
   pagina.on('pageerror', (error) => errores.push(String(error)));
@@ -291,6 +296,127 @@ async function main() {
   assert.match(await pagina.textContent('#leyenda'), /Ordenador_Burbuja \(1 operación\)/);
 
   assert.deepEqual(errores, []);
+}
+
+async function pruebeWeb(navegadorAbierto) {
+  assert.ok(fs.statSync(paginaWeb).size <= 1.5 * 1024 * 1024, 'the page is at most 1.5 MB');
+  const web = pathToFileURL(paginaWeb).href;
+  const pagina = await navegadorAbierto.newPage({ viewport: { width: 1024, height: 768 } });
+  const errores = [];
+  pagina.on('pageerror', (error) => errores.push(String(error)));
+  pagina.on('dialog', (dialogo) => { errores.push('dialog: ' + dialogo.message()); dialogo.dismiss(); });
+  const mostrados = () => pagina.evaluate(() => window.Traza.datos());
+  const error = () => pagina.evaluate(() => {
+    const linea = document.querySelector('[data-error]');
+    return linea.hidden ? '' : linea.textContent;
+  });
+  const formulario = () => pagina.evaluate(() =>
+    ['entrada', 'n', 'semilla', 'valores'].map((c) => document.getElementById('formulario').elements[c].value));
+  const envie = async (campos) => {
+    for (const [campo, valor] of Object.entries(campos)) {
+      await pagina.locator('#formulario [name="' + campo + '"]').fill(valor);
+    }
+    await pagina.click('#formulario [type="submit"]');
+  };
+
+  // ---- An address with an input in it, opened from disk, at its end.
+  await pagina.goto(web + '#entrada=invertida&n=12&semilla=5&fin');
+  await pagina.waitForSelector('body[data-estado="listo"]');
+  let datos = await mostrados();
+  assert.deepEqual([datos.origen, datos.entrada.length, datos.semilla], ['invertida', 12, 5]);
+  await compruebe(pagina, datos, Math.max(...datos.estrategias.map((e) => e.ops.length)), 'address, at the end');
+  assert.deepEqual(await formulario(), ['invertida', '12', '5', '']);
+  await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'browser page at 1024x768');
+  await compruebeAjuste(pagina, { width: 1280, height: 720 }, 'browser page at 1280x720');
+
+  // ---- The form: the recordings are the command-line tool's, call for
+  // call, and the address then names the view.
+  await envie({ valores: '3,3,1' });
+  await pagina.waitForFunction(() => window.location.hash === '#valores=3,3,1');
+  datos = await mostrados();
+  assert.deepEqual(datos, datosNativos(['--valores', '3,3,1']));
+  await compruebe(pagina, datos, 0, 'form, 3,3,1');
+  await pagina.keyboard.press('End');
+  await compruebe(pagina, datos, Math.max(...datos.estrategias.map((e) => e.ops.length)), 'form, 3,3,1 at the end');
+  const sesenta = Array.from({ length: 64 }, (_, k) => (k * 37) % 101 - 50).join(',');
+  await envie({ valores: sesenta });
+  await pagina.waitForFunction((v) => window.location.hash === '#valores=' + v, sesenta);
+  assert.deepEqual(await mostrados(), datosNativos(['--valores', sesenta]));
+
+  // ---- Bad input in the form and in the address: one line in Spanish,
+  // the last good view kept, and nothing of it run as markup.
+  const bueno = await mostrados();
+  await envie({ valores: '', n: '70' });
+  assert.equal(await error(), 'ERROR: --n debe ser un entero de 2 a 64, no "70"');
+  const hostil = '<img src=x onerror="window.ejecutado=1">';
+  await envie({ valores: hostil });
+  assert.equal(await error(), 'ERROR: --valores debe ser una lista de 2 a 64 enteros (int) separados ' +
+    'por comas, como 7,3,3, no "' + hostil + '"');
+  await pagina.evaluate(() => { window.location.hash = 'valores=</script><img src=x onerror=window.ejecutado=1>'; });
+  await pagina.waitForFunction(() => /<\/script><img/.test(document.querySelector('[data-error]').textContent));
+  assert.deepEqual(await mostrados(), bueno, 'the last good view stays');
+  assert.deepEqual(await pagina.evaluate(() => [window.ejecutado, document.querySelectorAll('img').length]),
+    [undefined, 0]);
+  await envie({ valores: '7,3,3' });
+  assert.equal(await error(), '');
+
+  // ---- The demonstration's report, run again by its button.
+  for (const vez of ['first', 'again']) {
+    if (vez === 'again') {
+      await pagina.click('#demostracion summary');
+      await pagina.click('#boton-informe');
+    }
+    const lineas = (await pagina.textContent('[data-informe]')).split('\n');
+    assert.equal(lineas.length, 46, vez + ': 45 lines, each ended');
+    for (let d = 0; d < 6; d++) {
+      const l = lineas.slice(3 + d * 7, 10 + d * 7);
+      assert.match(l[2], new RegExp('^<<< ' + (d + 1) + ' >>> => (Vector|Lista)_Ordenable <===> Ordenador_'));
+      const sin = l[4].match(/^\[Sin orden\]: \[(.*)\]$/)[1].split(' ').map(Number);
+      const con = l[6].match(/^\[Ordenados\]: \[(.*)\]$/)[1].split(' ').map(Number);
+      assert.deepEqual(con, sin.slice().sort((a, b) => a - b), vez + ', demonstration ' + (d + 1));
+    }
+  }
+
+  // ---- Measured: time to a drawn page against the tool's own page for the
+  // same input, and a submission of 64 values until the page is drawn.
+  const cargas = { herramienta: [], web: [] };
+  const propia = escriba('misma', ['--valores', sesenta]);
+  for (let vez = 0; vez < 3; vez++) {
+    for (const [cual, direccion] of [['herramienta', propia], ['web', web + '#valores=' + sesenta]]) {
+      const otra = await navegadorAbierto.newPage({ viewport: { width: 1280, height: 720 } });
+      const antes = Date.now();
+      await otra.goto(direccion);
+      await otra.waitForSelector('body[data-estado="listo"]');
+      cargas[cual].push(Date.now() - antes);
+      await otra.close();
+    }
+  }
+  const envios = [];
+  for (let vez = 0; vez < 5; vez++) {
+    envios.push(await pagina.evaluate((v) => new Promise((listo) => {
+      const formulario = document.getElementById('formulario');
+      formulario.elements.valores.value = v;
+      const antes = performance.now();
+      formulario.requestSubmit();
+      requestAnimationFrame(() => setTimeout(() => listo(performance.now() - antes), 0));
+    }), vez % 2 === 0 ? sesenta : '3,3,1'));
+  }
+  const a64 = envios.filter((_, vez) => vez % 2 === 0);
+  console.log('ready: tool page ' + mediana(cargas.herramienta) + ' ms, browser page ' + mediana(cargas.web) +
+    ' ms; 64 values submitted and drawn in ' + a64.map(Math.round).join(', ') + ' ms');
+  assert.ok(mediana(cargas.web) <= 2 * mediana(cargas.herramienta), 'ready within twice the tool page');
+  assert.ok(mediana(a64) <= 100, '64 values drawn in ' + mediana(a64) + ' ms');
+
+  assert.deepEqual(errores, []);
+}
+
+async function main() {
+  const navegadorAbierto = await chromium.launch({
+    executablePath: navegador,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync']
+  });
+  await (modo === '--web' ? pruebeWeb : pruebeTraza)(navegadorAbierto);
   await navegadorAbierto.close();
   console.log('1 passed, 0 failed');
 }

@@ -1,14 +1,17 @@
 # Joins the replay page's sources into one self-contained page: the markup
 # PLANTILLA with the style ESTILO, the script GUION and the code panel's
 # JSON CODIGO (from codigo.cmake) put in its places. Another page built
-# from the same files adds its own markup with MARCADO_EXTRA and its own
-# script, run after GUION, with GUION_EXTRA; both are optional.
+# from the same files adds its own style with ESTILO_EXTRA, its own markup
+# with MARCADO_EXTRA and its own scripts, run after GUION in the order
+# given, with GUION_EXTRA (a list of files); all are optional.
 #
 # The page keeps the marker @DATOS_TRAZA@ exactly once: the program puts
-# its recordings there.
+# its recordings there. A page that records in the browser has DATOS put
+# there instead.
 #
 # cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION=pagina.js
-#       -DCODIGO=codigo.json [-DMARCADO_EXTRA=f.html] [-DGUION_EXTRA=f.js]
+#       -DCODIGO=codigo.json [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
+#       [-DGUION_EXTRA=a.js;b.js] [-DDATOS=null]
 #       -DSALIDA=pagina_unida.html -P junte.cmake
 
 # How many times aguja stands in texto.
@@ -21,34 +24,37 @@ function(cuente texto aguja salida)
   set(${salida} ${veces} PARENT_SCOPE)
 endfunction()
 
-# The text of the file in variable ${nombre}, or "" when it names none.
-# A file meant for an element that it could end by itself stops the build.
-function(lea nombre cierre salida)
+# The text of the file archivo, or "" when archivo is "". A file meant for
+# an element that it could end by itself stops the build.
+function(lea archivo cierre salida)
   set(texto "")
-  if(DEFINED ${nombre} AND NOT "${${nombre}}" STREQUAL "")
-    file(READ "${${nombre}}" texto)
+  if(NOT archivo STREQUAL "")
+    file(READ "${archivo}" texto)
     string(TOLOWER "${texto}" minusculas)
     string(FIND "${minusculas}" "${cierre}" hallado)
     if(NOT hallado EQUAL -1)
-      message(FATAL_ERROR "${${nombre}} holds `${cierre}`, which would end the element that carries it in the page")
+      message(FATAL_ERROR "${archivo} holds `${cierre}`, which would end the element that carries it in the page")
     endif()
     cuente("${texto}" "@DATOS_TRAZA@" veces)
     if(NOT veces EQUAL 0)
-      message(FATAL_ERROR "${${nombre}} holds the marker @DATOS_TRAZA@, which only ${PLANTILLA} may hold")
+      message(FATAL_ERROR "${archivo} holds the marker @DATOS_TRAZA@, which only ${PLANTILLA} may hold")
     endif()
   endif()
   set(${salida} "${texto}" PARENT_SCOPE)
 endfunction()
 
 file(READ "${PLANTILLA}" pagina)
-lea(ESTILO "</style" estilo)
-lea(GUION "</script" guion)
-lea(CODIGO "</script" codigo)
-lea(MARCADO_EXTRA "</body" marcado_extra)
-lea(GUION_EXTRA "</script" guion_extra)
-if(NOT guion_extra STREQUAL "")
-  set(guion_extra "<script>\n${guion_extra}</script>")
-endif()
+lea("${ESTILO}" "</style" estilo)
+lea("${GUION}" "</script" guion)
+lea("${CODIGO}" "</script" codigo)
+lea("${MARCADO_EXTRA}" "</body" marcado_extra)
+lea("${ESTILO_EXTRA}" "</style" estilo_extra)
+string(APPEND estilo "${estilo_extra}")
+set(guion_extra "")
+foreach(archivo IN LISTS GUION_EXTRA)
+  lea("${archivo}" "</script" uno)
+  string(APPEND guion_extra "<script>\n${uno}</script>\n")
+endforeach()
 
 foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA)
   cuente("${pagina}" "@${marca}@" veces)
@@ -64,6 +70,9 @@ endforeach()
 cuente("${pagina}" "@DATOS_TRAZA@" veces)
 if(NOT veces EQUAL 1)
   message(FATAL_ERROR "${PLANTILLA} holds the marker @DATOS_TRAZA@ ${veces} times, not once")
+endif()
+if(DEFINED DATOS)
+  string(REPLACE "@DATOS_TRAZA@" "${DATOS}" pagina "${pagina}")
 endif()
 
 file(WRITE "${SALIDA}.tmp" "${pagina}")

@@ -182,6 +182,7 @@
       estrategias: estrategias,
       M: Math.max.apply(null, estrategias.map((e) => e.total)),
       ocurrencias: ocurrencias(datos.entrada),
+      repetidos: new Set(datos.entrada).size < datos.entrada.length,
       minimo: minimo,
       maximo: maximo,
       estilos: barras.estilos,
@@ -195,6 +196,8 @@
   let vista = null;        // the elements built for it
   let K = 0;               // the global step shown
   let eleccion = null;     // panel numbers shown, or null for all
+  let tallaDelCodigo = null;  // the code's font and width, and for what
+  let anchoDeColumnas = null; // each panel's bars' width, and for what
   let otras = [];          // parts of the address the page does not read
   const reproduccion = { activa: false, anterior: null, acumulado: 0 };
   let audio = null;
@@ -274,7 +277,8 @@
       const cifra = elemento('span', 'cifra');
       cifra.style.left = ((p + 0.5) / n * 100).toFixed(3) + '%';
       cifra.appendChild(document.createTextNode(''));
-      cifra.appendChild(elemento('sub'));
+      // The index of a repeated value's occurrence, where the input has one.
+      if (m.repetidos) { cifra.appendChild(elemento('sub')); }
       cifras.appendChild(cifra);
       panel.columnas.push({ elemento: columna, relleno: relleno });
       panel.cifras.push(cifra);
@@ -475,7 +479,7 @@
       }
       if (visto.o !== o) {
         columna.elemento.setAttribute('data-origen', o);
-        texto(cifra.lastChild, m.ocurrencias[o] ? String(m.ocurrencias[o]) : '');
+        if (m.repetidos) { texto(cifra.lastChild, m.ocurrencias[o] ? String(m.ocurrencias[o]) : ''); }
         visto.o = o;
       }
       const asentado = asentada(e, estado, p);
@@ -567,14 +571,37 @@
 
   // ---- Fitting the first screen to the window.
 
+  // Whether el is shown: the panel choice hides elements through their
+  // hidden attribute, which is read without laying the page out.
+  function mostrado(el) { return el.closest('[hidden]') === null; }
+
+  // What the first screen's sizes depend on, other than the data: the code
+  // is the same for any data, and the panels share the row the same way.
+  // Sizes measured for one geometry hold for the next data, and measuring
+  // again would lay the whole page out before it is drawn.
+  function geometria() {
+    return [window.innerWidth, window.innerHeight, eleccion, vista.paneles.length].join('|');
+  }
+
   // The largest code font, from 14 px down, at which every shown
   // strategy's code fits its row, in height and within the width it may
   // take: up to 45 % of the row, as long as each panel beside it keeps
   // 300 px. All take that font and the same width, so that the panels
   // line up.
   function ajusteCodigo() {
-    const bloques = vista.codigos.map((b) => b.elemento).filter((el) => el.offsetParent !== null);
+    const bloques = vista.codigos.map((b) => b.elemento).filter(mostrado);
     if (bloques.length === 0) { return; }
+    // The code is the same whatever the data: for the same window and the
+    // same panels shown, the size found before still holds, and measuring
+    // again would lay out the whole page several times.
+    const clave = geometria();
+    if (tallaDelCodigo !== null && tallaDelCodigo.clave === clave) {
+      bloques.forEach((el) => {
+        el.style.fontSize = tallaDelCodigo.tamano + 'px';
+        el.style.width = tallaDelCodigo.ancho;
+      });
+      return;
+    }
     const fila = bloques[0].parentNode.clientWidth;
     const paneles = Math.max.apply(null, bloques.map((el) =>
       el.parentNode.querySelectorAll('section:not([hidden])').length));
@@ -582,25 +609,52 @@
     const cabe = (el) => el.scrollHeight <= el.clientHeight + 1 && el.offsetWidth <= maximo;
     const ponga = (tamano) => bloques.forEach((el) => { el.style.fontSize = tamano + 'px'; });
     bloques.forEach((el) => { el.style.width = 'max-content'; });
+    // Text scales with its font, so one measure at 14 px gives the size to
+    // try first; each try lays the page out again, so few are made.
     let tamano = 14;
     ponga(tamano);
-    while (tamano > 8 && !bloques.every(cabe)) {
-      tamano -= 0.5;
+    if (!bloques.every(cabe)) {
+      const escala = Math.min.apply(null, bloques.map((el) =>
+        Math.min((el.clientHeight + 1) / el.scrollHeight, maximo / el.offsetWidth)));
+      tamano = Math.max(8, Math.floor(tamano * escala * 2) / 2);
       ponga(tamano);
+      while (tamano > 8 && !bloques.every(cabe)) {
+        tamano -= 0.5;
+        ponga(tamano);
+      }
     }
     const ancho = Math.max.apply(null, bloques.map((el) => el.offsetWidth)) + 'px';
     bloques.forEach((el) => { el.style.width = ancho; });
+    tallaDelCodigo = { clave: clave, tamano: tamano, ancho: ancho };
+  }
+
+  // The widest label of the data: a value, and its occurrence's index
+  // where it has one. Measured on a canvas, which lays nothing out.
+  const lienzo = document.createElement('canvas').getContext('2d');
+  function anchoDeCifras(cifra) {
+    const estilo = getComputedStyle(cifra);
+    const ancho = (texto, tamano) => {
+      lienzo.font = tamano + ' ' + estilo.fontFamily;
+      return lienzo.measureText(texto).width;
+    };
+    const valores = Math.max.apply(null, m.datos.entrada.map((v) => ancho(String(v), estilo.fontSize)));
+    const indice = Math.max.apply(null, m.ocurrencias);
+    return Math.ceil(valores) + 3 + (indice === 0 ? 0 : Math.ceil(ancho(String(indice), '10px')) + 1);
   }
 
   // Labels in as many rows, up to three, as a label needs columns, each
   // label on the next row; where three are not enough, only the current
   // call's.
   function ajusteCifras() {
-    vista.paneles.forEach((panel) => {
-      if (panel.seccion.offsetParent === null) { return; }
-      const columna = panel.barras.clientWidth / m.n;
-      const ancho = Math.max.apply(null, panel.cifras.map((c) => c.offsetWidth)) + 2;
-      const filas = Math.max(1, Math.ceil(ancho / columna));
+    const mostrados = vista.paneles.filter((panel) => mostrado(panel.seccion));
+    if (mostrados.length === 0) { return; }
+    const clave = geometria();
+    if (anchoDeColumnas === null || anchoDeColumnas.clave !== clave) {
+      anchoDeColumnas = { clave: clave, anchos: new Map(mostrados.map((p) => [p.numero, p.barras.clientWidth])) };
+    }
+    const cifra = anchoDeCifras(mostrados[0].cifras[0]);
+    mostrados.forEach((panel) => {
+      const filas = Math.max(1, Math.ceil(cifra / (anchoDeColumnas.anchos.get(panel.numero) / m.n)));
       poner(panel.seccion, 'data-cifras', filas <= 3 ? filas : 'actuales');
     });
   }
@@ -858,7 +912,11 @@
     document.body.setAttribute('data-estado', 'listo');
   }
 
-  window.Traza = { cargue: cargue };
+  // datos() is the data shown, for a page that records in the browser.
+  window.Traza = { cargue: cargue, datos: () => m.datos };
   inicie();
-  cargue(JSON.parse($('datos').textContent));
+  // A page that records in the browser carries no data of its own (null):
+  // its own script calls cargue.
+  const propios = JSON.parse($('datos').textContent);
+  if (propios !== null) { cargue(propios); }
 }());

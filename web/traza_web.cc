@@ -23,7 +23,8 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
   using nlohmann::json;
   static std::string respuesta;
-  const json leidas = json::parse(palabras, nullptr, /*allow_exceptions=*/false);
+  const json leidas =
+      json::parse(palabras, nullptr, /*allow_exceptions=*/false);
   if (!leidas.is_array() ||
       !std::all_of(leidas.begin(), leidas.end(),
                    [](const json& palabra) { return palabra.is_string(); })) {
