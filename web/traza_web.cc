@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -32,14 +33,12 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
     return respuesta.c_str();
   }
   std::vector<std::string> textos = {"ordenamiento_traza"};
-  for (const json& palabra : leidas) {
-    textos.push_back(palabra.get<std::string>());
-  }
-  std::vector<const char*> argv;
-  argv.reserve(textos.size());
-  for (const std::string& texto : textos) {
-    argv.push_back(texto.c_str());
-  }
+  std::transform(
+      leidas.begin(), leidas.end(), std::back_inserter(textos),
+      [](const json& palabra) { return palabra.get<std::string>(); });
+  std::vector<const char*> argv(textos.size());
+  std::transform(textos.begin(), textos.end(), argv.begin(),
+                 [](const std::string& texto) { return texto.c_str(); });
   Opciones_Traza opciones;
   if (opciones.Lea(static_cast<int>(argv.size()), argv.data()) ==
       Opciones_Traza::Resultado::kTrazar) {
