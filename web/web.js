@@ -156,5 +156,10 @@
       muestreError(error);
     }
     ejecuteInforme();
+  }, (fallo) => {
+    // A browser without WebAssembly, or without its exceptions, which the
+    // module needs, gets the reason instead of an empty page.
+    muestreError('ERROR: este navegador no puede ejecutar el módulo WebAssembly de la página (' +
+      String(fallo) + ')');
   });
 }());
