@@ -5,9 +5,9 @@
 #   EMSDK            an emsdk checkout, when EMSCRIPTEN_ROOT is not set
 #   otherwise        Debian's package: /usr/share/emscripten
 #
-# Debian's em++ runs its JavaScript tools with the node on the PATH, which
-# finds Debian's node modules only through NODE_PATH=/usr/share/nodejs; the
-# web preset sets it.
+# It also sets what every build for the browser needs (see below), so that
+# the build tree works with plain `cmake --build`, not only through the web
+# preset.
 if(DEFINED ENV{EMSCRIPTEN_ROOT})
   set(raiz_emscripten "$ENV{EMSCRIPTEN_ROOT}")
 elseif(DEFINED ENV{EMSDK})
@@ -21,3 +21,21 @@ if(NOT EXISTS "${toolchain_emscripten}")
   message(FATAL_ERROR " Emscripten not found at ${raiz_emscripten} (Debian: emscripten; or set EMSCRIPTEN_ROOT or EMSDK)")
 endif()
 include("${toolchain_emscripten}")
+
+# Debian's em++ runs its JavaScript tools (the optimizer, at link time) with
+# the node on the PATH, which finds Debian's node modules (acorn) only
+# through NODE_PATH; a node of another origin does not look there. The
+# compiler and linker launchers give every compile and link that variable,
+# and configure's own checks get it from the environment set here.
+set(modulos_node /usr/share/nodejs)
+if(raiz_emscripten STREQUAL "/usr/share/emscripten" AND EXISTS "${modulos_node}")
+  set(ENV{NODE_PATH} "${modulos_node}")
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${modulos_node})
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${modulos_node})
+endif()
+
+# The replay code reads its options with CLI11, which reports bad ones by
+# throwing: WebAssembly's own exceptions let that code catch them as it does
+# natively. Every object of the module must be compiled the same way.
+set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions")
