@@ -43,9 +43,3 @@ set(ORDENAMIENTO_ORDENADORES
   ${ORDENAMIENTO_RAIZ}/sorting/ordenador_burbuja.cc
   ${ORDENAMIENTO_RAIZ}/sorting/ordenador_burbuja_optimizada.cc
   ${ORDENAMIENTO_RAIZ}/sorting/ordenador_seleccion.cc)
-
-# valgrind before 3.20 (Debian 12 has 3.19) cannot read the DWARF 5
-# debugging information that clang writes by default, and gives up on the
-# program; DWARF 4 it reads.
-add_compile_options(
-  "$<$<AND:$<CXX_COMPILER_ID:Clang>,$<CONFIG:Debug,RelWithDebInfo>>:-gdwarf-4>")
