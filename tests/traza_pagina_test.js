@@ -34,9 +34,11 @@ function operaciones(n) { return n + (n === 1 ? ' operación' : ' operaciones');
 function esperado(m, info, K) {
   const e = m.estrategias[info.estrategia], estado = Modelo.estadoEn(e, K), k = estado.k, op = estado.op;
   const contadores = { comparaciones: e.comparaciones[k], intercambios: e.intercambios[k], operaciones: k };
-  if (m.datos.contenedores[info.contenedor] === 'Lista_Ordenable') { contadores.enlaces = e.enlaces[k]; }
+  // A container that pays links shows them, and its chain.
+  const porPosicion = m.datos.contenedores[info.contenedor].enlaces_por_posicion;
+  if (porPosicion > 0) { contadores.enlaces = e.enlaces[k] * porPosicion; }
   return {
-    paso: k, valores: estado.valores, origenes: estado.origenes, op: op, contadores: contadores,
+    cadena: porPosicion > 0, paso: k, valores: estado.valores, origenes: estado.origenes, op: op, contadores: contadores,
     asentado: estado.valores.map((_, p) => Modelo.asentada(e, estado, p)),
     marcadas: op === null ? [] : [...new Set([op[0], op[1]])].sort((a, b) => a - b)
   };
@@ -48,6 +50,7 @@ function lea(pagina) {
     const columnas = [...s.querySelectorAll('[data-valor]')];
     return {
       visible: getComputedStyle(s).display !== 'none',
+      cadena: s.querySelector('.cadena') !== null,
       paso: +s.getAttribute('data-paso'),
       valores: columnas.map((c) => +c.getAttribute('data-valor')),
       origenes: columnas.map((c) => +c.getAttribute('data-origen')),
@@ -86,8 +89,9 @@ async function compruebe(pagina, datos, K, que) {
   datos.paneles.forEach((info, i) => {
     const e = esperado(m, info, K), panel = paneles[i];
     const donde = que + ', panel ' + (i + 1);
-    assert.deepEqual([panel.paso, panel.valores, panel.origenes, panel.asentado, panel.marcadas, panel.contadores],
-                     [e.paso, e.valores, e.origenes, e.asentado, e.marcadas, e.contadores], donde);
+    assert.deepEqual(
+      [panel.paso, panel.valores, panel.origenes, panel.asentado, panel.marcadas, panel.contadores, panel.cadena],
+      [e.paso, e.valores, e.origenes, e.asentado, e.marcadas, e.contadores, e.cadena], donde);
     const nombre = datos.estrategias[info.estrategia].nombre;
     const esperada = e.op === null ? [] : [e.op.length === 3 ? 'C.Es_Menor(' : 'C.Intercambie('];
     assert.deepEqual(lineas[nombre].map((l) => l.texto.match(/C\.\w+\(/)[0]), esperada, donde + ', code');
@@ -173,6 +177,7 @@ async function pruebeTraza(navegadorAbierto) {
   [datos.comando, datos.comando_semilla, false]);
   const ayuda = await pagina.textContent('#controles .ayuda');
   assert.match(ayuda, /Inicio\/Fin o I\/F/);
+  assert.match(await pagina.textContent('#detalles'), new RegExp('Las ' + datos.estrategias.length + ' estrategias ordenan'));
   await pagina.waitForFunction(() => window.location.hash === '');
   await pagina.check('#sonido');
   await pagina.locator('#velocidad').fill('9');
@@ -200,9 +205,10 @@ async function pruebeTraza(navegadorAbierto) {
   await compruebeAjuste(pagina, { width: 1024, height: 768 }, impares);
   await pagina.keyboard.press('ArrowRight');
   await pagina.waitForFunction((h) => window.location.hash === h, '#' + impares + '&paso=41&otra=1');
-  // A container's button shows its panels alone.
-  const lista = datos.contenedores.indexOf('Lista_Ordenable');
-  await pagina.click('#casillas button[data-contenedor="' + lista + '"]');
+  // A container's button, labelled as the data says, shows its panels
+  // alone.
+  const lista = datos.contenedores.findIndex((c) => c.enlaces_por_posicion > 0);
+  await pagina.click('#casillas button:text-is("' + datos.contenedores[lista].etiqueta + '")');
   assert.deepEqual((await lea(pagina)).map((p) => p.visible), datos.paneles.map((info) => info.contenedor === lista));
   await pagina.click('#casillas button:text-is("Todos")');
   await pagina.waitForFunction(() => window.location.hash === '#paso=41&otra=1');
@@ -280,7 +286,7 @@ async function pruebeTraza(navegadorAbierto) {
 
   // ---- Counts agree in number.
   datos = await abra(escriba('v12', ['--valores', '1,2']) + '#paso=1');
-  const conEnlaces = datos.paneles.findIndex((info) => datos.contenedores[info.contenedor] === 'Lista_Ordenable');
+  const conEnlaces = datos.paneles.findIndex((info) => datos.contenedores[info.contenedor].enlaces_por_posicion > 0);
   assert.match((await lea(pagina))[conEnlaces].estado, / = 1 enlace$/);
   await abra(escriba('v12', ['--valores', '1,2']) + '#fin');
   assert.match((await lea(pagina))[0].estado, /^Terminado tras 1 operación$/);

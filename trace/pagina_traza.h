@@ -26,7 +26,9 @@ class Pagina_Traza {
   // to stand inside a <script> element: no '<' appears in it unescaped, so
   // no string in it can close the element. Each strategy's calls are one
   // list shared by its two panels: [i, j, 1 or 0] for Es_Menor with its
-  // answer, [i, j] for Intercambie.
+  // answer, [i, j] for Intercambie. Each container is {"nombre",
+  // "etiqueta", "enlaces_por_posicion"}: its class, what the page calls it,
+  // and the links it follows to reach a position, per position.
   std::string Datos() const;
 
   // The whole page.

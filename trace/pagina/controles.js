@@ -43,10 +43,10 @@
       etiqueta.appendChild(document.createTextNode(String(i + 1)));
       casillas.appendChild(etiqueta);
     });
-    datos.contenedores.forEach((nombre, c) => {
-      const boton = Dibujo.elemento('button', '', Dibujo.corto(nombre));
+    datos.contenedores.forEach((contenedor, c) => {
+      const boton = Dibujo.elemento('button', '', contenedor.etiqueta);
       boton.type = 'button';
-      boton.title = 'Solo ' + nombre;
+      boton.title = 'Solo ' + contenedor.nombre;
       boton.setAttribute('data-contenedor', c);
       casillas.appendChild(boton);
     });

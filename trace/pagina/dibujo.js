@@ -7,11 +7,6 @@
 
   const Modelo = window.Traza.modelo;
   const COLORES = ['#2f6db5', '#e0771f', '#2f9a4c'];
-  // What the page calls each container, and whether it pays links.
-  const CONTENEDORES = {
-    Vector_Ordenable: { corto: 'Arreglo', enlaces: false },
-    Lista_Ordenable: { corto: 'Lista', enlaces: true }
-  };
 
   function $(id) { return document.getElementById(id); }
 
@@ -25,29 +20,31 @@
   }
 
   // The call in the order it was made: Es_Menor(i, j) asks whether the
-  // value at i is less than the value at j.
-  function describa(op, valores, esLista) {
+  // value at i is less than the value at j. On a container that follows
+  // porPosicion links to reach each position, also what the call cost.
+  function describa(op, valores, porPosicion) {
     let texto = Modelo.esComparacion(op)
       ? 'Es_Menor(' + op[0] + ', ' + op[1] + '): ' + valores[op[0]] + ' < ' +
         valores[op[1]] + ' → ' + (op[2] ? 'sí' : 'no')
       : 'Intercambie(' + op[0] + ', ' + op[1] + ')';
-    if (esLista) {
-      texto += ' · ' + op[0] + ' + ' + op[1] + ' = ' +
-        plural(op[0] + op[1], 'enlace', 'enlaces');
+    if (porPosicion > 0) {
+      const suma = op[0] + ' + ' + op[1];
+      texto += ' · ' + (porPosicion === 1 ? suma : '(' + suma + ') × ' + porPosicion) + ' = ' +
+        plural((op[0] + op[1]) * porPosicion, 'enlace', 'enlaces');
     }
     return texto;
   }
 
-  function textoDeEstado(e, estado, esLista) {
+  function textoDeEstado(e, estado, porPosicion) {
     if (estado.k === 0) {
       return 'Sin empezar: ' + plural(e.total, 'operación', 'operaciones') + ' en total';
     }
     if (estado.terminado) {
       return 'Terminado tras ' + plural(e.total, 'operación', 'operaciones') +
-        (estado.op === null ? '' : '; la última, ' + describa(estado.op, estado.valores, esLista));
+        (estado.op === null ? '' : '; la última, ' + describa(estado.op, estado.valores, porPosicion));
     }
     return 'Operación ' + estado.k + ' de ' + e.total + ': ' +
-      describa(estado.op, estado.valores, esLista);
+      describa(estado.op, estado.valores, porPosicion);
   }
 
   // ---- Elements.
@@ -72,6 +69,9 @@
   }
 
   function construyaCabecera(datos) {
+    const cuantas = datos.estrategias.length;
+    $('estrategias').textContent = cuantas === 1 ? 'La estrategia ordena'
+      : 'Las ' + cuantas + ' estrategias ordenan';
     $('entrada').textContent = '[' + datos.entrada.join(' ') + ']';
     $('descripcion').textContent = datos.descripcion +
       (datos.semilla === null ? '' : '; semilla ' + datos.semilla);
@@ -104,11 +104,12 @@
 
   function construyaPanel(m, barrasDe, numero, info) {
     const datos = m.datos, n = m.n;
-    const nombreContenedor = datos.contenedores[info.contenedor];
-    const esLista = (CONTENEDORES[nombreContenedor] || {}).enlaces === true;
+    const contenedor = datos.contenedores[info.contenedor];
+    // A container that pays links to reach a position shows its walk.
+    const porPosicion = contenedor.enlaces_por_posicion;
     const seccion = elemento('section', 'panel' + (n > 32 ? ' denso' : ''));
     seccion.setAttribute('data-estrategia', datos.estrategias[info.estrategia].nombre);
-    seccion.setAttribute('data-contenedor', nombreContenedor);
+    seccion.setAttribute('data-contenedor', contenedor.nombre);
     seccion.setAttribute('data-panel', numero);
     seccion.appendChild(elemento('h2', 'mono', info.titulo));
 
@@ -117,7 +118,7 @@
     cero.style.bottom = barrasDe.cero;
     barras.appendChild(cero);
     const cifras = elemento('div', 'cifras');
-    const panel = { numero: numero, s: info.estrategia, esLista: esLista, seccion: seccion,
+    const panel = { numero: numero, s: info.estrategia, porPosicion: porPosicion, seccion: seccion,
                     barras: barras, columnas: [], cifras: [], estado: null,
                     contadores: {}, visto: [] };
     for (let p = 0; p < n; p++) {
@@ -138,7 +139,7 @@
     seccion.appendChild(barras);
     seccion.appendChild(cifras);
 
-    if (esLista) {
+    if (porPosicion > 0) {
       panel.cadena = elemento('div', 'cadena');
       panel.cadena.title = 'Primero →';
       panel.eslabones = [];
@@ -156,7 +157,7 @@
     const contadores = elemento('div', 'contadores');
     const nombres = [['comparaciones', 'Comparaciones'], ['intercambios', 'Intercambios'],
                      ['operaciones', 'Operaciones']];
-    if (esLista) { nombres.push(['enlaces', 'Enlaces']); }
+    if (porPosicion > 0) { nombres.push(['enlaces', 'Enlaces']); }
     nombres.forEach((par) => {
       const caja = elemento('span', '', par[1] + ' ');
       const cifra = elemento('span', '', '0');
@@ -259,7 +260,8 @@
     }
   }
 
-  // The list's walk: a call on i and j follows the links up to each.
+  // The walk along a chain of links: a call on i and j follows the links
+  // up to each.
   function dibujeCadena(panel, op) {
     const largo = op === null ? -1 : Math.max(op[0], op[1]);
     const corto = op === null ? -1 : Math.min(op[0], op[1]);
@@ -276,13 +278,13 @@
     const e = m.estrategias[panel.s];
     poner(panel.seccion, 'data-paso', estado.k);
     dibujeColumnas(m, vista, panel, estado);
-    if (panel.esLista) { dibujeCadena(panel, estado.op); }
-    texto(panel.estado, textoDeEstado(e, estado, panel.esLista));
+    if (panel.cadena) { dibujeCadena(panel, estado.op); }
+    texto(panel.estado, textoDeEstado(e, estado, panel.porPosicion));
     const c = panel.contadores;
     texto(c.comparaciones, String(e.comparaciones[estado.k]));
     texto(c.intercambios, String(e.intercambios[estado.k]));
     texto(c.operaciones, String(estado.k));
-    if (c.enlaces) { texto(c.enlaces, String(e.enlaces[estado.k])); }
+    if (c.enlaces) { texto(c.enlaces, String(e.enlaces[estado.k] * panel.porPosicion)); }
   }
 
   // Lights the line that made the current call.
@@ -311,7 +313,6 @@
 
   window.Traza.dibujo = {
     construya: construya, dibuje: dibuje, color: color, plural: plural,
-    elemento: elemento, poner: poner, texto: texto,
-    corto: (nombre) => (CONTENEDORES[nombre] || { corto: nombre }).corto
+    elemento: elemento, poner: poner, texto: texto
   };
 }());

@@ -27,19 +27,26 @@
     return lista;
   }
 
-  // Two plots against the step: the pairs still out of order in the array,
-  // and the links the list has followed, one line per strategy.
+  // Plots against the step, side by side: the pairs still out of order,
+  // the same in every container, then for each container that pays links
+  // to reach a position, the links it has followed.
   function construyaGrafico(m) {
     const grafico = $('grafico');
     grafico.replaceChildren();
+    const series = [{ titulo: 'Pares aún fuera de orden (inversiones)', serie: (e) => e.inversiones }];
+    m.datos.contenedores.forEach((contenedor) => {
+      const porPosicion = contenedor.enlaces_por_posicion;
+      if (porPosicion > 0) {
+        const enlaces = new Map(m.estrategias.map((e) => [e, e.enlaces.map((x) => x * porPosicion)]));
+        series.push({ titulo: contenedor.etiqueta + ': enlaces seguidos', serie: (e) => enlaces.get(e) });
+      }
+    });
+    grafico.setAttribute('aria-label', series.map((plano) => plano.titulo).join('; ') + ', por paso');
     const ANCHO = 1000, ALTO = 170, ARRIBA = 24, ABAJO = 30, IZQUIERDA = 58, HUECO = 30, DERECHA = 14;
-    const anchoPlano = (ANCHO - IZQUIERDA * 2 - HUECO - DERECHA) / 2;
+    const anchoPlano = (ANCHO - (IZQUIERDA + HUECO) * series.length + HUECO - DERECHA) / series.length;
     const y0 = ALTO - ABAJO, alto = ALTO - ARRIBA - ABAJO;
     const M = m.M;
-    return [
-      { titulo: 'Arreglo: pares aún fuera de orden (inversiones)', serie: (e) => e.inversiones },
-      { titulo: 'Lista: enlaces seguidos', serie: (e) => e.enlaces }
-    ].map((plano, indice) => {
+    return series.map((plano, indice) => {
       const x0 = IZQUIERDA + indice * (anchoPlano + IZQUIERDA + HUECO);
       const valor = (e, k) => plano.serie(e)[Math.min(k, e.total)];
       const tope = Math.max(1, Math.max.apply(null, m.estrategias.map(
