@@ -1,6 +1,7 @@
 #include "trace/pagina_traza.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -22,6 +23,18 @@ namespace fs = std::filesystem;
 
 // Where the template takes the data.
 constexpr std::string_view kMarca = "@DATOS_TRAZA@";
+
+// The containers each strategy's calls are shown on, in the report's order:
+// what the page calls each, and the links it follows to reach position p,
+// p times enlaces_por_posicion (Lista_Ordenable walks from Primero).
+struct Contenedor_Mostrado {
+  const char* nombre;
+  const char* etiqueta;
+  int enlaces_por_posicion;
+};
+constexpr std::array<Contenedor_Mostrado, 2> kContenedores = {
+    {{Vector_Ordenable::kNombre, "Arreglo", 0},
+     {Lista_Ordenable::kNombre, "Lista", 1}}};
 
 // Opens ruta with a C mode such as "wbx", wide on Windows so that any path
 // works there too. errno says why when it returns null.
@@ -128,8 +141,14 @@ Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
 
 std::string Pagina_Traza::Datos() const {
   using nlohmann::json;
-  const std::vector<std::string> contenedores = {Vector_Ordenable::kNombre,
-                                                 Lista_Ordenable::kNombre};
+  std::vector<std::string> contenedores;
+  json mostrados = json::array();
+  for (const Contenedor_Mostrado& c : kContenedores) {
+    contenedores.emplace_back(c.nombre);
+    mostrados.push_back({{"nombre", c.nombre},
+                         {"etiqueta", c.etiqueta},
+                         {"enlaces_por_posicion", c.enlaces_por_posicion}});
+  }
   json estrategias = json::array();
   json paneles = json::array();
   for (const Recorrido& recorrido : recorridos_) {
@@ -165,7 +184,7 @@ std::string Pagina_Traza::Datos() const {
       {"comando", opciones_.Comando()},
       {"comando_semilla",
        sorteada ? json(opciones_.Comando_Semilla()) : json(nullptr)},
-      {"contenedores", contenedores},
+      {"contenedores", std::move(mostrados)},
       {"paneles", std::move(paneles)},
       {"estrategias", std::move(estrategias)}};
   const std::string texto = datos.dump();

@@ -10,10 +10,11 @@
 // Pagina_Traza is the replay page: the three strategies, each recorded once
 // on the input the options describe, and the HTML that plays them back on
 // Vector_Ordenable and on Lista_Ordenable, six panels in the order of the
-// demonstration's report. The page is trace/pagina.html with its style and
-// script (joined at build time) and the recordings in it as JSON; it needs
-// no other file and makes no request. The browser page (web/) is built
-// from the same files, and gets the same JSON from Datos in the browser.
+// demonstration's report. The page is trace/pagina/pagina.html with its
+// style and scripts (joined at build time) and the recordings in it as
+// JSON; it needs no other file and makes no request. The browser page
+// (web/) is built from the same files, and gets the same JSON from Datos
+// in the browser.
 class Pagina_Traza {
  public:
   // Records the three strategies sorting the input that opciones built.
@@ -26,7 +27,9 @@ class Pagina_Traza {
   // to stand inside a <script> element: no '<' appears in it unescaped, so
   // no string in it can close the element. Each strategy's calls are one
   // list shared by its two panels: [i, j, 1 or 0] for Es_Menor with its
-  // answer, [i, j] for Intercambie.
+  // answer, [i, j] for Intercambie. Each container is {"nombre",
+  // "etiqueta", "enlaces_por_posicion"}: its class, what the page calls it,
+  // and the links it follows to reach a position, per position.
   std::string Datos() const;
 
   // The whole page.

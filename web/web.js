@@ -8,9 +8,9 @@
 (function () {
   'use strict';
 
-  // The address's keys for the input, in the order the command line takes
-  // them.
-  const CLAVES = ['entrada', 'n', 'semilla', 'valores'];
+  // The replay page's model reads the address: its input keys, as the
+  // command line takes them, and what else it holds.
+  const Modelo = window.Traza.modelo;
   const POR_OMISION = { entrada: 'aleatoria', n: '20' };
 
   let modulo = null;
@@ -23,22 +23,6 @@
     const linea = document.querySelector('[data-error]');
     linea.textContent = texto;
     linea.hidden = texto === '';
-  }
-
-  // The input keys of an address fragment, or null when it has none. A
-  // key given twice is kept twice, so that the C++ reports it.
-  function entradaDe(fragmento) {
-    const entrada = [];
-    fragmento.replace(/^#/, '').split('&').forEach((parte) => {
-      const igual = parte.indexOf('=');
-      const clave = parte.slice(0, igual);
-      if (igual > 0 && CLAVES.includes(clave)) {
-        let valor = parte.slice(igual + 1);
-        try { valor = decodeURIComponent(valor); } catch (e) { /* kept as typed */ }
-        entrada.push([clave, valor]);
-      }
-    });
-    return entrada.length === 0 ? null : entrada;
   }
 
   // What the form asks for: the given values alone, or the shape, the count
@@ -67,10 +51,7 @@
   // The address with its input part replaced by parte; the step, the
   // panels and any other key stay.
   function direccionCon(parte) {
-    const resto = window.location.hash.replace(/^#/, '').split('&').filter((p) => {
-      const clave = p.indexOf('=') < 0 ? p : p.slice(0, p.indexOf('='));
-      return p !== '' && !CLAVES.includes(clave);
-    });
+    const resto = Modelo.sinEntrada(window.location.hash);
     return window.location.href.replace(/#.*$/, '') + '#' + [parte].concat(resto).join('&');
   }
 
@@ -119,7 +100,7 @@
   // A new address: a new input is recorded; the step and the panels are
   // the replay page's own.
   function alCambiarDireccion() {
-    const entrada = entradaDe(window.location.hash);
+    const entrada = Modelo.leaDireccion(window.location.hash).entrada;
     if (entrada === null) { return; }
     const parte = entrada.map(([c, v]) => c + '=' + v).join('&');
     if (parte !== mostrada) { muestre(entrada, 'replace'); }
@@ -149,7 +130,7 @@
     $('boton-informe').addEventListener('click', ejecuteInforme);
     window.addEventListener('hashchange', alCambiarDireccion);
     window.addEventListener('popstate', alCambiarDireccion);
-    const pedida = entradaDe(window.location.hash);
+    const pedida = Modelo.leaDireccion(window.location.hash).entrada;
     if (pedida === null || !muestre(pedida, 'replace')) {
       const error = document.querySelector('[data-error]').textContent;
       muestre(Object.entries(POR_OMISION), 'replace');

@@ -1,17 +1,19 @@
 # Joins the replay page's sources into one self-contained page: the markup
-# PLANTILLA with the style ESTILO, the script GUION and the code panel's
-# JSON CODIGO (from codigo.cmake) put in its places. Another page built
-# from the same files adds its own style with ESTILO_EXTRA, its own markup
-# with MARCADO_EXTRA and its own scripts, run after GUION in the order
-# given, with GUION_EXTRA (a list of files); all are optional.
+# PLANTILLA with the style ESTILO, the scripts GUION (a list of files, each
+# put in a <script> element of its own, run in the order given) and the
+# code panel's JSON CODIGO (from codigo.cmake) put in its places. Another
+# page built from the same files adds its own style with ESTILO_EXTRA, its
+# own markup with MARCADO_EXTRA and its own scripts, run after GUION in the
+# order given, with GUION_EXTRA (a list of files); all are optional.
+# pagina.cmake's ordenamiento_junte_pagina() names them all.
 #
 # The page keeps the marker @DATOS_TRAZA@ exactly once: the program puts
 # its recordings there. A page that records in the browser has DATOS put
 # there instead.
 #
-# cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION=pagina.js
+# cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION="a.js;b.js"
 #       -DCODIGO=codigo.json [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
-#       [-DGUION_EXTRA=a.js;b.js] [-DDATOS=null]
+#       [-DGUION_EXTRA="c.js;d.js"] [-DDATOS=null]
 #       -DSALIDA=pagina_unida.html -P junte.cmake
 
 # How many times aguja stands in texto.
@@ -45,16 +47,23 @@ endfunction()
 
 file(READ "${PLANTILLA}" pagina)
 lea("${ESTILO}" "</style" estilo)
-lea("${GUION}" "</script" guion)
 lea("${CODIGO}" "</script" codigo)
 lea("${MARCADO_EXTRA}" "</body" marcado_extra)
 lea("${ESTILO_EXTRA}" "</style" estilo_extra)
 string(APPEND estilo "${estilo_extra}")
-set(guion_extra "")
-foreach(archivo IN LISTS GUION_EXTRA)
-  lea("${archivo}" "</script" uno)
-  string(APPEND guion_extra "<script>\n${uno}</script>\n")
-endforeach()
+
+# The files of lista, each in a <script> element of its own, so that a
+# browser names the file's own lines in its messages.
+function(guiones lista salida)
+  set(elementos "")
+  foreach(archivo IN LISTS lista)
+    lea("${archivo}" "</script" uno)
+    string(APPEND elementos "<script>\n${uno}</script>\n")
+  endforeach()
+  set(${salida} "${elementos}" PARENT_SCOPE)
+endfunction()
+guiones("${GUION}" guion)
+guiones("${GUION_EXTRA}" guion_extra)
 
 foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA)
   cuente("${pagina}" "@${marca}@" veces)

@@ -1,0 +1,127 @@
+// The replay page's model (trace/pagina/modelo.js) under node's own test
+// runner, with no browser: what every panel shows at each step, against a
+// replay from the start, and what the address asks for.
+//
+// node --test modelo_test.js
+'use strict';
+
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const { test } = require('node:test');
+const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
+
+// A reproducible stream of numbers in [0, 1).
+function generador(semilla) {
+  let x = semilla;
+  return () => {
+    x = (x * 1103515245 + 12345) % 2147483648;
+    return x / 2147483648;
+  };
+}
+
+// Calls as a recording holds them, on n positions: comparisons with any
+// answer, exchanges of a position with itself among them.
+function llamadas(azar, n, cuantas) {
+  return Array.from({ length: cuantas }, () => {
+    const i = Math.floor(azar() * n), j = Math.floor(azar() * n);
+    return azar() < 0.5 ? [i, j, azar() < 0.5 ? 1 : 0] : [i, j];
+  });
+}
+
+function inversiones(v) {
+  let cuenta = 0;
+  v.forEach((x, i) => v.slice(i + 1).forEach((y) => { cuenta += x > y ? 1 : 0; }));
+  return cuenta;
+}
+
+test('each step matches a replay of the calls from the start', () => {
+  const azar = generador(7);
+  // Short recordings, one with no call, and long ones that cross several
+  // snapshots; few values, so that many are equal.
+  for (const [n, cuantas] of [[2, 0], [3, 9], [5, 40], [8, 2 * Modelo.FOTO_CADA + 37], [64, 700]]) {
+    const entrada = Array.from({ length: n }, () => Math.floor(azar() * 6) - 2);
+    const ops = llamadas(azar, n, cuantas);
+    const e = Modelo.recorra({ nombre: 'E', ops: ops }, entrada);
+    const valores = entrada.slice(), origenes = entrada.map((_, p) => p);
+    const cuenta = { comparaciones: 0, intercambios: 0, enlaces: 0 };
+    for (let K = 0; K <= cuantas + 2; K++) {
+      const k = Math.min(K, cuantas), donde = 'n = ' + n + ', K = ' + K;
+      if (K > 0 && K <= cuantas) {
+        const op = ops[K - 1];
+        cuenta.enlaces += op[0] + op[1];
+        if (op.length === 3) {
+          cuenta.comparaciones++;
+        } else {
+          cuenta.intercambios++;
+          [valores[op[0]], valores[op[1]]] = [valores[op[1]], valores[op[0]]];
+          [origenes[op[0]], origenes[op[1]]] = [origenes[op[1]], origenes[op[0]]];
+        }
+      }
+      const estado = Modelo.estadoEn(e, K);
+      const terminado = K >= cuantas;
+      // Settled: no exchange from the current call on touches it.
+      const asentadas = entrada.map((_, p) => terminado ||
+        (k > 0 && !ops.slice(k - 1).some((op) => op.length === 2 && op.includes(p))));
+      assert.deepEqual(
+        [estado.k, estado.valores, estado.origenes, estado.terminado, estado.op,
+         entrada.map((_, p) => Modelo.asentada(e, estado, p)),
+         e.comparaciones[k], e.intercambios[k], e.enlaces[k], e.inversiones[k]],
+        [k, valores, origenes, terminado, k > 0 && K <= cuantas ? ops[k - 1] : null, asentadas,
+         cuenta.comparaciones, cuenta.intercambios, cuenta.enlaces, inversiones(valores)], donde);
+    }
+  }
+});
+
+test('equal values: the bubble sorts keep them in order, selection sort does not', () => {
+  // What ordenamiento_traza --valores 3,3,1 records.
+  const datos = {
+    entrada: [3, 3, 1],
+    estrategias: [
+      { nombre: 'Ordenador_Burbuja', ops: [[1, 0, 0], [2, 1, 1], [2, 1], [1, 0, 1], [1, 0]] },
+      { nombre: 'Ordenador_Burbuja_Optimizada', ops: [[1, 0, 0], [2, 1, 1], [2, 1], [1, 0, 1], [1, 0]] },
+      { nombre: 'Ordenador_Seleccion', ops: [[1, 0, 0], [2, 0, 1], [0, 2], [2, 1, 0], [1, 1]] }
+    ]
+  };
+  const m = Modelo.cree(datos);
+  assert.deepEqual([m.n, m.M, m.ocurrencias, m.repetidos, m.minimo, m.maximo], [3, 5, [1, 2, 0], true, 0, 3]);
+  assert.deepEqual(m.estrategias.map((e) => Modelo.estadoEn(e, m.M).origenes), [[2, 0, 1], [2, 0, 1], [2, 1, 0]]);
+  // Selection sort's exchange 0, 2 at call 3 carries the first 3 past the
+  // second; position 0 is settled from the step after it, position 1 only
+  // at the end, after the exchange of 1 with itself.
+  const seleccion = m.estrategias[2];
+  assert.deepEqual([0, 1, 2, 3, 4, 5].map((K) => [0, 1].map((p) =>
+    Modelo.asentada(seleccion, Modelo.estadoEn(seleccion, K), p))),
+  [[false, false], [false, false], [false, false], [false, false], [true, false], [true, true]]);
+});
+
+test('the address: the step, the end, the panels, the input, and every other key kept', () => {
+  // Each fragment, what it asks for, and its parts other than the input's.
+  const casos = [
+    ['', { paso: null, fin: false, paneles: null, entrada: null, otras: [] }, []],
+    ['#fin&paso=3', { paso: 3, fin: true, paneles: null, entrada: null, otras: [] }, ['fin', 'paso=3']],
+    ['#paneles=1,3,5&paso=40&otra=1', { paso: 40, fin: false, paneles: [1, 3, 5], entrada: null, otras: ['otra=1'] },
+     ['paneles=1,3,5', 'paso=40', 'otra=1']],
+    ['paneles=2%2C4,x,&&paso=-1&paso&fin=1', { paso: null, fin: false, paneles: [2, 4], entrada: null, otras: ['fin=1'] },
+     ['paneles=2%2C4,x,', 'paso=-1', 'paso', 'fin=1']],
+    // A key given twice is kept twice, for the recording to refuse.
+    ['#valores=3,3,1&paso=2&valores=7%2C3%2C3&n=&semilla',
+     { paso: 2, fin: false, paneles: null, entrada: [['valores', '3,3,1'], ['valores', '7,3,3'], ['n', '']],
+       otras: ['valores=3,3,1', 'valores=7%2C3%2C3', 'n=', 'semilla'] }, ['paso=2']],
+    // Bad percent-encoding is kept as typed.
+    ['#entrada=invertida&n=12&semilla=5&fin&valores=%E0%A4%A',
+     { paso: null, fin: true, paneles: null,
+       entrada: [['entrada', 'invertida'], ['n', '12'], ['semilla', '5'], ['valores', '%E0%A4%A']],
+       otras: ['entrada=invertida', 'n=12', 'semilla=5', 'valores=%E0%A4%A'] }, ['fin']]
+  ];
+  for (const [fragmento, leida, resto] of casos) {
+    assert.deepEqual(Modelo.leaDireccion(fragmento), leida, fragmento);
+    assert.deepEqual(Modelo.sinEntrada(fragmento), resto, fragmento);
+  }
+  // What the page writes, it reads back.
+  for (const [paneles, paso, M, otras] of [[null, 0, 9, []], [[1, 3], 4, 9, ['otra=1']], [[2], 9, 9, ['valores=1,2']]]) {
+    const escrito = Modelo.fragmento(paneles, paso, M, otras);
+    const leida = Modelo.leaDireccion(escrito);
+    assert.deepEqual([leida.paneles, leida.fin ? M : leida.paso || 0, leida.otras], [paneles, paso, otras], escrito);
+  }
+  assert.equal(Modelo.fragmento([1, 3], 4, 9, ['otra=1']), 'paneles=1,3&paso=4&otra=1');
+});

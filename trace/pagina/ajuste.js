@@ -1,0 +1,112 @@
+// Fitting the first screen to the window (see modelo.js for the parts and
+// how they share): the code's font and width, and how many rows the value
+// labels take. cree() makes a fitter, which keeps the sizes it measured
+// for as long as they hold, across data loaded again.
+(function () {
+  'use strict';
+
+  // Whether el is shown: the panel choice hides elements through their
+  // hidden attribute, which is read without laying the page out.
+  function mostrado(el) { return el.closest('[hidden]') === null; }
+
+  function cree() {
+    let tallaDelCodigo = null;   // the code's font and width, and for what
+    let anchoDeColumnas = null;  // each panel's bars' width, and for what
+    // Labels are measured on a canvas, which lays nothing out.
+    const lienzo = document.createElement('canvas').getContext('2d');
+
+    // What the first screen's sizes depend on, other than the data: the
+    // code is the same for any data, and the panels share the row the same
+    // way. Sizes measured for one geometry hold for the next data, and
+    // measuring again would lay the whole page out before it is drawn.
+    function geometria(vista, eleccion) {
+      return [window.innerWidth, window.innerHeight, eleccion, vista.paneles.length].join('|');
+    }
+
+    // The largest code font, from 14 px down, at which every shown
+    // strategy's code fits its row, in height and within the width it may
+    // take: up to 45 % of the row, as long as each panel beside it keeps
+    // 300 px. All take that font and the same width, so that the panels
+    // line up.
+    function ajusteCodigo(vista, eleccion) {
+      const bloques = vista.codigos.map((b) => b.elemento).filter(mostrado);
+      if (bloques.length === 0) { return; }
+      // The code is the same whatever the data: for the same window and the
+      // same panels shown, the size found before still holds, and measuring
+      // again would lay out the whole page several times.
+      const clave = geometria(vista, eleccion);
+      if (tallaDelCodigo !== null && tallaDelCodigo.clave === clave) {
+        bloques.forEach((el) => {
+          el.style.fontSize = tallaDelCodigo.tamano + 'px';
+          el.style.width = tallaDelCodigo.ancho;
+        });
+        return;
+      }
+      const fila = bloques[0].parentNode.clientWidth;
+      const paneles = Math.max.apply(null, bloques.map((el) =>
+        el.parentNode.querySelectorAll('section:not([hidden])').length));
+      const maximo = Math.max(0.22 * fila, Math.min(0.45 * fila, fila - paneles * 306));
+      const cabe = (el) => el.scrollHeight <= el.clientHeight + 1 && el.offsetWidth <= maximo;
+      const ponga = (tamano) => bloques.forEach((el) => { el.style.fontSize = tamano + 'px'; });
+      bloques.forEach((el) => { el.style.width = 'max-content'; });
+      // Text scales with its font, so one measure at 14 px gives the size to
+      // try first; each try lays the page out again, so few are made.
+      let tamano = 14;
+      ponga(tamano);
+      if (!bloques.every(cabe)) {
+        const escala = Math.min.apply(null, bloques.map((el) =>
+          Math.min((el.clientHeight + 1) / el.scrollHeight, maximo / el.offsetWidth)));
+        tamano = Math.max(8, Math.floor(tamano * escala * 2) / 2);
+        ponga(tamano);
+        while (tamano > 8 && !bloques.every(cabe)) {
+          tamano -= 0.5;
+          ponga(tamano);
+        }
+      }
+      const ancho = Math.max.apply(null, bloques.map((el) => el.offsetWidth)) + 'px';
+      bloques.forEach((el) => { el.style.width = ancho; });
+      tallaDelCodigo = { clave: clave, tamano: tamano, ancho: ancho };
+    }
+
+    // The widest label of the data: a value, and its occurrence's index
+    // where it has one.
+    function anchoDeCifras(m, cifra) {
+      const estilo = getComputedStyle(cifra);
+      const ancho = (texto, tamano) => {
+        lienzo.font = tamano + ' ' + estilo.fontFamily;
+        return lienzo.measureText(texto).width;
+      };
+      const valores = Math.max.apply(null, m.datos.entrada.map((v) => ancho(String(v), estilo.fontSize)));
+      const indice = Math.max.apply(null, m.ocurrencias);
+      return Math.ceil(valores) + 3 + (indice === 0 ? 0 : Math.ceil(ancho(String(indice), '10px')) + 1);
+    }
+
+    // Labels in as many rows, up to three, as a label needs columns, each
+    // label on the next row; where three are not enough, only the current
+    // call's.
+    function ajusteCifras(m, vista, eleccion) {
+      const mostrados = vista.paneles.filter((panel) => mostrado(panel.seccion));
+      if (mostrados.length === 0) { return; }
+      const clave = geometria(vista, eleccion);
+      if (anchoDeColumnas === null || anchoDeColumnas.clave !== clave) {
+        anchoDeColumnas = { clave: clave, anchos: new Map(mostrados.map((p) => [p.numero, p.barras.clientWidth])) };
+      }
+      const cifra = anchoDeCifras(m, mostrados[0].cifras[0]);
+      mostrados.forEach((panel) => {
+        const filas = Math.max(1, Math.ceil(cifra / (anchoDeColumnas.anchos.get(panel.numero) / m.n)));
+        window.Traza.dibujo.poner(panel.seccion, 'data-cifras', filas <= 3 ? filas : 'actuales');
+      });
+    }
+
+    // Fits the view of model m with the panels eleccion shown (a list of
+    // numbers, or null for all) to the window.
+    return {
+      ajuste: function (m, vista, eleccion) {
+        ajusteCodigo(vista, eleccion);
+        ajusteCifras(m, vista, eleccion);
+      }
+    };
+  }
+
+  window.Traza.ajuste = { cree: cree };
+}());

@@ -1,0 +1,318 @@
+// The drawing (see modelo.js for the parts and how they share): the header,
+// one row per strategy with its code and its panels, and step K drawn on
+// them. construya builds the elements for a model of the data; dibuje
+// draws a step on what construya returned.
+(function () {
+  'use strict';
+
+  const Modelo = window.Traza.modelo;
+  const COLORES = ['#2f6db5', '#e0771f', '#2f9a4c'];
+
+  function $(id) { return document.getElementById(id); }
+
+  // Strategy s's colour, in its row, its chart line and its legend.
+  function color(s) { return COLORES[s % COLORES.length]; }
+
+  // ---- Words.
+
+  function plural(n, uno, varios) {
+    return n + ' ' + (n === 1 ? uno : varios);
+  }
+
+  // The call in the order it was made: Es_Menor(i, j) asks whether the
+  // value at i is less than the value at j. On a container that follows
+  // porPosicion links to reach each position, also what the call cost.
+  function describa(op, valores, porPosicion) {
+    let texto = Modelo.esComparacion(op)
+      ? 'Es_Menor(' + op[0] + ', ' + op[1] + '): ' + valores[op[0]] + ' < ' +
+        valores[op[1]] + ' → ' + (op[2] ? 'sí' : 'no')
+      : 'Intercambie(' + op[0] + ', ' + op[1] + ')';
+    if (porPosicion > 0) {
+      const suma = op[0] + ' + ' + op[1];
+      texto += ' · ' + (porPosicion === 1 ? suma : '(' + suma + ') × ' + porPosicion) + ' = ' +
+        plural((op[0] + op[1]) * porPosicion, 'enlace', 'enlaces');
+    }
+    return texto;
+  }
+
+  function textoDeEstado(e, estado, porPosicion) {
+    if (estado.k === 0) {
+      return 'Sin empezar: ' + plural(e.total, 'operación', 'operaciones') + ' en total';
+    }
+    if (estado.terminado) {
+      return 'Terminado tras ' + plural(e.total, 'operación', 'operaciones') +
+        (estado.op === null ? '' : '; la última, ' + describa(estado.op, estado.valores, porPosicion));
+    }
+    return 'Operación ' + estado.k + ' de ' + e.total + ': ' +
+      describa(estado.op, estado.valores, porPosicion);
+  }
+
+  // ---- Elements.
+
+  function elemento(etiqueta, clase, texto) {
+    const e = document.createElement(etiqueta);
+    if (clase) { e.className = clase; }
+    if (texto !== undefined) { e.textContent = texto; }
+    return e;
+  }
+
+  // A bar rises from the zero line, or hangs below it for a negative
+  // value: its style for each value of the input, made once, and where the
+  // zero line stands.
+  function estilosDeBarras(m) {
+    const rango = Math.max(1, m.maximo - m.minimo);
+    const porcentaje = (x) => (x / rango * 100).toFixed(2) + '%';
+    const estilos = new Map();
+    m.datos.entrada.forEach((v) => estilos.set(v, 'height: ' + porcentaje(Math.abs(v)) + '; ' +
+      (v >= 0 ? 'bottom: ' + porcentaje(-m.minimo) : 'top: ' + porcentaje(m.maximo))));
+    return { estilos: estilos, cero: porcentaje(-m.minimo) };
+  }
+
+  function construyaCabecera(datos) {
+    const cuantas = datos.estrategias.length;
+    $('estrategias').textContent = cuantas === 1 ? 'La estrategia ordena'
+      : 'Las ' + cuantas + ' estrategias ordenan';
+    $('entrada').textContent = '[' + datos.entrada.join(' ') + ']';
+    $('descripcion').textContent = datos.descripcion +
+      (datos.semilla === null ? '' : '; semilla ' + datos.semilla);
+    $('comando').textContent = datos.comando;
+    $('con-semilla').hidden = datos.comando_semilla === null;
+    $('comando-semilla').textContent = datos.comando_semilla || '';
+  }
+
+  // The text of a strategy's Ordene, one element per line of its file.
+  function construyaCodigo(nombre, codigo) {
+    const bloque = elemento('div', 'codigo');
+    bloque.setAttribute('data-codigo', nombre);
+    bloque.appendChild(elemento('div', 'archivo', codigo.archivo));
+    const lineas = {};
+    codigo.lineas.forEach((texto, i) => {
+      // The signature, the one long line, breaks after "::".
+      const linea = elemento('div');
+      (i === 0 ? texto.split(/(?<=::)/) : [texto]).forEach((trozo, t) => {
+        if (t > 0) { linea.appendChild(elemento('br')); }
+        linea.appendChild(document.createTextNode(trozo));
+      });
+      const numero = codigo.desde + i;
+      linea.setAttribute('data-linea', numero);
+      bloque.appendChild(linea);
+      lineas[numero] = linea;
+    });
+    return { elemento: bloque, lineas: lineas, esMenor: codigo.es_menor,
+             intercambie: codigo.intercambie, actual: null };
+  }
+
+  function construyaPanel(m, barrasDe, numero, info) {
+    const datos = m.datos, n = m.n;
+    const contenedor = datos.contenedores[info.contenedor];
+    // A container that pays links to reach a position shows its walk.
+    const porPosicion = contenedor.enlaces_por_posicion;
+    const seccion = elemento('section', 'panel' + (n > 32 ? ' denso' : ''));
+    seccion.setAttribute('data-estrategia', datos.estrategias[info.estrategia].nombre);
+    seccion.setAttribute('data-contenedor', contenedor.nombre);
+    seccion.setAttribute('data-panel', numero);
+    seccion.appendChild(elemento('h2', 'mono', info.titulo));
+
+    const barras = elemento('div', 'barras');
+    const cero = elemento('div', 'cero');
+    cero.style.bottom = barrasDe.cero;
+    barras.appendChild(cero);
+    const cifras = elemento('div', 'cifras');
+    const panel = { numero: numero, s: info.estrategia, porPosicion: porPosicion, seccion: seccion,
+                    barras: barras, columnas: [], cifras: [], estado: null,
+                    contadores: {}, visto: [] };
+    for (let p = 0; p < n; p++) {
+      const columna = elemento('div', 'columna');
+      const relleno = elemento('div', 'relleno');
+      columna.appendChild(relleno);
+      barras.appendChild(columna);
+      const cifra = elemento('span', 'cifra');
+      cifra.style.left = ((p + 0.5) / n * 100).toFixed(3) + '%';
+      cifra.appendChild(document.createTextNode(''));
+      // The index of a repeated value's occurrence, where the input has one.
+      if (m.repetidos) { cifra.appendChild(elemento('sub')); }
+      cifras.appendChild(cifra);
+      panel.columnas.push({ elemento: columna, relleno: relleno });
+      panel.cifras.push(cifra);
+      panel.visto.push({});
+    }
+    seccion.appendChild(barras);
+    seccion.appendChild(cifras);
+
+    if (porPosicion > 0) {
+      panel.cadena = elemento('div', 'cadena');
+      panel.cadena.title = 'Primero →';
+      panel.eslabones = [];
+      for (let q = 0; q < n; q++) {
+        const eslabon = elemento('div', 'eslabon');
+        eslabon.appendChild(elemento('div', 'nodo'));
+        panel.cadena.appendChild(eslabon);
+        panel.eslabones.push(eslabon);
+      }
+      seccion.appendChild(panel.cadena);
+    }
+
+    panel.estado = elemento('div', 'estado');
+    seccion.appendChild(panel.estado);
+    const contadores = elemento('div', 'contadores');
+    const nombres = [['comparaciones', 'Comparaciones'], ['intercambios', 'Intercambios'],
+                     ['operaciones', 'Operaciones']];
+    if (porPosicion > 0) { nombres.push(['enlaces', 'Enlaces']); }
+    nombres.forEach((par) => {
+      const caja = elemento('span', '', par[1] + ' ');
+      const cifra = elemento('span', '', '0');
+      cifra.setAttribute('data-contador', par[0]);
+      caja.appendChild(cifra);
+      contadores.appendChild(caja);
+      panel.contadores[par[0]] = cifra;
+    });
+    seccion.appendChild(contadores);
+    return panel;
+  }
+
+  // The view of model m: the header, and one row per strategy with its code
+  // (from codigo, the build's text of each Ordene), then its panels in the
+  // report's order. Returns the rows, the panels and the code blocks, which
+  // dibuje draws on.
+  function construya(m, codigo) {
+    const datos = m.datos;
+    construyaCabecera(datos);
+    const barrasDe = estilosDeBarras(m);
+    const contenedor = $('paneles');
+    contenedor.replaceChildren();
+    const filas = [], paneles = [], codigos = [];
+    datos.estrategias.forEach((e, s) => {
+      const fila = elemento('div', 'estrategia');
+      fila.style.setProperty('--color', color(s));
+      if (codigo[e.nombre]) {
+        const bloque = construyaCodigo(e.nombre, codigo[e.nombre]);
+        bloque.s = s;
+        fila.appendChild(bloque.elemento);
+        codigos.push(bloque);
+      }
+      datos.paneles.forEach((info, i) => {
+        if (info.estrategia !== s) { return; }
+        const panel = construyaPanel(m, barrasDe, i + 1, info);
+        fila.appendChild(panel.seccion);
+        paneles.push(panel);
+      });
+      contenedor.appendChild(fila);
+      filas.push(fila);
+    });
+    return { filas: filas, paneles: paneles, codigos: codigos, estilos: barrasDe.estilos };
+  }
+
+  // ---- Drawing step K. Each element is written only when what it shows
+  // changed, so that a step costs little even at 64 values.
+
+  function poner(el, atributo, valor) {
+    if (valor === null) {
+      if (el.hasAttribute(atributo)) { el.removeAttribute(atributo); }
+    } else if (el.getAttribute(atributo) !== String(valor)) {
+      el.setAttribute(atributo, valor);
+    }
+  }
+
+  // Rewrites the element's one text node rather than replacing it, which
+  // would leave a node behind for the collector at every step.
+  function texto(el, valor) {
+    const nodo = el.firstChild;
+    if (nodo !== null && nodo.nodeType === Node.TEXT_NODE && nodo.nextSibling === null) {
+      if (nodo.nodeValue !== valor) { nodo.nodeValue = valor; }
+    } else if (el.textContent !== valor) {
+      el.textContent = valor;
+    }
+  }
+
+  function dibujeColumnas(m, vista, panel, estado) {
+    const e = m.estrategias[panel.s];
+    const op = estado.op;
+    const clase = op === null ? '' : Modelo.esComparacion(op) ? 'comparada' : 'intercambiada';
+    for (let p = 0; p < m.n; p++) {
+      const visto = panel.visto[p], columna = panel.columnas[p], cifra = panel.cifras[p];
+      const v = estado.valores[p], o = estado.origenes[p];
+      if (visto.v !== v) {
+        columna.elemento.setAttribute('data-valor', v);
+        columna.relleno.style.cssText = vista.estilos.get(v);
+        cifra.firstChild.nodeValue = v;
+        visto.v = v;
+      }
+      if (visto.o !== o) {
+        columna.elemento.setAttribute('data-origen', o);
+        if (m.repetidos) { texto(cifra.lastChild, m.ocurrencias[o] ? String(m.ocurrencias[o]) : ''); }
+        visto.o = o;
+      }
+      const asentado = Modelo.asentada(e, estado, p);
+      if (visto.asentado !== asentado) {
+        poner(columna.elemento, 'data-asentado', asentado ? '' : null);
+        visto.asentado = asentado;
+      }
+      // Of the current call's two labels, the right one goes on the lower
+      // row, where they stand alone.
+      const marca = op !== null && (op[0] === p || op[1] === p) ? clase : '';
+      const segunda = marca !== '' && op[0] !== op[1] && p === Math.max(op[0], op[1]);
+      if (visto.marca !== marca || visto.segunda !== segunda) {
+        columna.elemento.className = 'columna' + (marca ? ' ' + marca : '');
+        cifra.className = 'cifra' + (marca ? ' actual' : '') + (segunda ? ' segunda' : '');
+        visto.marca = marca;
+        visto.segunda = segunda;
+      }
+    }
+  }
+
+  // The walk along a chain of links: a call on i and j follows the links
+  // up to each.
+  function dibujeCadena(panel, op) {
+    const largo = op === null ? -1 : Math.max(op[0], op[1]);
+    const corto = op === null ? -1 : Math.min(op[0], op[1]);
+    panel.cadena.classList.toggle('de-comparacion', op !== null && Modelo.esComparacion(op));
+    panel.cadena.classList.toggle('de-intercambio', op !== null && !Modelo.esComparacion(op));
+    panel.eslabones.forEach((eslabon, q) => {
+      const clase = 'eslabon' + (q <= largo ? ' pisado' : '') + (q < largo && q >= corto ? ' una' : '') +
+        (q < corto ? ' dos' : '') + (op !== null && (q === op[0] || q === op[1]) ? ' destino' : '');
+      if (eslabon.className !== clase) { eslabon.className = clase; }
+    });
+  }
+
+  function dibujePanel(m, vista, panel, estado) {
+    const e = m.estrategias[panel.s];
+    poner(panel.seccion, 'data-paso', estado.k);
+    dibujeColumnas(m, vista, panel, estado);
+    if (panel.cadena) { dibujeCadena(panel, estado.op); }
+    texto(panel.estado, textoDeEstado(e, estado, panel.porPosicion));
+    const c = panel.contadores;
+    texto(c.comparaciones, String(e.comparaciones[estado.k]));
+    texto(c.intercambios, String(e.intercambios[estado.k]));
+    texto(c.operaciones, String(estado.k));
+    if (c.enlaces) { texto(c.enlaces, String(e.enlaces[estado.k] * panel.porPosicion)); }
+  }
+
+  // Lights the line that made the current call.
+  function dibujeCodigo(bloque, estado) {
+    const op = estado.op;
+    const numero = op === null ? null : Modelo.esComparacion(op) ? bloque.esMenor : bloque.intercambie;
+    if (numero === bloque.actual) { return; }
+    if (bloque.actual !== null) {
+      bloque.lineas[bloque.actual].removeAttribute('data-actual');
+      bloque.lineas[bloque.actual].classList.remove('de-intercambio');
+    }
+    if (numero !== null) {
+      bloque.lineas[numero].setAttribute('data-actual', '');
+      bloque.lineas[numero].classList.toggle('de-intercambio', !Modelo.esComparacion(op));
+    }
+    bloque.actual = numero;
+  }
+
+  // Draws step K of model m on vista; returns each strategy's state at K.
+  function dibuje(m, vista, K) {
+    const estados = m.estrategias.map((e) => Modelo.estadoEn(e, K));
+    vista.paneles.forEach((panel) => dibujePanel(m, vista, panel, estados[panel.s]));
+    vista.codigos.forEach((bloque) => dibujeCodigo(bloque, estados[bloque.s]));
+    return estados;
+  }
+
+  window.Traza.dibujo = {
+    construya: construya, dibuje: dibuje, color: color, plural: plural,
+    elemento: elemento, poner: poner, texto: texto
+  };
+}());

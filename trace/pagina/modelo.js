@@ -1,0 +1,236 @@
+// The replay page's script is five parts, run in this order, each in its
+// own <script> element of the joined page:
+//
+//   modelo.js     what a recording means at each step, with no page:
+//                 counts, positions, settled positions, origins,
+//                 inversions, and the address's keys;
+//   dibujo.js     the panels, the code and the header: their elements, and
+//                 how step K is drawn on them;
+//   grafico.js    the cost chart below the panels and its legend;
+//   ajuste.js     the fitting of the first screen to the window;
+//   controles.js  the page's state (the data loaded, the step shown, the
+//                 panel choice), the controls, keys, address and sound; it
+//                 loads the data and starts the page.
+//
+// The parts share one namespace, window.Traza, and nothing else: each adds
+// its functions to it under its own name (Traza.modelo, Traza.dibujo, ...).
+// No part reads another's variables. The page's state belongs to
+// controles.js, which passes what each function needs as arguments: the
+// model of the data, the elements built for it, the step. So each part
+// reads on its own, and this one also runs under node, where require()
+// returns it, for its tests.
+(function () {
+  'use strict';
+
+  // Each strategy keeps its positions every FOTO_CADA steps, so that a step
+  // is reached by replaying fewer calls than that.
+  const FOTO_CADA = 256;
+
+  // The address's keys that name an input, read by a page that records in
+  // the browser, in the order the command line takes them.
+  const CLAVES_DE_ENTRADA = ['entrada', 'n', 'semilla', 'valores'];
+
+  // A recorded call: [i, j, answer] for Es_Menor, [i, j] for Intercambie.
+  function esComparacion(op) { return op.length === 3; }
+
+  function intercambie(v, a, b) {
+    const guarda = v[a];
+    v[a] = v[b];
+    v[b] = guarda;
+  }
+
+  // Pairs out of order: i < j with v[i] > v[j].
+  function cuenteInversiones(v) {
+    let cuenta = 0;
+    for (let i = 0; i < v.length; i++) {
+      for (let j = i + 1; j < v.length; j++) {
+        if (v[i] > v[j]) { cuenta++; }
+      }
+    }
+    return cuenta;
+  }
+
+  // How exchanging positions a and b of v changes its inversions: only the
+  // pair itself and the pairs it forms with the positions between them.
+  function cambioDeInversiones(v, a, b) {
+    if (a === b) { return 0; }
+    const i = Math.min(a, b), j = Math.max(a, b), x = v[i], y = v[j];
+    let cambio = (y > x ? 1 : 0) - (x > y ? 1 : 0);
+    for (let m = i + 1; m < j; m++) {
+      const z = v[m];
+      cambio += (y > z) + (z > x) - (x > z) - (z > y);
+    }
+    return cambio;
+  }
+
+  // One strategy's calls with the running counts after each of them, the
+  // last step at which an exchange touched each position, and snapshots of
+  // the values and of the positions they started at. enlaces[k] is the sum
+  // of i + j over the first k calls: what they cost a container that
+  // follows one link per position.
+  function recorra(e, entrada) {
+    const total = e.ops.length;
+    const comparaciones = [0], intercambios = [0], enlaces = [0];
+    const inversiones = [cuenteInversiones(entrada)];
+    const ultimo = entrada.map(() => 0);
+    const valores = entrada.slice(), origenes = entrada.map((_, p) => p);
+    const fotos = [];
+    e.ops.forEach((op, t) => {
+      if (t % FOTO_CADA === 0) { fotos.push({ valores: valores.slice(), origenes: origenes.slice() }); }
+      const c = esComparacion(op);
+      comparaciones.push(comparaciones[t] + (c ? 1 : 0));
+      intercambios.push(intercambios[t] + (c ? 0 : 1));
+      enlaces.push(enlaces[t] + op[0] + op[1]);
+      let inv = inversiones[t];
+      if (!c) {
+        inv += cambioDeInversiones(valores, op[0], op[1]);
+        intercambie(valores, op[0], op[1]);
+        intercambie(origenes, op[0], op[1]);
+        ultimo[op[0]] = ultimo[op[1]] = t + 1;
+      }
+      inversiones.push(inv);
+    });
+    if (total % FOTO_CADA === 0) { fotos.push({ valores: valores, origenes: origenes }); }
+    return { nombre: e.nombre, ops: e.ops, total: total, comparaciones: comparaciones,
+             intercambios: intercambios, enlaces: enlaces, inversiones: inversiones,
+             ultimo: ultimo, fotos: fotos };
+  }
+
+  // The values after the first k calls of e, and where each started.
+  function posiciones(e, k) {
+    const desde = Math.floor(k / FOTO_CADA) * FOTO_CADA;
+    const foto = e.fotos[desde / FOTO_CADA];
+    const valores = foto.valores.slice(), origenes = foto.origenes.slice();
+    for (let t = desde; t < k; t++) {
+      const op = e.ops[t];
+      if (!esComparacion(op)) {
+        intercambie(valores, op[0], op[1]);
+        intercambie(origenes, op[0], op[1]);
+      }
+    }
+    return { valores: valores, origenes: origenes };
+  }
+
+  // Strategy e at global step K: a strategy that has finished stays at its
+  // end. op is the current call, shown until the step after the last one.
+  function estadoEn(e, K) {
+    const k = Math.min(K, e.total);
+    const p = posiciones(e, k);
+    return { k: k, valores: p.valores, origenes: p.origenes, terminado: K >= e.total,
+             op: k > 0 && K <= e.total ? e.ops[k - 1] : null };
+  }
+
+  // A position is settled from the step after the last exchange that
+  // touches it, and every position is once its strategy has finished.
+  function asentada(e, estado, p) {
+    return estado.terminado || estado.k > e.ultimo[p];
+  }
+
+  // For each starting position, which occurrence of its value it is
+  // (1, 2, ...), or 0 where the value occurs once.
+  function ocurrencias(entrada) {
+    const vistas = new Map(), cuantas = new Map();
+    entrada.forEach((v) => cuantas.set(v, (cuantas.get(v) || 0) + 1));
+    return entrada.map((v) => {
+      if (cuantas.get(v) === 1) { return 0; }
+      vistas.set(v, (vistas.get(v) || 0) + 1);
+      return vistas.get(v);
+    });
+  }
+
+  // The model of the page's data: each strategy's recording walked once,
+  // and what the drawing needs of the input.
+  function cree(datos) {
+    const estrategias = datos.estrategias.map((e) => recorra(e, datos.entrada));
+    return {
+      datos: datos,
+      n: datos.entrada.length,
+      estrategias: estrategias,
+      M: Math.max.apply(null, estrategias.map((e) => e.total)),
+      ocurrencias: ocurrencias(datos.entrada),
+      repetidos: new Set(datos.entrada).size < datos.entrada.length,
+      minimo: Math.min(0, Math.min.apply(null, datos.entrada)),
+      maximo: Math.max(0, Math.max.apply(null, datos.entrada))
+    };
+  }
+
+  // ---- The address: keys joined by '&', such as paneles=1,3,5&paso=40 or
+  // fin.
+
+  // The parts of an address fragment: each as it came, its key (up to the
+  // first '=', or the whole part), and its value after the '=', or null
+  // where it has none.
+  function partes(fragmento) {
+    return fragmento.replace(/^#/, '').split('&').filter((parte) => parte !== '').map((parte) => {
+      const igual = parte.indexOf('=');
+      return { texto: parte, clave: igual < 0 ? parte : parte.slice(0, igual),
+               valor: igual < 0 ? null : parte.slice(igual + 1) };
+    });
+  }
+
+  // A value as typed where it is not valid percent-encoding.
+  function decodifique(valor) {
+    try { return decodeURIComponent(valor); } catch (e) { return valor; }
+  }
+
+  // What an address fragment asks for: the step (paso=K, a number or
+  // null), the end (fin), the panels (paneles=1,3,5: a list, or null), and
+  // every part that the replay page does not read (otras), kept as it came.
+  // A paso with no number is dropped. entrada holds the input keys among
+  // otras, decoded, as [key, value] pairs in the order given, a key given
+  // twice kept twice (so that whoever records it can refuse it), or null
+  // where there are none.
+  function leaDireccion(fragmento) {
+    const leida = { paso: null, fin: false, paneles: null, entrada: null, otras: [] };
+    const entrada = [];
+    partes(fragmento).forEach((parte) => {
+      if (parte.clave === 'fin' && parte.valor === null) {
+        leida.fin = true;
+      } else if (parte.clave === 'paso') {
+        if (parte.valor !== null && /^\d+$/.test(parte.valor)) { leida.paso = parseInt(parte.valor, 10); }
+      } else if (parte.clave === 'paneles') {
+        leida.paneles = (parte.valor || '').split(/,|%2C/i).filter((x) => /^\d+$/.test(x)).map(Number);
+      } else {
+        leida.otras.push(parte.texto);
+        if (parte.valor !== null && CLAVES_DE_ENTRADA.includes(parte.clave)) {
+          entrada.push([parte.clave, decodifique(parte.valor)]);
+        }
+      }
+    });
+    if (entrada.length > 0) { leida.entrada = entrada; }
+    return leida;
+  }
+
+  // The parts of an address fragment other than the input's, as they came.
+  function sinEntrada(fragmento) {
+    return partes(fragmento).filter((parte) => !CLAVES_DE_ENTRADA.includes(parte.clave))
+      .map((parte) => parte.texto);
+  }
+
+  // The fragment for panels shown (a list, or null for all) at step paso
+  // of M, followed by the parts the page does not read: what leaDireccion
+  // reads back.
+  function fragmento(paneles, paso, M, otras) {
+    const partesEscritas = [];
+    if (paneles !== null) { partesEscritas.push('paneles=' + paneles.join(',')); }
+    if (paso >= M) {
+      partesEscritas.push('fin');
+    } else if (paso > 0) {
+      partesEscritas.push('paso=' + paso);
+    }
+    return partesEscritas.concat(otras).join('&');
+  }
+
+  const modelo = {
+    FOTO_CADA: FOTO_CADA, CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, esComparacion: esComparacion,
+    cuenteInversiones: cuenteInversiones, cambioDeInversiones: cambioDeInversiones,
+    recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
+    ocurrencias: ocurrencias, cree: cree,
+    leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento
+  };
+  if (typeof module === 'object' && module !== null && module.exports) {
+    module.exports = modelo;
+  } else {
+    window.Traza = Object.assign(window.Traza || {}, { modelo: modelo });
+  }
+}());

@@ -1,0 +1,69 @@
+# The replay page's sources, and the one function that joins a page from
+# them: the replay tool's page (trace/) and the browser page (web/) are
+# both made by it. Included by trace/CMakeLists.txt, after the target
+# ordenamiento_codigo, whose property ORDENAMIENTO_ARCHIVO is the
+# codigo.json it writes (each strategy's Ordene, for the code panel).
+#
+# ordenamiento_junte_pagina(<salida>
+#     [OBJETIVO <target>]       a target built by default that writes the page
+#     [ESTILO <file.css>]       this page's own style, after the replay page's
+#     [MARCADO <file.html>]     this page's own markup, in the header
+#     [GUIONES <file.js>...]    this page's own scripts, run after the replay
+#                               page's in the order given
+#     [DEPENDE <target>...]     what those scripts are built by
+#     [DATOS <text>])           the data put in the page, for a page that
+#                               records in the browser: null
+#
+# Without OBJETIVO the page is the output of a custom command of the
+# calling folder, for another command there to use. Relative paths are
+# taken from the calling folder.
+
+function(ordenamiento_junte_pagina salida)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OBJETIVO;ESTILO;MARCADO;DATOS" "GUIONES;DEPENDE")
+  set(aqui ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+  # The replay page's scripts, in the order they run (modelo.js says what
+  # each does).
+  set(guiones modelo.js dibujo.js grafico.js ajuste.js controles.js)
+  list(TRANSFORM guiones PREPEND ${aqui}/)
+  get_target_property(codigo ordenamiento_codigo ORDENAMIENTO_ARCHIVO)
+
+  set(extra "")
+  foreach(clave IN ITEMS ESTILO MARCADO)
+    if(arg_${clave})
+      cmake_path(ABSOLUTE_PATH arg_${clave})
+      list(APPEND extra -D${clave}_EXTRA=${arg_${clave}})
+    endif()
+  endforeach()
+  set(propios "")
+  foreach(archivo IN LISTS arg_GUIONES)
+    if(NOT archivo MATCHES "^\\$<")
+      cmake_path(ABSOLUTE_PATH archivo)
+    endif()
+    list(APPEND propios "${archivo}")
+  endforeach()
+  # The lists reach junte.cmake whole, each as one argument.
+  list(JOIN guiones "$<SEMICOLON>" guion)
+  if(propios)
+    list(JOIN propios "$<SEMICOLON>" guion_extra)
+    list(APPEND extra "-DGUION_EXTRA=${guion_extra}")
+  endif()
+  if(DEFINED arg_DATOS)
+    list(APPEND extra -DDATOS=${arg_DATOS})
+  endif()
+
+  add_custom_command(
+    OUTPUT ${salida}
+    COMMAND ${CMAKE_COMMAND} -DPLANTILLA=${aqui}/pagina.html -DESTILO=${aqui}/pagina.css
+            "-DGUION=${guion}" -DCODIGO=${codigo} ${extra} -DSALIDA=${salida}
+            -P ${aqui}/junte.cmake
+    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${guiones} ${codigo} ${aqui}/junte.cmake
+            ${arg_ESTILO} ${arg_MARCADO} ${propios} ${arg_DEPENDE}
+    COMMENT "Joining the page ${salida}"
+    VERBATIM)
+  if(arg_OBJETIVO)
+    add_custom_target(${arg_OBJETIVO} ALL DEPENDS ${salida})
+    # codigo.json is written by a command of trace/, which a target of
+    # another folder reaches only through that command's own target.
+    add_dependencies(${arg_OBJETIVO} ordenamiento_codigo)
+  endif()
+endfunction()
