@@ -1,5 +1,6 @@
-// The three strategies, run over a recording container that shows each call
-// they make, and over both real containers.
+// The strategies, run over a recording container that shows each call they
+// make, and over both real containers: what every strategy of
+// sorting/estrategias.h must do, then the first three's exact calls.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
+#include "sorting/estrategias.h"
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"
 #include "sorting/ordenador_seleccion.h"
@@ -41,7 +43,8 @@ std::vector<std::vector<int>> Secuencias(int n) {
   return todas;
 }
 
-// ---- Properties every strategy must have, typed over the three of them.
+// ---- Properties every strategy must have, typed over all of them, each
+// used through the interface alone.
 
 template <typename T>
 class OrdenadorTest : public ::testing::Test {
@@ -50,10 +53,8 @@ class OrdenadorTest : public ::testing::Test {
   Algoritmo_Ordenador& ordenador_ = estrategia_;
 };
 
-using Estrategias =
-    ::testing::Types<Ordenador_Burbuja, Ordenador_Burbuja_Optimizada,
-                     Ordenador_Seleccion>;
-TYPED_TEST_SUITE(OrdenadorTest, Estrategias, NombreDeClase);
+using Registradas = Estrategias::Como<::testing::Types>;
+TYPED_TEST_SUITE(OrdenadorTest, Registradas, NombreDeClase);
 
 TYPED_TEST(OrdenadorTest, SortsEverySmallSequenceWithRepeats) {
   // One object sorts all of them: a strategy keeps nothing between calls.
