@@ -92,6 +92,20 @@ TYPED_TEST(OrdenadorTest, SortsBothRealContainers) {
   }
 }
 
+// The demonstration's three come first, in the order of its report, so
+// that the replay page numbers its panels as the report does; no strategy
+// is listed twice.
+TEST(EstrategiasTest, TheDemonstrationsThreeFirstAndEachOnce) {
+  std::vector<std::string> nombres = Nombres_Registrados();
+  ASSERT_GE(nombres.size(), 3U);
+  EXPECT_EQ(std::vector<std::string>(nombres.begin(), nombres.begin() + 3),
+            (std::vector<std::string>{Ordenador_Burbuja::kNombre,
+                                      Ordenador_Burbuja_Optimizada::kNombre,
+                                      Ordenador_Seleccion::kNombre}));
+  std::sort(nombres.begin(), nombres.end());
+  EXPECT_EQ(std::adjacent_find(nombres.begin(), nombres.end()), nombres.end());
+}
+
 // ---- Exact numbers of comparisons and exchanges at 20 elements.
 
 struct Costo {

@@ -134,7 +134,11 @@ TEST(PaginaTest, NoStringCanEndTheScriptThatCarriesTheData) {
   const nlohmann::json leidos = nlohmann::json::parse(datos);
   EXPECT_EQ(leidos["comando"], "ordenamiento_traza --valores 3,1,2");
   EXPECT_EQ(leidos["entrada"], nlohmann::json({3, 1, 2}));
-  EXPECT_EQ(leidos["estrategias"].size(), Estrategias::kCuantas);
+  std::vector<std::string> nombres;
+  for (const nlohmann::json& estrategia : leidos["estrategias"]) {
+    nombres.push_back(estrategia["nombre"]);
+  }
+  EXPECT_EQ(nombres, Nombres_Registrados());
 }
 
 // ---- The command line, read as the tool reads it.
