@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#include "sorting/ordenador_burbuja.h"
+#include "sorting/ordenador_burbuja_optimizada.h"
+#include "sorting/ordenador_seleccion.h"
+
 void Burbuja(int* v, int n) {
   for (; n > 0; --n) {
     for (int i = 1; i < n; ++i) {
@@ -34,4 +38,17 @@ void Seleccion(int* v, int n) {
     }
     std::swap(v[i], v[m]);
   }
+}
+
+Orden_Directo Directo(std::string_view estrategia) {
+  if (estrategia == Ordenador_Burbuja::kNombre) {
+    return Burbuja;
+  }
+  if (estrategia == Ordenador_Burbuja_Optimizada::kNombre) {
+    return Burbuja_Optimizada;
+  }
+  if (estrategia == Ordenador_Seleccion::kNombre) {
+    return Seleccion;
+  }
+  return nullptr;
 }

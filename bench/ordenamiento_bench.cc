@@ -1,10 +1,12 @@
 // How each strategy's cost grows on each container, and what the interfaces
 // cost against the same algorithms written directly on an int array.
 //
+// Every strategy of sorting/estrategias.h is measured on both containers.
 // Families are named <strategy>/<container>, or <strategy>/int[] for the
-// direct versions. One iteration is one sort of a freshly filled container.
-// Containers are built and filled with the timer stopped, a batch at a time,
-// so that stopping the timer costs next to nothing against the sorting.
+// direct versions, which only some strategies have. One iteration is one
+// sort of a freshly filled container. Containers are built and filled with
+// the timer stopped, a batch at a time, so that stopping the timer costs
+// next to nothing against the sorting.
 
 #include <benchmark/benchmark.h>
 
@@ -20,9 +22,7 @@
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
 #include "recording/contenedor_registro.h"
-#include "sorting/ordenador_burbuja.h"
-#include "sorting/ordenador_burbuja_optimizada.h"
-#include "sorting/ordenador_seleccion.h"
+#include "sorting/estrategias.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ void Ordene_Contenedor(benchmark::State& state) {
 
 // Sorts freshly filled arrays with one of the direct algorithms. The arrays
 // are filled as Vector_Ordenable fills itself.
-void Ordene_Arreglo(benchmark::State& state, void (*ordene)(int*, int)) {
+void Ordene_Arreglo(benchmark::State& state, Orden_Directo ordene) {
   const auto n = static_cast<std::size_t>(state.range(0));
   std::vector<std::vector<int>> lote(Lote(state.range(0)), std::vector<int>(n));
   std::size_t siguiente = lote.size();
@@ -103,7 +103,7 @@ void Configure(benchmark::internal::Benchmark* familia, int mayor) {
 }
 
 template <typename S>
-void Registre_Estrategia(void (*directo)(int*, int)) {
+void Registre_Estrategia() {
   const std::string estrategia = S::kNombre;
   Configure(benchmark::RegisterBenchmark(
                 (estrategia + "/" + Vector_Ordenable::kNombre).c_str(),
@@ -113,9 +113,12 @@ void Registre_Estrategia(void (*directo)(int*, int)) {
                 (estrategia + "/" + Lista_Ordenable::kNombre).c_str(),
                 Ordene_Contenedor<S, Lista_Ordenable>),
             kMayorLista);
-  Configure(benchmark::RegisterBenchmark((estrategia + "/int[]").c_str(),
-                                         Ordene_Arreglo, directo),
-            kMayorVector);
+  const Orden_Directo directo = Directo(estrategia);
+  if (directo != nullptr) {
+    Configure(benchmark::RegisterBenchmark((estrategia + "/int[]").c_str(),
+                                           Ordene_Arreglo, directo),
+              kMayorVector);
+  }
 }
 
 }  // namespace
@@ -125,9 +128,9 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;
   }
-  Registre_Estrategia<Ordenador_Burbuja>(Burbuja);
-  Registre_Estrategia<Ordenador_Burbuja_Optimizada>(Burbuja_Optimizada);
-  Registre_Estrategia<Ordenador_Seleccion>(Seleccion);
+  Estrategias::Para_Cada([](auto estrategia) {
+    Registre_Estrategia<typename decltype(estrategia)::Tipo>();
+  });
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

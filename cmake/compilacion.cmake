@@ -32,7 +32,9 @@ if(NOT TARGET ordenamiento_avisos)
 endif()
 
 # The sources of both class hierarchies. The lists are kept apart because
-# the tests also build the driver with one strategy replaced.
+# the tests also build the driver with one strategy replaced. The
+# strategies' list holds one file a line, so that a new strategy's line is
+# a copy of the last one with the name changed.
 cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ORDENAMIENTO_RAIZ)
 set(ORDENAMIENTO_CONTENEDORES
   ${ORDENAMIENTO_RAIZ}/containers/contenedor_ordenable.cc
@@ -42,4 +44,35 @@ set(ORDENAMIENTO_ORDENADORES
   ${ORDENAMIENTO_RAIZ}/sorting/algoritmo_ordenador.cc
   ${ORDENAMIENTO_RAIZ}/sorting/ordenador_burbuja.cc
   ${ORDENAMIENTO_RAIZ}/sorting/ordenador_burbuja_optimizada.cc
-  ${ORDENAMIENTO_RAIZ}/sorting/ordenador_seleccion.cc)
+  ${ORDENAMIENTO_RAIZ}/sorting/ordenador_seleccion.cc
+)
+
+# The strategies alone, without their interface: the classes that the
+# registry of strategies, sorting/estrategias.h, must list. For it, CMake
+# writes sorting/estrategias_incluidas.h into the build tree, where every
+# target finds it: the header of each of them (sorting/x.h for sorting/x.cc)
+# and how many there are, so that a new strategy needs one line here and one
+# there, and the build stops if the registry lacks it.
+set(ORDENAMIENTO_ESTRATEGIAS ${ORDENAMIENTO_ORDENADORES})
+list(FILTER ORDENAMIENTO_ESTRATEGIAS EXCLUDE REGEX "/algoritmo_ordenador\\.cc$")
+set(incluidas "")
+foreach(fuente IN LISTS ORDENAMIENTO_ESTRATEGIAS)
+  cmake_path(RELATIVE_PATH fuente BASE_DIRECTORY ${ORDENAMIENTO_RAIZ}
+             OUTPUT_VARIABLE cabecera)
+  cmake_path(REPLACE_EXTENSION cabecera .h)
+  string(APPEND incluidas "#include \"${cabecera}\"\n")
+endforeach()
+list(LENGTH ORDENAMIENTO_ESTRATEGIAS cuantas)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generado/sorting/estrategias_incluidas.h
+     CONTENT "// Written by cmake/compilacion.cmake from ORDENAMIENTO_ORDENADORES.
+#ifndef ORDENAMIENTO_SORTING_ESTRATEGIAS_INCLUIDAS_H_
+#define ORDENAMIENTO_SORTING_ESTRATEGIAS_INCLUIDAS_H_
+
+#include <cstddef>
+
+${incluidas}
+constexpr std::size_t kOrdenadoresCompilados = ${cuantas};
+
+#endif  // ORDENAMIENTO_SORTING_ESTRATEGIAS_INCLUIDAS_H_
+" @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generado)

@@ -1,5 +1,5 @@
 // ordenamiento_traza: writes one self-contained HTML page that replays the
-// three sorting strategies on the same input, on the array and on the list.
+// sorting strategies on the same input, on the array and on the list.
 
 #include <cstdlib>
 #include <filesystem>

@@ -12,9 +12,7 @@
 
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
-#include "sorting/ordenador_burbuja.h"
-#include "sorting/ordenador_burbuja_optimizada.h"
-#include "sorting/ordenador_seleccion.h"
+#include "sorting/estrategias.h"
 #include "trace/pagina_html.h"
 
 namespace {
@@ -131,12 +129,10 @@ fs::path Temporal(const fs::path& destino, std::string_view texto,
 
 Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
     : opciones_(opciones) {
-  Ordenador_Burbuja burbuja;
-  Ordenador_Burbuja_Optimizada optimizada;
-  Ordenador_Seleccion seleccion;
-  recorridos_.emplace_back(burbuja, opciones.Entrada());
-  recorridos_.emplace_back(optimizada, opciones.Entrada());
-  recorridos_.emplace_back(seleccion, opciones.Entrada());
+  Estrategias::Para_Cada([this, &opciones](auto estrategia) {
+    typename decltype(estrategia)::Tipo ordenador;
+    recorridos_.emplace_back(ordenador, opciones.Entrada());
+  });
 }
 
 std::string Pagina_Traza::Datos() const {

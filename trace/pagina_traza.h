@@ -7,21 +7,18 @@
 #include "trace/opciones_traza.h"
 #include "trace/recorrido.h"
 
-// Pagina_Traza is the replay page: the three strategies, each recorded once
-// on the input the options describe, and the HTML that plays them back on
-// Vector_Ordenable and on Lista_Ordenable, six panels in the order of the
-// demonstration's report. The page is trace/pagina/pagina.html with its
-// style and scripts (joined at build time) and the recordings in it as
-// JSON; it needs no other file and makes no request. The browser page
-// (web/) is built from the same files, and gets the same JSON from Datos
-// in the browser.
+// Pagina_Traza is the replay page: every strategy of sorting/estrategias.h,
+// each recorded once on the input the options describe, and the HTML that
+// plays them back on Vector_Ordenable and on Lista_Ordenable, two panels a
+// strategy in the order of the demonstration's report. The page is
+// trace/pagina/pagina.html with its style and scripts (joined at build
+// time) and the recordings in it as JSON; it needs no other file and makes
+// no request. The browser page (web/) is built from the same files, and
+// gets the same JSON from Datos in the browser.
 class Pagina_Traza {
  public:
-  // Records the three strategies sorting the input that opciones built.
+  // Records every strategy sorting the input that opciones built.
   explicit Pagina_Traza(const Opciones_Traza& opciones);
-
-  // Ordenador_Burbuja, Ordenador_Burbuja_Optimizada, Ordenador_Seleccion.
-  const std::vector<Recorrido>& Recorridos() const { return recorridos_; }
 
   // The recordings and what the page says about them, as compact JSON fit
   // to stand inside a <script> element: no '<' appears in it unescaped, so

@@ -12,8 +12,7 @@ class Algoritmo_Ordenador;
 // left. A strategy sees nothing of a container but the answers of Es_Menor,
 // so on any container holding the same values in the same order it makes
 // the same calls: one Recorrido stands for the strategy on the array and on
-// the list alike. Only the cost of each call differs, and Enlaces gives the
-// list's.
+// the list alike. Only the cost of each call differs.
 class Recorrido {
  public:
   // Sorts a copy of entrada with ordenador through Ordene, recording it.
@@ -27,13 +26,6 @@ class Recorrido {
   }
   // The values as the strategy left them.
   const std::vector<int>& Resultado() const { return resultado_; }
-
-  long Comparaciones() const;
-  long Intercambios() const;
-
-  // The links a Lista_Ordenable follows to answer all the calls: it walks
-  // from Primero for each position, so a call on i and j costs i + j.
-  long Enlaces() const;
 
  private:
   const char* estrategia_;

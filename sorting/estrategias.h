@@ -1,0 +1,65 @@
+#ifndef ORDENAMIENTO_SORTING_ESTRATEGIAS_H_
+#define ORDENAMIENTO_SORTING_ESTRATEGIAS_H_
+
+#include <cstddef>
+
+// The header of every strategy whose source is in the build's list,
+// ORDENAMIENTO_ORDENADORES in cmake/compilacion.cmake. CMake writes this
+// file into the build tree when it configures: one #include "sorting/x.h"
+// for each sorting/x.cc of that list, and kOrdenadoresCompilados, how many
+// strategies the list builds. So a strategy needs no #include line here,
+// only its name below.
+#include "sorting/estrategias_incluidas.h"
+
+// Stands for the strategy S where a function takes a type as an argument:
+// given an Estrategia<S> e, typename decltype(e)::Tipo is S.
+template <typename S>
+struct Estrategia {
+  using Tipo = S;
+};
+
+// A list of strategy classes, each derived from Algoritmo_Ordenador and
+// built with no arguments.
+template <typename... S>
+struct Lista_Estrategias {
+  // This list with Otra added at its end.
+  template <typename Otra>
+  using Con = Lista_Estrategias<S..., Otra>;
+  // This list itself: what closes a list written with Con.
+  using Fin = Lista_Estrategias;
+
+  // The template T given these strategies, as in
+  // Estrategias::Como<::testing::Types>.
+  template <template <typename...> class T>
+  using Como = T<S...>;
+
+  static constexpr std::size_t kCuantas = sizeof...(S);
+
+  // Calls f(Estrategia<S>()) for each strategy, in the order of the list.
+  template <typename F>
+  static void Para_Cada(F&& f) {
+    (f(Estrategia<S>()), ...);
+  }
+};
+
+// Every strategy of the program, in the order of the demonstration's report
+// and then any other: an empty list, each strategy added with ::Con on a
+// line of its own, and ::Fin after the last, so that every strategy's line
+// looks the same. The tests, the benchmark and the replay page take their
+// strategies from here. A new strategy is its two files in sorting/, its .cc
+// added to ORDENAMIENTO_ORDENADORES, and here a copy of
+// Ordenador_Seleccion's line with the name changed. The build stops at the
+// static_assert below if a strategy of that list has no line here.
+// clang-format off
+using Estrategias = Lista_Estrategias<>
+    ::Con<Ordenador_Burbuja>
+    ::Con<Ordenador_Burbuja_Optimizada>
+    ::Con<Ordenador_Seleccion>
+    ::Fin;
+// clang-format on
+
+static_assert(Estrategias::kCuantas == kOrdenadoresCompilados,
+              "a strategy in ORDENAMIENTO_ORDENADORES (cmake/compilacion.cmake)"
+              " has no line in Estrategias (sorting/estrategias.h)");
+
+#endif  // ORDENAMIENTO_SORTING_ESTRATEGIAS_H_
