@@ -15,8 +15,12 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include "apoyo.h"
@@ -378,10 +382,62 @@ TEST(PaginaTest, ReplacesOnlyRegularFilesThatMayBeWritten) {
   EXPECT_FALSE(escriba(fifo));
   EXPECT_EQ(error, "ERROR: " + fifo.string() + " no es un archivo regular");
   EXPECT_EQ(fs::symlink_status(fifo).type(), fs::file_type::fifo);
-  EXPECT_EQ(carpeta.Archivos(), 4U) << "a temporary file was left behind";
+
+  // The longest name a file may have is written, since the temporary file
+  // has a short name of its own; one byte more is refused in Spanish.
+  const fs::path largo = carpeta.Ruta() / std::string(255, 'x');
+  EXPECT_TRUE(escriba(largo)) << error;
+  EXPECT_FALSE(escriba(largo.string() + "x"));
+  EXPECT_EQ(error, "ERROR: la ruta " + largo.string() + "x es demasiado larga");
+  const fs::path ciclo = carpeta.Ruta() / "ciclo";
+  fs::create_symlink("ciclo", ciclo);
+  EXPECT_FALSE(escriba(ciclo));
+  EXPECT_EQ(error, "ERROR: los enlaces simbólicos de " + ciclo.string() +
+                       " forman un ciclo o son demasiados");
+  // A path is shown with its control characters escaped.
+  EXPECT_FALSE(escriba(carpeta.Ruta() / "\x1b[2J" / "traza.html"));
+  EXPECT_EQ(error, "ERROR: no existe la carpeta de " + carpeta.Ruta().string() +
+                       "/\\x1b[2J/traza.html");
+  EXPECT_EQ(carpeta.Archivos(), 6U) << "a temporary file was left behind";
 #else
   EXPECT_EQ(carpeta.Archivos(), 2U) << "a temporary file was left behind";
 #endif
 }
+
+#ifndef _WIN32
+// The signal that SIGXFSZ turns into in the child of the next test.
+volatile std::sig_atomic_t senal_pedida = 0;
+
+// A signal that ends the tool while it writes the temporary page removes
+// that file, leaves the page as it was, and still ends the process. To make
+// the signal land in the middle of the write every time, a child process
+// may write files of 4 KB at most: the write that passes that size raises
+// SIGXFSZ, whose handler raises the signal under test, inside the write.
+TEST(PaginaTest, ASignalWhileWritingLeavesNoTemporaryFile) {
+  const Pagina_Traza pagina(Lea({"ordenamiento_traza", "--n", "64"}));
+  ASSERT_GT(pagina.Html().size(), 4096U);
+  for (const int senal : {SIGINT, SIGTERM, SIGHUP}) {
+    const Carpeta carpeta;
+    const std::filesystem::path existente = carpeta.Ruta() / "traza.html";
+    std::ofstream(existente) << "antes";
+    senal_pedida = senal;
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+      const rlimit limite = {4096, 4096};
+      setrlimit(RLIMIT_FSIZE, &limite);
+      std::signal(SIGXFSZ, [](int) { std::raise(senal_pedida); });
+      std::string error;
+      _exit(pagina.Escriba(existente.string(), error) ? 0 : 1);
+    }
+    int estado = 0;
+    ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+    EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == senal)
+        << "signal " << senal << ", status " << estado;
+    EXPECT_EQ(Lea_Archivo(existente), "antes");
+    EXPECT_EQ(carpeta.Archivos(), 1U) << "a temporary file was left behind";
+  }
+}
+#endif
 
 }  // namespace
