@@ -426,7 +426,8 @@ TEST(PaginaTest, ASignalWhileWritingLeavesNoTemporaryFile) {
     if (hijo == 0) {
       const rlimit limite = {4096, 4096};
       setrlimit(RLIMIT_FSIZE, &limite);
-      std::signal(SIGXFSZ, [](int) { std::raise(senal_pedida); });
+      static_cast<void>(std::signal(
+          SIGXFSZ, [](int) { static_cast<void>(std::raise(senal_pedida)); }));
       std::string error;
       _exit(pagina.Escriba(existente.string(), error) ? 0 : 1);
     }

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdlib>
@@ -82,7 +83,7 @@ std::size_t Largo_Utf8(std::string_view texto) {
 
 // prefijo and c in two hexadecimal digits, as in \x1b.
 std::string Escape(const char* prefijo, unsigned char c) {
-  static constexpr char kHex[] = "0123456789abcdef";
+  constexpr std::string_view kHex = "0123456789abcdef";
   return prefijo + std::string{kHex[c >> 4], kHex[c & 0xF]};
 }
 
@@ -136,13 +137,11 @@ std::string Visible(std::string_view texto, std::size_t limite) {
     if (caracteres == limite) {
       return visible + "…";
     }
-    const unsigned char c = static_cast<unsigned char>(texto[p]);
+    const auto c = static_cast<unsigned char>(texto[p]);
     const std::size_t largo = Largo_Utf8(texto.substr(p));
-    if (largo == 0) {
-      visible += Escape("\\x", c);
-    } else if (c == '\n' || c == '\r' || c == '\t') {
-      visible += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
-    } else if (c < ' ' || c == 0x7F) {
+    if (c == '\n' || c == '\r' || c == '\t') {
+      visible += std::string{'\\', c == '\n' ? 'n' : c == '\r' ? 'r' : 't'};
+    } else if (largo == 0 || c < ' ' || c == 0x7F) {
       visible += Escape("\\x", c);
     } else if (c == 0xC2 && static_cast<unsigned char>(texto[p + 1]) < 0xA0) {
       visible += Escape("\\u00", static_cast<unsigned char>(texto[p + 1]));
@@ -155,11 +154,11 @@ std::string Visible(std::string_view texto, std::size_t limite) {
 }
 
 std::string Opciones_Traza::Nombre(std::string_view opcion) const {
-  for (std::string_view campo :
-       {"--entrada", "--n", "--semilla", "--valores"}) {
-    if (voz_ == Voz::kPagina && opcion == campo) {
-      return "«" + std::string(opcion.substr(2)) + "»";
-    }
+  constexpr std::array<std::string_view, 4> kCampos = {
+      "--entrada", "--n", "--semilla", "--valores"};
+  if (voz_ == Voz::kPagina &&
+      std::find(kCampos.begin(), kCampos.end(), opcion) != kCampos.end()) {
+    return "«" + std::string(opcion.substr(2)) + "»";
   }
   return std::string(opcion);
 }

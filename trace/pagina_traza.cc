@@ -1,6 +1,7 @@
 #include "trace/pagina_traza.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -109,15 +110,17 @@ std::error_code Ultimo_Error() { return {errno, std::generic_category()}; }
 
 #ifdef _WIN32
 // Windows has no SIGHUP; Ctrl+Break is its own signal.
-constexpr int kSenales[] = {SIGINT, SIGTERM, SIGBREAK};
+constexpr std::array<int, 3> kSenales = {SIGINT, SIGTERM, SIGBREAK};
 #else
-constexpr int kSenales[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 3> kSenales = {SIGINT, SIGTERM, SIGHUP};
 #endif
 
 // The path of the temporary page while it exists, for the signal handler,
 // which can only read a buffer that is already there: zero-terminated, and
-// meant only when hay_temporal is set.
-fs::path::value_type temporal_en_curso[4096];
+// meant only when hay_temporal is set. A handler sees only globals.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+std::array<fs::path::value_type, 4096> temporal_en_curso;
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 volatile std::sig_atomic_t hay_temporal = 0;
 
 // Removes the temporary page and dies of senal, as if there were no
@@ -125,44 +128,35 @@ volatile std::sig_atomic_t hay_temporal = 0;
 void Al_Recibir_Senal(int senal) {
   if (hay_temporal != 0) {
 #ifdef _WIN32
-    _wunlink(temporal_en_curso);
+    _wunlink(temporal_en_curso.data());
 #else
-    unlink(temporal_en_curso);
+    unlink(temporal_en_curso.data());
 #endif
   }
-  std::signal(senal, SIG_DFL);
-  std::raise(senal);  // delivered when the handler returns
+  static_cast<void>(std::signal(senal, SIG_DFL));
+  static_cast<void>(std::raise(senal));  // delivered when the handler returns
 }
 
-// While it lives, the signals of kSenales wait: set around every step that
-// creates, renames or removes the temporary page, so that the handler never
-// sees a name that is not, or no longer, the page's own. Windows, whose
-// signals run in another thread, has no way to hold them.
-class Senales_En_Espera {
- public:
-  Senales_En_Espera() {
-#ifndef _WIN32
-    sigset_t senales;
-    sigemptyset(&senales);
-    for (int senal : kSenales) {
-      sigaddset(&senales, senal);
-    }
-    sigprocmask(SIG_BLOCK, &senales, &anteriores_);
-#endif
+// Runs accion with the signals of kSenales held until it returns: around
+// every step that creates, renames or removes the temporary page, so that
+// the handler never sees a name that is not, or no longer, the page's own.
+// Windows, whose signals run in another thread, has no way to hold them.
+template <typename Accion>
+void Con_Senales_En_Espera(Accion accion) {
+#ifdef _WIN32
+  accion();
+#else
+  sigset_t senales{};
+  sigset_t anteriores{};
+  sigemptyset(&senales);
+  for (int senal : kSenales) {
+    sigaddset(&senales, senal);
   }
-  Senales_En_Espera(const Senales_En_Espera&) = delete;
-  Senales_En_Espera& operator=(const Senales_En_Espera&) = delete;
-  ~Senales_En_Espera() {
-#ifndef _WIN32
-    sigprocmask(SIG_SETMASK, &anteriores_, nullptr);
+  sigprocmask(SIG_BLOCK, &senales, &anteriores);
+  accion();
+  sigprocmask(SIG_SETMASK, &anteriores, nullptr);
 #endif
-  }
-
-#ifndef _WIN32
- private:
-  sigset_t anteriores_;
-#endif
-};
+}
 
 // The temporary page: a new file beside the page, under a short random name
 // of its own, so that names never run out and a page whose name is as long
@@ -174,10 +168,10 @@ class Temporal {
  public:
   explicit Temporal(fs::path carpeta) : carpeta_(std::move(carpeta)) {
 #ifdef _WIN32
-    for (std::size_t i = 0; i < std::size(kSenales); ++i) {
-      anteriores_[i] = std::signal(kSenales[i], Al_Recibir_Senal);
-      if (anteriores_[i] == SIG_IGN) {
-        std::signal(kSenales[i], SIG_IGN);
+    for (std::size_t i = 0; i < kSenales.size(); ++i) {
+      anteriores_.at(i) = std::signal(kSenales.at(i), Al_Recibir_Senal);
+      if (anteriores_.at(i) == SIG_IGN) {
+        static_cast<void>(std::signal(kSenales.at(i), SIG_IGN));
       }
     }
 #else
@@ -187,10 +181,10 @@ class Temporal {
     for (int senal : kSenales) {
       sigaddset(&accion.sa_mask, senal);
     }
-    for (std::size_t i = 0; i < std::size(kSenales); ++i) {
-      sigaction(kSenales[i], nullptr, &anteriores_[i]);
-      if (anteriores_[i].sa_handler != SIG_IGN) {
-        sigaction(kSenales[i], &accion, nullptr);
+    for (std::size_t i = 0; i < kSenales.size(); ++i) {
+      sigaction(kSenales.at(i), nullptr, &anteriores_.at(i));
+      if (anteriores_.at(i).sa_handler != SIG_IGN) {
+        sigaction(kSenales.at(i), &accion, nullptr);
       }
     }
 #endif
@@ -198,19 +192,18 @@ class Temporal {
   Temporal(const Temporal&) = delete;
   Temporal& operator=(const Temporal&) = delete;
   ~Temporal() {
-    {
-      const Senales_En_Espera espera;
+    Con_Senales_En_Espera([this] {
       if (hay_temporal != 0) {
         std::error_code ignorado;
         fs::remove(ruta_, ignorado);
         hay_temporal = 0;
       }
-    }
-    for (std::size_t i = 0; i < std::size(kSenales); ++i) {
+    });
+    for (std::size_t i = 0; i < kSenales.size(); ++i) {
 #ifdef _WIN32
-      std::signal(kSenales[i], anteriores_[i]);
+      static_cast<void>(std::signal(kSenales.at(i), anteriores_.at(i)));
 #else
-      sigaction(kSenales[i], &anteriores_[i], nullptr);
+      sigaction(kSenales.at(i), &anteriores_.at(i), nullptr);
 #endif
     }
   }
@@ -228,25 +221,30 @@ class Temporal {
     for (int intento = 0; intento < 100; ++intento) {
       std::string nombre = ".traza-";
       for (std::uint64_t bits = generador(); nombre.size() < 23; bits >>= 4) {
-        nombre += "0123456789abcdef"[bits & 0xF];
+        nombre += std::string_view("0123456789abcdef")[bits & 0xF];
       }
       nombre += ".tmp";
       ruta_ = carpeta_ / nombre;
-      if (ruta_.native().size() >= std::size(temporal_en_curso)) {
+      if (ruta_.native().size() >= temporal_en_curso.size()) {
         codigo = std::make_error_code(std::errc::filename_too_long);
         return nullptr;
       }
-      const Senales_En_Espera espera;
-      // "x": created only if no file has that name.
-      std::FILE* archivo = Abra(ruta_, "wbx");
+      std::FILE* archivo = nullptr;
+      Con_Senales_En_Espera([&] {
+        // "x": created only if no file has that name.
+        archivo = Abra(ruta_, "wbx");
+        codigo = Ultimo_Error();
+        if (archivo != nullptr) {
+          std::copy(ruta_.native().begin(), ruta_.native().end(),
+                    temporal_en_curso.begin());
+          temporal_en_curso.at(ruta_.native().size()) = 0;
+          hay_temporal = 1;
+        }
+      });
       if (archivo != nullptr) {
-        std::copy(ruta_.native().begin(), ruta_.native().end(),
-                  temporal_en_curso);
-        temporal_en_curso[ruta_.native().size()] = 0;
-        hay_temporal = 1;
+        codigo.clear();
         return archivo;
       }
-      codigo = Ultimo_Error();
       if (codigo != std::errc::file_exists) {
         return nullptr;
       }
@@ -256,15 +254,15 @@ class Temporal {
 
   // Renames the file over destino; false with codigo set if it cannot.
   bool Renombre(const fs::path& destino, std::error_code& codigo) {
-    const Senales_En_Espera espera;
-    // std::filesystem::rename replaces an existing file on every platform,
-    // where std::rename fails on Windows.
-    fs::rename(ruta_, destino, codigo);
-    if (codigo) {
-      return false;
-    }
-    hay_temporal = 0;
-    return true;
+    Con_Senales_En_Espera([&] {
+      // std::filesystem::rename replaces an existing file on every
+      // platform, where std::rename fails on Windows.
+      fs::rename(ruta_, destino, codigo);
+      if (!codigo) {
+        hay_temporal = 0;
+      }
+    });
+    return !codigo;
   }
 
  private:
@@ -272,9 +270,9 @@ class Temporal {
   fs::path ruta_;
 #ifdef _WIN32
   using Manejador = void (*)(int);
-  Manejador anteriores_[std::size(kSenales)];
+  std::array<Manejador, kSenales.size()> anteriores_{};
 #else
-  struct sigaction anteriores_[std::size(kSenales)];
+  std::array<struct sigaction, kSenales.size()> anteriores_{};
 #endif
 };
 
