@@ -14,7 +14,12 @@ enum class Destino {
   kDispositivoLleno,  // /dev/full, where every write fails (see
                       // HayDispositivoLleno)
   kCerrada,           // nowhere: the child starts with standard output closed
+  kAnexada,  // a temporary file that already holds kAntes, opened to append
+             // as the shell's >> does, read back whole (POSIX only)
 };
+
+// What a kAnexada file holds before the child starts.
+inline constexpr const char* kAntes = "antes\n";
 
 // How a program ended.
 enum class Final {

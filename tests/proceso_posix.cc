@@ -79,6 +79,10 @@ Ejecucion Ejecute(const std::string& programa,
   if (destino == Destino::kArchivo) {
     posix_spawn_file_actions_addopen(&acciones, STDOUT_FILENO, salida.Ruta(),
                                      O_WRONLY | O_TRUNC, 0);
+  } else if (destino == Destino::kAnexada) {
+    std::ofstream(salida.Ruta(), std::ios::binary) << kAntes;
+    posix_spawn_file_actions_addopen(&acciones, STDOUT_FILENO, salida.Ruta(),
+                                     O_WRONLY | O_APPEND, 0);
   } else if (destino == Destino::kDispositivoLleno) {
     posix_spawn_file_actions_addopen(&acciones, STDOUT_FILENO, "/dev/full",
                                      O_WRONLY, 0);

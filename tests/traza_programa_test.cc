@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -73,5 +74,56 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"MissingFolder", {"--salida", "{}/falta/traza.html"}},
         Caso{"OutputIsAFolder", {"--salida", "{}"}}),
     [](const auto& prueba) { return prueba.param.nombre; });
+
+// ---- Where the page and the messages go.
+
+// What cannot reach standard output is a failure, told on standard error:
+// the help, and the line that says where the page was written.
+TEST(SalidaTest, WhatStandardOutputDidNotTakeIsAFailure) {
+  const Carpeta carpeta;
+  const std::string pagina = (carpeta.Ruta() / "traza.html").string();
+  std::vector<Destino> destinos = {Destino::kCerrada};
+  if (HayDispositivoLleno()) {
+    destinos.push_back(Destino::kDispositivoLleno);
+  }
+  for (const Destino destino : destinos) {
+    const Ejecucion ayuda = Ejecute(Traza(), {"--help"}, destino);
+    EXPECT_NE(ayuda.codigo, 0) << ayuda.estado;
+    EXPECT_EQ(ayuda.errores,
+              "ERROR: no se pudo escribir la ayuda en la salida estándar" +
+                  std::string(kFinDeLinea));
+    const Ejecucion escrita = Ejecute(Traza(), {"-o", pagina}, destino);
+    EXPECT_NE(escrita.codigo, 0) << escrita.estado;
+    EXPECT_EQ(escrita.errores.rfind("ERROR: se escribió ", 0), 0U)
+        << escrita.errores;
+    EXPECT_EQ(carpeta.Archivos(), 1U);
+    fs::remove(pagina);
+  }
+}
+
+#ifndef _WIN32
+// The names of standard output and of other open descriptors are streams
+// to write to, as "-" is, and not links to the file behind them, which
+// would be replaced and lose what it held.
+TEST(SalidaTest, TheNamesOfStreamsAreWrittenTo) {
+  const auto ejecute = [](const std::string& salida) {
+    return Ejecute(Traza(), {"--valores", "3,1,2", "-o", salida},
+                   Destino::kAnexada);
+  };
+  const std::string pagina = ejecute("-").salida.substr(strlen(kAntes));
+  ASSERT_NE(pagina.find("<html"), std::string::npos);
+  for (const char* salida : {"/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"}) {
+    const Ejecucion ejecucion = ejecute(salida);
+    EXPECT_EQ(ejecucion.codigo, 0) << salida << ": " << ejecucion.errores;
+    // Compared whole, but not printed whole: the page is 50 KB.
+    EXPECT_TRUE(ejecucion.salida == kAntes + pagina)
+        << salida << ": " << ejecucion.salida.substr(0, 100);
+  }
+  const Ejecucion en_errores = ejecute("/dev/stderr");
+  EXPECT_TRUE(en_errores.errores == pagina)
+      << en_errores.errores.substr(0, 100);
+  EXPECT_EQ(en_errores.salida, kAntes);
+}
+#endif
 
 }  // namespace

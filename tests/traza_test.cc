@@ -15,8 +15,12 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include "apoyo.h"
@@ -144,45 +148,93 @@ TEST(PaginaTest, NoStringCanEndTheScriptThatCarriesTheData) {
 // ---- The command line, read as the tool reads it.
 
 TEST(OpcionesTest, EachMistakeGetsOneLineThatNamesTheOption) {
-  const std::vector<std::pair<std::vector<std::string>, std::string>> casos = {
+  using Casos = std::vector<std::pair<std::vector<std::string>, std::string>>;
+  const std::string lista =
+      "ERROR: --valores debe ser una lista de enteros separados por comas, "
+      "como 7,3,3; ";
+  std::string muchos = "1";
+  for (int i = 2; i <= 65; ++i) {
+    muchos += ", " + std::to_string(i);
+  }
+  std::string largo;
+  for (int i = 0; i < 100; ++i) {
+    largo += "\xc5\x9b";  // "ś": a valid C5 9B is kept, and cut whole
+  }
+  const Casos casos = {
       {{"-o", "--help"}, "ERROR: falta el valor de --salida"},
       {{"--n", "5", "-o", "--semilla"}, "ERROR: falta el valor de --semilla"},
       {{"--n", "--semilla", "3"}, "ERROR: falta el valor de --n"},
-      {{"--n"}, "ERROR: falta el valor de --n"},
+      {{"-n"}, "ERROR: falta el valor de --n"},
       {{"--n", "1", "--valores", "3,1,2"},
        "ERROR: --valores no se combina con --entrada, --n ni --semilla"},
       {{"-o", "a.html", "-o", "b.html"},
        "ERROR: --salida se dio más de una vez"},
-      {{"--n", "5", "--n", "70"}, "ERROR: --n se dio más de una vez"},
+      {{"--n", "5", "-n", "70"}, "ERROR: --n se dio más de una vez"},
       {{"--n", "65"}, "ERROR: --n debe ser un entero de 2 a 64, no \"65\""},
+      {{"-n", "0x10"}, "ERROR: --n debe ser un entero de 2 a 64, no \"0x10\""},
       {{"--semilla", "-1"},
        "ERROR: --semilla debe ser un entero de 0 a 4294967295, no \"-1\""},
       {{"--entrada", "desordenada"},
        "ERROR: --entrada debe ser aleatoria, ordenada, invertida o "
        "casi_ordenada, no \"desordenada\""},
-      {{"--valores", "1,,2"},
-       "ERROR: --valores debe ser una lista de 2 a 64 enteros (int) "
-       "separados por comas, como 7,3,3, no \"1,,2\""},
+      {{"--valores", "1,,2"}, lista + "\"\" no es un entero"},
+      {{"--valores", "7, x ,3"}, lista + "\"x\" no es un entero"},
+      {{"--valores", "1, 2147483648"},
+       "ERROR: --valores admite enteros de -2147483648 a 2147483647, no "
+       "\"2147483648\""},
+      {{"--valores", "5"}, "ERROR: --valores admite de 2 a 64 valores, no 1"},
+      {{"--valores", muchos},
+       "ERROR: --valores admite de 2 a 64 valores, no 65"},
+      // Control characters escaped, C1 as a code point (C2 9B) or as a
+      // stray byte (9B), and long values cut on a character.
+      {{"--entrada", "t\x1b]0;X\a\n\x9b\xc2\x9b\xc5\x9b\xff"},
+       "ERROR: --entrada debe ser aleatoria, ordenada, invertida o "
+       "casi_ordenada, no \"t\\x1b]0;X\\x07\\n\\x9b\\u009b\xc5\x9b\\xff\""},
+      {{"--entrada", largo},
+       "ERROR: --entrada debe ser aleatoria, ordenada, invertida o "
+       "casi_ordenada, no \"" +
+           largo.substr(0, 120) + "…\""},
       {{"--desconocida"},
-       "ERROR: opción desconocida: --desconocida (vea ordenamiento_traza "
+       "ERROR: opción desconocida: \"--desconocida\" (vea ordenamiento_traza "
        "--help)"},
       {{"--", "--n", "3"},
-       "ERROR: argumento inesperado: --n (vea ordenamiento_traza --help)"}};
-  for (const auto& [palabras, mensaje] : casos) {
-    std::vector<const char*> argv = {"ordenamiento_traza"};
-    for (const std::string& palabra : palabras) {
-      argv.push_back(palabra.c_str());
+       "ERROR: argumento inesperado: \"--n\" (vea ordenamiento_traza --help)"},
+      {{""},
+       "ERROR: argumento inesperado: \"\" (vea ordenamiento_traza --help)"}};
+  // The page's messages name its form's fields, and send nobody to --help.
+  const Casos en_la_pagina = {
+      {{"--n", "70"}, "ERROR: «n» debe ser un entero de 2 a 64, no \"70\""},
+      {{"--n"}, "ERROR: falta el valor de «n»"},
+      {{"--semilla", "1", "--valores", "3,1,2"},
+       "ERROR: «valores» no se combina con «entrada», «n» ni «semilla»"},
+      {{"--valores", "a"},
+       "ERROR: «valores» debe ser una lista de enteros separados por comas, "
+       "como 7,3,3; \"a\" no es un entero"},
+      {{"sobrante"}, "ERROR: argumento inesperado: \"sobrante\""}};
+  for (const auto& [voz, lista_de_casos] :
+       {std::pair(Opciones_Traza::Voz::kHerramienta, casos),
+        std::pair(Opciones_Traza::Voz::kPagina, en_la_pagina)}) {
+    for (const auto& [palabras, mensaje] : lista_de_casos) {
+      std::vector<const char*> argv = {"ordenamiento_traza"};
+      for (const std::string& palabra : palabras) {
+        argv.push_back(palabra.c_str());
+      }
+      Opciones_Traza opciones;
+      EXPECT_EQ(opciones.Lea(static_cast<int>(argv.size()), argv.data(), voz),
+                Opciones_Traza::Resultado::kError)
+          << ::testing::PrintToString(palabras);
+      EXPECT_EQ(opciones.Mensaje(), mensaje);
     }
-    Opciones_Traza opciones;
-    EXPECT_EQ(opciones.Lea(static_cast<int>(argv.size()), argv.data()),
-              Opciones_Traza::Resultado::kError)
-        << ::testing::PrintToString(palabras);
-    EXPECT_EQ(opciones.Mensaje(), mensaje);
   }
   EXPECT_EQ(Lea({"ordenamiento_traza", "--valores", "-5,3,-5,0"}).Entrada(),
             (std::vector<int>{-5, 3, -5, 0}));
+  EXPECT_EQ(Lea({"ordenamiento_traza", "--valores", " 7 ,3, 3"}).Entrada(),
+            (std::vector<int>{7, 3, 3}));
   EXPECT_EQ(Lea({"ordenamiento_traza", "-o", "-", "--n", "3", "--"}).Salida(),
             "-");
+  // Numbers are decimal, a leading zero included.
+  EXPECT_EQ(Lea({"ordenamiento_traza", "-n", "010"}).Entrada().size(), 10U);
+  EXPECT_EQ(Lea({"ordenamiento_traza", "--semilla", "010"}).Semilla(), 10U);
 }
 
 TEST(OpcionesTest, DrawnShapesHoldOverManySeeds) {
@@ -300,10 +352,63 @@ TEST(PaginaTest, ReplacesOnlyRegularFilesThatMayBeWritten) {
   EXPECT_FALSE(escriba(fifo));
   EXPECT_EQ(error, "ERROR: " + fifo.string() + " no es un archivo regular");
   EXPECT_EQ(fs::symlink_status(fifo).type(), fs::file_type::fifo);
-  EXPECT_EQ(carpeta.Archivos(), 4U) << "a temporary file was left behind";
+
+  // The longest name a file may have is written, since the temporary file
+  // has a short name of its own; one byte more is refused in Spanish.
+  const fs::path largo = carpeta.Ruta() / std::string(255, 'x');
+  EXPECT_TRUE(escriba(largo)) << error;
+  EXPECT_FALSE(escriba(largo.string() + "x"));
+  EXPECT_EQ(error, "ERROR: la ruta " + largo.string() + "x es demasiado larga");
+  const fs::path ciclo = carpeta.Ruta() / "ciclo";
+  fs::create_symlink("ciclo", ciclo);
+  EXPECT_FALSE(escriba(ciclo));
+  EXPECT_EQ(error, "ERROR: los enlaces simbólicos de " + ciclo.string() +
+                       " forman un ciclo o son demasiados");
+  // A path is shown with its control characters escaped.
+  EXPECT_FALSE(escriba(carpeta.Ruta() / "\x1b[2J" / "traza.html"));
+  EXPECT_EQ(error, "ERROR: no existe la carpeta de " + carpeta.Ruta().string() +
+                       "/\\x1b[2J/traza.html");
+  EXPECT_EQ(carpeta.Archivos(), 6U) << "a temporary file was left behind";
 #else
   EXPECT_EQ(carpeta.Archivos(), 2U) << "a temporary file was left behind";
 #endif
 }
+
+#ifndef _WIN32
+// The signal that SIGXFSZ turns into in the child of the next test.
+volatile std::sig_atomic_t senal_pedida = 0;
+
+// A signal that ends the tool while it writes the temporary page removes
+// that file, leaves the page as it was, and still ends the process. To make
+// the signal land in the middle of the write every time, a child process
+// may write files of 4 KB at most: the write that passes that size raises
+// SIGXFSZ, whose handler raises the signal under test, inside the write.
+TEST(PaginaTest, ASignalWhileWritingLeavesNoTemporaryFile) {
+  const Pagina_Traza pagina(Lea({"ordenamiento_traza", "--n", "64"}));
+  ASSERT_GT(pagina.Html().size(), 4096U);
+  for (const int senal : {SIGINT, SIGTERM, SIGHUP}) {
+    const Carpeta carpeta;
+    const std::filesystem::path existente = carpeta.Ruta() / "traza.html";
+    std::ofstream(existente) << "antes";
+    senal_pedida = senal;
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+      const rlimit limite = {4096, 4096};
+      setrlimit(RLIMIT_FSIZE, &limite);
+      static_cast<void>(std::signal(
+          SIGXFSZ, [](int) { static_cast<void>(std::raise(senal_pedida)); }));
+      std::string error;
+      _exit(pagina.Escriba(existente.string(), error) ? 0 : 1);
+    }
+    int estado = 0;
+    ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+    EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == senal)
+        << "signal " << senal << ", status " << estado;
+    EXPECT_EQ(Lea_Archivo(existente), "antes");
+    EXPECT_EQ(carpeta.Archivos(), 1U) << "a temporary file was left behind";
+  }
+}
+#endif
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdlib>
@@ -16,59 +17,80 @@
 
 namespace {
 
-// The ints of texto, which holds them in plain decimal separated by single
-// commas, or nothing if it does not.
-std::optional<std::vector<int>> Lista(std::string_view texto) {
-  std::vector<int> valores;
-  while (true) {
-    const std::string_view pieza = texto.substr(0, texto.find(','));
-    int valor = 0;
-    const char* fin = pieza.data() + pieza.size();
-    const auto [donde, error] = std::from_chars(pieza.data(), fin, valor);
-    if (pieza.empty() || error != std::errc() || donde != fin) {
-      return std::nullopt;
+// The number that texto holds in plain decimal, with no sign for an
+// unsigned T, or nothing; error tells a number too large for T (out of
+// range) from anything else.
+template <typename T>
+std::optional<T> Decimal(std::string_view texto, std::errc& error) {
+  T valor{};
+  const char* fin = texto.data() + texto.size();
+  const auto [donde, fallo] = std::from_chars(texto.data(), fin, valor);
+  error = fallo;
+  if (texto.empty() || fallo != std::errc() || donde != fin) {
+    if (fallo == std::errc() || donde != fin) {
+      error = std::errc::invalid_argument;
     }
-    valores.push_back(valor);
-    if (pieza.size() == texto.size()) {
-      return valores;
-    }
-    texto.remove_prefix(pieza.size() + 1);
+    return std::nullopt;
   }
+  return valor;
 }
 
-// A list of kMinimo to kMaximo ints separated by commas, as --valores takes.
-CLI::Validator Lista_De_Valores() {
-  return CLI::Validator(
-      [](const std::string& texto) {
-        const std::optional<std::vector<int>> valores = Lista(texto);
-        const bool valida =
-            valores &&
-            valores->size() >= std::size_t{Opciones_Traza::kMinimo} &&
-            valores->size() <= std::size_t{Opciones_Traza::kMaximo};
-        return valida ? std::string() : std::string("not a list of values");
-      },
-      "", "");
+// texto without the spaces at its ends.
+std::string_view Sin_Espacios(std::string_view texto) {
+  const std::size_t inicio = texto.find_first_not_of(' ');
+  if (inicio == std::string_view::npos) {
+    return {};
+  }
+  return texto.substr(inicio, texto.find_last_not_of(' ') + 1 - inicio);
 }
 
-// Accepts what base accepts; anything else fails with the line "ERROR:
-// <regla>, no "<value>"", which it also keeps in mensaje. CLI11 reports a
-// failed check in English, with the option's name inside its text, so the
-// caller reads the line from mensaje rather than from CLI11's error.
-CLI::Validator En_Espanol(const CLI::Validator& base, const std::string& regla,
-                          std::string& mensaje) {
-  return {[base, regla, &mensaje](std::string& valor) {
-            if (base(valor).empty()) {
-              return std::string();
-            }
-            mensaje = "ERROR: " + regla + ", no \"" + Visible(valor) + "\"";
-            return mensaje;
-          },
-          "", ""};
+// valor between quotes, as a message shows what the user typed.
+std::string Citado(std::string_view valor) {
+  return "\"" + Visible(valor, kCita) + "\"";
+}
+
+// The length of the UTF-8 character that texto starts with, or 0 if its
+// first bytes are not one: a stray continuation byte, an overlong form, a
+// surrogate, a code point past U+10FFFF, or a character cut short.
+std::size_t Largo_Utf8(std::string_view texto) {
+  const auto byte = [texto](std::size_t i) {
+    return static_cast<unsigned char>(texto[i]);
+  };
+  const unsigned char c = byte(0);
+  if (c < 0x80) {
+    return 1;
+  }
+  const std::size_t largo = c >= 0xC2 && c <= 0xDF   ? 2
+                            : c >= 0xE0 && c <= 0xEF ? 3
+                            : c >= 0xF0 && c <= 0xF4 ? 4
+                                                     : 0;
+  if (largo == 0 || texto.size() < largo) {
+    return 0;
+  }
+  // After E0, ED, F0 and F4 the second byte's range is narrower.
+  const unsigned minimo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+  const unsigned maximo = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+  if (byte(1) < minimo || byte(1) > maximo) {
+    return 0;
+  }
+  for (std::size_t i = 2; i < largo; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) {
+      return 0;
+    }
+  }
+  return largo;
+}
+
+// prefijo and c in two hexadecimal digits, as in \x1b.
+std::string Escape(const char* prefijo, unsigned char c) {
+  constexpr std::string_view kHex = "0123456789abcdef";
+  return prefijo + std::string{kHex[c >> 4], kHex[c & 0xF]};
 }
 
 // The line for words that no option took: the first of them, as an unknown
 // option or, when it is not one or comes after "--", an unexpected argument.
-std::string Sobrante(const std::vector<std::string>& sobrantes) {
+std::string Sobrante(const std::vector<std::string>& sobrantes,
+                     const std::string& ayuda) {
   bool tras_fin_de_opciones = false;
   for (const std::string& palabra : sobrantes) {
     if (palabra == "--") {
@@ -79,10 +101,9 @@ std::string Sobrante(const std::vector<std::string>& sobrantes) {
         !tras_fin_de_opciones && palabra.size() > 1 && palabra[0] == '-';
     return (opcion ? "ERROR: opción desconocida: "
                    : "ERROR: argumento inesperado: ") +
-           Visible(palabra) + " (vea ordenamiento_traza --help)";
+           Citado(palabra) + ayuda;
   }
-  return "ERROR: no se entienden los argumentos (vea ordenamiento_traza "
-         "--help)";
+  return "ERROR: no se entienden los argumentos" + ayuda;
 }
 
 // CLI11's help, in Spanish, with each option's value named and its rules
@@ -109,20 +130,49 @@ std::string Unidos(const std::vector<int>& valores) {
 
 }  // namespace
 
-std::string Visible(std::string texto) {
-  std::replace_if(
-      texto.begin(), texto.end(),
-      [](char c) { return static_cast<unsigned char>(c) < ' ' || c == '\x7f'; },
-      '?');
-  return texto;
+std::string Visible(std::string_view texto, std::size_t limite) {
+  std::string visible;
+  std::size_t caracteres = 0;
+  for (std::size_t p = 0; p < texto.size(); ++caracteres) {
+    if (caracteres == limite) {
+      return visible + "…";
+    }
+    const auto c = static_cast<unsigned char>(texto[p]);
+    const std::size_t largo = Largo_Utf8(texto.substr(p));
+    if (c == '\n' || c == '\r' || c == '\t') {
+      visible += std::string{'\\', c == '\n' ? 'n' : c == '\r' ? 'r' : 't'};
+    } else if (largo == 0 || c < ' ' || c == 0x7F) {
+      visible += Escape("\\x", c);
+    } else if (c == 0xC2 && static_cast<unsigned char>(texto[p + 1]) < 0xA0) {
+      visible += Escape("\\u00", static_cast<unsigned char>(texto[p + 1]));
+    } else {
+      visible += texto.substr(p, largo);
+    }
+    p += std::max<std::size_t>(largo, 1);
+  }
+  return visible;
 }
 
-Opciones_Traza::Resultado Opciones_Traza::Lea(int argc,
-                                              const char* const* argv) {
+std::string Opciones_Traza::Nombre(std::string_view opcion) const {
+  constexpr std::array<std::string_view, 4> kCampos = {
+      "--entrada", "--n", "--semilla", "--valores"};
+  if (voz_ == Voz::kPagina &&
+      std::find(kCampos.begin(), kCampos.end(), opcion) != kCampos.end()) {
+    return "«" + std::string(opcion.substr(2)) + "»";
+  }
+  return std::string(opcion);
+}
+
+Opciones_Traza::Resultado Opciones_Traza::Lea(int argc, const char* const* argv,
+                                              Voz voz) {
+  voz_ = voz;
+  // Where a message may send the user for help.
+  const std::string ayuda =
+      voz == Voz::kHerramienta ? " (vea ordenamiento_traza --help)" : "";
   CLI::App app(
-      "Escribe una página HTML que reproduce, paso a paso, las tres "
-      "estrategias de ordenamiento sobre Vector_Ordenable y Lista_Ordenable "
-      "con la misma entrada.",
+      "Escribe una página HTML que reproduce, paso a paso, las estrategias "
+      "de ordenamiento sobre Vector_Ordenable y Lista_Ordenable con la misma "
+      "entrada.",
       "ordenamiento_traza");
   app.formatter(std::make_shared<Formato_De_Ayuda>());
   app.option_defaults()->group("Opciones");
@@ -132,41 +182,30 @@ Opciones_Traza::Resultado Opciones_Traza::Lea(int argc,
   // value only when it is not an option (a negative number is not one). So
   // in "-o --help" or "--n --semilla 3" the value is missing rather than
   // taken from the option that follows; missing values are reported below.
-  int n = 20;
+  // Every value is taken as text and read here: CLI11 would read numbers
+  // in any base ("010" as 8, "0x10" as 16) and word its errors in English.
+  std::string cuantos_dado;
+  std::string semilla_dada;
   std::string dados;
-  unsigned semilla = 0;
   CLI::Option* entrada =
       app.add_option("--entrada", origen_,
                      "Cómo es la entrada: aleatoria, ordenada, invertida o "
                      "casi_ordenada (por omisión, aleatoria)")
-          ->type_name("FORMA")
-          ->check(En_Espanol(CLI::IsMember({"aleatoria", "ordenada",
-                                            "invertida", "casi_ordenada"}),
-                             "--entrada debe ser aleatoria, ordenada, "
-                             "invertida o casi_ordenada",
-                             mensaje_));
+          ->type_name("FORMA");
   CLI::Option* cuantos =
-      app.add_option("--n", n, "Cuántos valores, de 2 a 64 (por omisión, 20)")
-          ->type_name("N")
-          ->check(En_Espanol(CLI::Range(kMinimo, kMaximo),
-                             "--n debe ser un entero de 2 a 64", mensaje_));
+      app.add_option("-n,--n", cuantos_dado,
+                     "Cuántos valores, de 2 a 64 (por omisión, 20)")
+          ->type_name("N");
   CLI::Option* sembrada =
-      app.add_option("--semilla", semilla,
+      app.add_option("--semilla", semilla_dada,
                      "Semilla de srand para sortear los valores rand() % 100 "
                      "(por omisión, el reloj)")
-          ->type_name("S")
-          ->check(En_Espanol(
-              CLI::Range(0U, std::numeric_limits<unsigned>::max()),
-              "--semilla debe ser un entero de 0 a 4294967295", mensaje_));
+          ->type_name("S");
   CLI::Option* valores =
       app.add_option("--valores", dados,
                      "Valores dados, de 2 a 64 enteros separados por comas; "
                      "no se combina con --entrada, --n ni --semilla")
           ->type_name("7,3,3")
-          ->check(En_Espanol(Lista_De_Valores(),
-                             "--valores debe ser una lista de 2 a 64 enteros "
-                             "(int) separados por comas, como 7,3,3",
-                             mensaje_))
           ->excludes(entrada)
           ->excludes(cuantos)
           ->excludes(sembrada);
@@ -195,43 +234,123 @@ Opciones_Traza::Resultado Opciones_Traza::Lea(int argc,
   for (const CLI::Option* opcion : opciones) {
     const std::vector<std::string>& dichos = opcion->results();
     if (std::find(dichos.begin(), dichos.end(), "") != dichos.end()) {
-      mensaje_ = "ERROR: falta el valor de " + opcion->get_name();
+      mensaje_ = "ERROR: falta el valor de " + Nombre(opcion->get_name());
       return Resultado::kError;
     }
     if (opcion->count() > 1) {
-      mensaje_ = "ERROR: " + opcion->get_name() + " se dio más de una vez";
+      mensaje_ =
+          "ERROR: " + Nombre(opcion->get_name()) + " se dio más de una vez";
       return Resultado::kError;
     }
   }
   if (valores->count() > 0 &&
       entrada->count() + cuantos->count() + sembrada->count() > 0) {
-    mensaje_ = "ERROR: --valores no se combina con --entrada, --n ni --semilla";
+    mensaje_ = "ERROR: " + Nombre("--valores") + " no se combina con " +
+               Nombre("--entrada") + ", " + Nombre("--n") + " ni " +
+               Nombre("--semilla");
     return Resultado::kError;
   }
+  bool sobran = false;
   if (fallo) {
     try {
       std::rethrow_exception(fallo);
     } catch (const CLI::CallForHelp&) {
       mensaje_ = app.help();
       return Resultado::kAyuda;
-    } catch (const CLI::ValidationError&) {
-      // The validator wrote the line.
     } catch (const CLI::ExtrasError&) {
-      mensaje_ = Sobrante(app.remaining());
+      sobran = true;  // told after the values, which say more
     } catch (const CLI::ParseError&) {
-      mensaje_ =
-          "ERROR: no se entienden los argumentos (vea ordenamiento_traza "
-          "--help)";
+      mensaje_ = "ERROR: no se entienden los argumentos" + ayuda;
+      return Resultado::kError;
     }
+  }
+  int n = 20;
+  std::vector<int> dadas;
+  if (!Compruebe(cuantos_dado, semilla_dada, dados, n, dadas)) {
+    return Resultado::kError;
+  }
+  if (sobran) {
+    mensaje_ = Sobrante(app.remaining(), ayuda);
     return Resultado::kError;
   }
   if (valores->count() > 0) {
     origen_ = "valores";
   }
   semilla_ =
-      sembrada->count() > 0 ? semilla : static_cast<unsigned>(time(nullptr));
-  Construya_Entrada(n, Lista(dados).value_or(std::vector<int>()));
+      sembrada->count() > 0 ? semilla_ : static_cast<unsigned>(time(nullptr));
+  Construya_Entrada(n, dadas);
   return Resultado::kTrazar;
+}
+
+bool Opciones_Traza::Compruebe(const std::string& cuantos,
+                               const std::string& semilla,
+                               const std::string& valores, int& n,
+                               std::vector<int>& dados) {
+  std::errc error{};
+  const std::vector<std::string> formas = {"aleatoria", "ordenada", "invertida",
+                                           "casi_ordenada"};
+  if (std::find(formas.begin(), formas.end(), origen_) == formas.end()) {
+    mensaje_ = "ERROR: " + Nombre("--entrada") +
+               " debe ser aleatoria, ordenada, invertida o casi_ordenada, "
+               "no " +
+               Citado(origen_);
+    return false;
+  }
+  if (!cuantos.empty()) {
+    const std::optional<int> leido = Decimal<int>(cuantos, error);
+    if (!leido || *leido < kMinimo || *leido > kMaximo) {
+      mensaje_ = "ERROR: " + Nombre("--n") +
+                 " debe ser un entero de 2 a 64, no " + Citado(cuantos);
+      return false;
+    }
+    n = *leido;
+  }
+  if (!semilla.empty()) {
+    const std::optional<unsigned> leida = Decimal<unsigned>(semilla, error);
+    if (!leida) {
+      mensaje_ = "ERROR: " + Nombre("--semilla") +
+                 " debe ser un entero de 0 a " +
+                 std::to_string(std::numeric_limits<unsigned>::max()) +
+                 ", no " + Citado(semilla);
+      return false;
+    }
+    semilla_ = *leida;
+  }
+  if (valores.empty()) {
+    return true;
+  }
+  // Each value between commas, with spaces around it or not.
+  for (std::string_view resto = valores;;) {
+    const std::size_t coma = resto.find(',');
+    const std::string_view pieza = Sin_Espacios(resto.substr(0, coma));
+    const std::optional<int> valor = Decimal<int>(pieza, error);
+    if (error == std::errc::result_out_of_range) {
+      mensaje_ = "ERROR: " + Nombre("--valores") + " admite enteros de " +
+                 std::to_string(std::numeric_limits<int>::min()) + " a " +
+                 std::to_string(std::numeric_limits<int>::max()) + ", no " +
+                 Citado(pieza);
+      return false;
+    }
+    if (!valor) {
+      mensaje_ = "ERROR: " + Nombre("--valores") +
+                 " debe ser una lista de enteros separados por comas, como "
+                 "7,3,3; " +
+                 Citado(pieza) + " no es un entero";
+      return false;
+    }
+    dados.push_back(*valor);
+    if (coma == std::string_view::npos) {
+      break;
+    }
+    resto.remove_prefix(coma + 1);
+  }
+  if (dados.size() < std::size_t{kMinimo} ||
+      dados.size() > std::size_t{kMaximo}) {
+    mensaje_ = "ERROR: " + Nombre("--valores") +
+               " admite de 2 a 64 valores, no " + std::to_string(dados.size());
+    return false;
+  }
+  return true;
 }
 
 void Opciones_Traza::Construya_Entrada(int n, const std::vector<int>& dados) {

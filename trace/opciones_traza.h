@@ -1,7 +1,9 @@
 #ifndef ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_
 #define ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Opciones_Traza reads the command line of ordenamiento_traza: which input
@@ -16,12 +18,18 @@ class Opciones_Traza {
     kError,   // bad input: Mensaje() is one line in Spanish, for standard error
   };
 
+  // Whose words the messages use. The tool's name the options ("--n");
+  // the browser page's name the form's fields instead ("«n»"), and send
+  // nobody to --help.
+  enum class Voz { kHerramienta, kPagina };
+
   static constexpr int kMinimo = 2;   // fewest values a page shows
   static constexpr int kMaximo = 64;  // most values a page shows
 
-  // Reads the options in argv[1] to argv[argc - 1]. On kTrazar it has also
-  // built the input, which reseeds the generator when the input is drawn.
-  Resultado Lea(int argc, const char* const* argv);
+  // Reads the options in argv[1] to argv[argc - 1], numbers always in
+  // decimal, and words its messages in voz. On kTrazar it has also built
+  // the input, which reseeds the generator when the input is drawn.
+  Resultado Lea(int argc, const char* const* argv, Voz voz = Voz::kHerramienta);
 
   const std::string& Mensaje() const { return mensaje_; }
 
@@ -62,8 +70,20 @@ class Opciones_Traza {
   std::string Comando_Semilla() const;
 
  private:
+  // Checks the values of --n, --semilla and --valores as given (empty when
+  // not given) and reads them into n, semilla_ and dados; on a bad one sets
+  // mensaje_ and returns false.
+  bool Compruebe(const std::string& cuantos, const std::string& semilla,
+                 const std::string& valores, int& n, std::vector<int>& dados);
+
   // Builds the input from the options read.
   void Construya_Entrada(int n, const std::vector<int>& dados);
+
+  // The name of opcion in a message: itself for the tool, the form's field
+  // for the page.
+  std::string Nombre(std::string_view opcion) const;
+
+  Voz voz_ = Voz::kHerramienta;
 
   std::string mensaje_;
   std::string origen_ = "aleatoria";
@@ -73,8 +93,17 @@ class Opciones_Traza {
   std::string salida_ = "traza.html";
 };
 
-// texto with every control character shown as '?', so that an error line
-// that quotes what the user typed (an option, a path) stays one line.
-std::string Visible(std::string texto);
+// texto fit to be shown on a terminal, so that a line that quotes what the
+// user typed (a value, a path) stays one line and cannot send the terminal
+// commands: valid UTF-8 stays as it is, but control characters become
+// escapes, C0 and DEL as \n, \t, \r or \x1b, C1 (U+0080 to U+009F) as
+// \u009b, and each byte that is not part of valid UTF-8 as \xff. Past
+// limite characters (an escape counts as one) the rest is cut and "…"
+// ends it.
+std::string Visible(std::string_view texto,
+                    std::size_t limite = std::string_view::npos);
+
+// The longest a message quotes a value: Visible(valor, kCita).
+constexpr std::size_t kCita = 60;
 
 #endif  // ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_

@@ -3,12 +3,22 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <string_view>
 #include <system_error>
+
+#ifdef _WIN32
+#include <wchar.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
@@ -64,7 +74,9 @@ fs::path Sin_Enlaces(fs::path ruta) {
   return ruta;
 }
 
-// The line that says why ruta could not be written, from the system's error.
+// The line that says why ruta could not be written, from the system's error:
+// in Spanish for the errors that writing a page meets, and in the system's
+// words for any other.
 std::string Por_Que(const std::string& ruta, std::error_code codigo) {
   const std::string visible = Visible(ruta);
   if (codigo == std::errc::no_such_file_or_directory) {
@@ -77,53 +89,202 @@ std::string Por_Que(const std::string& ruta, std::error_code codigo) {
     return "ERROR: " + visible + " es una carpeta";
   }
   if (codigo == std::errc::permission_denied ||
-      codigo == std::errc::operation_not_permitted ||
-      codigo == std::errc::read_only_file_system) {
+      codigo == std::errc::operation_not_permitted) {
     return "ERROR: permiso denegado para escribir " + visible;
+  }
+  if (codigo == std::errc::read_only_file_system) {
+    return "ERROR: no se puede escribir " + visible +
+           ": el sistema de archivos es de solo lectura";
   }
   if (codigo == std::errc::no_space_on_device) {
     return "ERROR: no queda espacio para escribir " + visible;
   }
-  return "ERROR: no se pudo escribir " + visible + " (" + codigo.message() +
-         ")";
+  if (codigo == std::errc::filename_too_long) {
+    return "ERROR: la ruta " + visible + " es demasiado larga";
+  }
+  if (codigo == std::errc::too_many_symbolic_link_levels) {
+    return "ERROR: los enlaces simbólicos de " + visible +
+           " forman un ciclo o son demasiados";
+  }
+  if (codigo == std::errc::file_exists) {
+    return "ERROR: no se pudo escribir " + visible +
+           ": ya existe un archivo con el nombre que se eligió";
+  }
+  return "ERROR: no se pudo escribir " + visible + " (" +
+         Visible(codigo.message()) + ")";
 }
 
 std::error_code Ultimo_Error() { return {errno, std::generic_category()}; }
 
-// Writes texto into a new file beside destino, with a name no other file
-// has: it is created only if it does not exist yet. Returns its path, or an
-// empty path with codigo set.
-fs::path Temporal(const fs::path& destino, std::string_view texto,
-                  std::error_code& codigo) {
-  for (int intento = 0; intento < 100; ++intento) {
-    fs::path temporal = destino;
-    temporal += ".parcial-" + std::to_string(intento);
-    std::FILE* archivo = Abra(temporal, "wbx");
-    if (archivo == nullptr) {
-      codigo = Ultimo_Error();
-      if (codigo == std::errc::file_exists) {
-        continue;
-      }
-      return {};
-    }
-    bool escrito =
-        std::fwrite(texto.data(), 1, texto.size(), archivo) == texto.size() &&
-        std::fflush(archivo) == 0;
-    codigo = Ultimo_Error();
-    if (std::fclose(archivo) != 0 && escrito) {
-      escrito = false;
-      codigo = Ultimo_Error();
-    }
-    if (escrito) {
-      codigo.clear();
-      return temporal;
-    }
-    std::error_code ignorado;
-    fs::remove(temporal, ignorado);
-    return {};
+// ---- The temporary page, and the signals that would leave it behind.
+
+#ifdef _WIN32
+// Windows has no SIGHUP; Ctrl+Break is its own signal.
+constexpr std::array<int, 3> kSenales = {SIGINT, SIGTERM, SIGBREAK};
+#else
+constexpr std::array<int, 3> kSenales = {SIGINT, SIGTERM, SIGHUP};
+#endif
+
+// The path of the temporary page while it exists, for the signal handler,
+// which can only read a buffer that is already there: zero-terminated, and
+// meant only when hay_temporal is set. A handler sees only globals.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+std::array<fs::path::value_type, 4096> temporal_en_curso;
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+volatile std::sig_atomic_t hay_temporal = 0;
+
+// Removes the temporary page and dies of senal, as if there were no
+// handler. Only async-signal-safe calls.
+void Al_Recibir_Senal(int senal) {
+  if (hay_temporal != 0) {
+#ifdef _WIN32
+    _wunlink(temporal_en_curso.data());
+#else
+    unlink(temporal_en_curso.data());
+#endif
   }
-  return {};
+  static_cast<void>(std::signal(senal, SIG_DFL));
+  static_cast<void>(std::raise(senal));  // delivered when the handler returns
 }
+
+// Runs accion with the signals of kSenales held until it returns: around
+// every step that creates, renames or removes the temporary page, so that
+// the handler never sees a name that is not, or no longer, the page's own.
+// Windows, whose signals run in another thread, has no way to hold them.
+template <typename Accion>
+void Con_Senales_En_Espera(Accion accion) {
+#ifdef _WIN32
+  accion();
+#else
+  sigset_t senales{};
+  sigset_t anteriores{};
+  sigemptyset(&senales);
+  for (int senal : kSenales) {
+    sigaddset(&senales, senal);
+  }
+  sigprocmask(SIG_BLOCK, &senales, &anteriores);
+  accion();
+  sigprocmask(SIG_SETMASK, &anteriores, nullptr);
+#endif
+}
+
+// The temporary page: a new file beside the page, under a short random name
+// of its own, so that names never run out and a page whose name is as long
+// as the system allows still has one. From its creation until it is renamed
+// over the page or removed, SIGINT, SIGTERM and SIGHUP remove it before the
+// program dies of them; a signal that was ignored stays ignored. The file
+// is removed if it is still there when this goes out of scope.
+class Temporal {
+ public:
+  explicit Temporal(fs::path carpeta) : carpeta_(std::move(carpeta)) {
+#ifdef _WIN32
+    for (std::size_t i = 0; i < kSenales.size(); ++i) {
+      anteriores_.at(i) = std::signal(kSenales.at(i), Al_Recibir_Senal);
+      if (anteriores_.at(i) == SIG_IGN) {
+        static_cast<void>(std::signal(kSenales.at(i), SIG_IGN));
+      }
+    }
+#else
+    struct sigaction accion {};
+    accion.sa_handler = Al_Recibir_Senal;
+    sigemptyset(&accion.sa_mask);
+    for (int senal : kSenales) {
+      sigaddset(&accion.sa_mask, senal);
+    }
+    for (std::size_t i = 0; i < kSenales.size(); ++i) {
+      sigaction(kSenales.at(i), nullptr, &anteriores_.at(i));
+      if (anteriores_.at(i).sa_handler != SIG_IGN) {
+        sigaction(kSenales.at(i), &accion, nullptr);
+      }
+    }
+#endif
+  }
+  Temporal(const Temporal&) = delete;
+  Temporal& operator=(const Temporal&) = delete;
+  ~Temporal() {
+    Con_Senales_En_Espera([this] {
+      if (hay_temporal != 0) {
+        std::error_code ignorado;
+        fs::remove(ruta_, ignorado);
+        hay_temporal = 0;
+      }
+    });
+    for (std::size_t i = 0; i < kSenales.size(); ++i) {
+#ifdef _WIN32
+      static_cast<void>(std::signal(kSenales.at(i), anteriores_.at(i)));
+#else
+      sigaction(kSenales.at(i), &anteriores_.at(i), nullptr);
+#endif
+    }
+  }
+
+  const fs::path& Ruta() const { return ruta_; }
+
+  // Creates the file, to write as with mode "wb"; null with codigo set if
+  // it cannot.
+  std::FILE* Cree(std::error_code& codigo) {
+    std::random_device azar;
+    std::mt19937_64 generador(
+        (std::uint64_t{azar()} << 32) ^ azar() ^
+        static_cast<std::uint64_t>(
+            std::chrono::steady_clock::now().time_since_epoch().count()));
+    for (int intento = 0; intento < 100; ++intento) {
+      std::string nombre = ".traza-";
+      for (std::uint64_t bits = generador(); nombre.size() < 23; bits >>= 4) {
+        nombre += std::string_view("0123456789abcdef")[bits & 0xF];
+      }
+      nombre += ".tmp";
+      ruta_ = carpeta_ / nombre;
+      if (ruta_.native().size() >= temporal_en_curso.size()) {
+        codigo = std::make_error_code(std::errc::filename_too_long);
+        return nullptr;
+      }
+      std::FILE* archivo = nullptr;
+      Con_Senales_En_Espera([&] {
+        // "x": created only if no file has that name.
+        archivo = Abra(ruta_, "wbx");
+        codigo = Ultimo_Error();
+        if (archivo != nullptr) {
+          std::copy(ruta_.native().begin(), ruta_.native().end(),
+                    temporal_en_curso.begin());
+          temporal_en_curso.at(ruta_.native().size()) = 0;
+          hay_temporal = 1;
+        }
+      });
+      if (archivo != nullptr) {
+        codigo.clear();
+        return archivo;
+      }
+      if (codigo != std::errc::file_exists) {
+        return nullptr;
+      }
+    }
+    return nullptr;
+  }
+
+  // Renames the file over destino; false with codigo set if it cannot.
+  bool Renombre(const fs::path& destino, std::error_code& codigo) {
+    Con_Senales_En_Espera([&] {
+      // std::filesystem::rename replaces an existing file on every
+      // platform, where std::rename fails on Windows.
+      fs::rename(ruta_, destino, codigo);
+      if (!codigo) {
+        hay_temporal = 0;
+      }
+    });
+    return !codigo;
+  }
+
+ private:
+  fs::path carpeta_;
+  fs::path ruta_;
+#ifdef _WIN32
+  using Manejador = void (*)(int);
+  std::array<Manejador, kSenales.size()> anteriores_{};
+#else
+  std::array<struct sigaction, kSenales.size()> anteriores_{};
+#endif
+};
 
 }  // namespace
 
@@ -240,21 +401,30 @@ bool Pagina_Traza::Escriba(const std::string& ruta, std::string& error) const {
     static_cast<void>(std::fclose(archivo));  // nothing was written
   }
 
-  const fs::path temporal = Temporal(destino, Html(), codigo);
-  if (temporal.empty()) {
+  const std::string texto = Html();
+  Temporal temporal(destino.parent_path());
+  std::FILE* archivo = temporal.Cree(codigo);
+  if (archivo == nullptr) {
+    error = Por_Que(ruta, codigo);
+    return false;
+  }
+  bool escrito =
+      std::fwrite(texto.data(), 1, texto.size(), archivo) == texto.size() &&
+      std::fflush(archivo) == 0;
+  codigo = Ultimo_Error();
+  if (std::fclose(archivo) != 0 && escrito) {
+    escrito = false;
+    codigo = Ultimo_Error();
+  }
+  if (!escrito) {
     error = Por_Que(ruta, codigo);
     return false;
   }
   if (existe) {
     // The page keeps the permissions of the file it replaces.
-    fs::permissions(temporal, estado.permissions(), codigo);
+    fs::permissions(temporal.Ruta(), estado.permissions(), codigo);
   }
-  // std::filesystem::rename replaces an existing file on every platform,
-  // where std::rename fails on Windows.
-  fs::rename(temporal, destino, codigo);
-  if (codigo) {
-    std::error_code ignorado;
-    fs::remove(temporal, ignorado);
+  if (!temporal.Renombre(destino, codigo)) {
     error = Por_Que(ruta, codigo);
     return false;
   }

@@ -20,7 +20,8 @@ extern "C" {
 // Reads palabras, a JSON array of the words of a command line without the
 // program, such as ["--valores", "7,3,3"], as ordenamiento_traza reads its
 // own, and returns {"datos": <the page's data>} or {"error": "<one line in
-// Spanish>"}. The text stays valid until the next call.
+// Spanish>"}, worded for the page: its form's fields rather than the
+// tool's options. The text stays valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
   using nlohmann::json;
   static std::string respuesta;
@@ -40,7 +41,8 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
   std::transform(textos.begin(), textos.end(), argv.begin(),
                  [](const std::string& texto) { return texto.c_str(); });
   Opciones_Traza opciones;
-  if (opciones.Lea(static_cast<int>(argv.size()), argv.data()) ==
+  if (opciones.Lea(static_cast<int>(argv.size()), argv.data(),
+                   Opciones_Traza::Voz::kPagina) ==
       Opciones_Traza::Resultado::kTrazar) {
     respuesta = "{\"datos\":" + Pagina_Traza(opciones).Datos() + "}";
   } else {
