@@ -344,11 +344,11 @@ async function pruebeWeb(navegadorAbierto) {
   // the last good view kept, and nothing of it run as markup.
   const bueno = await mostrados();
   await envie({ valores: '', n: '70' });
-  assert.equal(await error(), 'ERROR: --n debe ser un entero de 2 a 64, no "70"');
+  assert.equal(await error(), 'ERROR: «n» debe ser un entero de 2 a 64, no "70"');
   const hostil = '<img src=x onerror="window.ejecutado=1">';
   await envie({ valores: hostil });
-  assert.equal(await error(), 'ERROR: --valores debe ser una lista de 2 a 64 enteros (int) separados ' +
-    'por comas, como 7,3,3, no "' + hostil + '"');
+  assert.equal(await error(), 'ERROR: «valores» debe ser una lista de enteros separados por comas, como ' +
+    '7,3,3; "' + hostil + '" no es un entero');
   await pagina.evaluate(() => { window.location.hash = 'valores=</script><img src=x onerror=window.ejecutado=1>'; });
   await pagina.waitForFunction(() => /<\/script><img/.test(document.querySelector('[data-error]').textContent));
   assert.deepEqual(await mostrados(), bueno, 'the last good view stays');
