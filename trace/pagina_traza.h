@@ -32,16 +32,9 @@ class Pagina_Traza {
   // The whole page.
   std::string Html() const;
 
-  // Writes the page to the regular file ruta, or to the file that the
-  // symbolic link ruta leads to, which stays a link. It writes a temporary
-  // file in the same folder, under a short name of its own, and renames it
-  // over ruta, so that a failure leaves no partial page and leaves a file
-  // already there as it was; SIGINT, SIGTERM or SIGHUP while the temporary
-  // file exists remove it before the program dies of the signal. It
-  // refuses a path that is something else than a regular file (a folder, a
-  // FIFO, a device) and an existing file that this user may not write. On
-  // failure returns false and sets error to one line in Spanish that says
-  // why.
+  // Writes the page to ruta, a file or a stream, as Escriba_Salida
+  // (trace/escritura.h) does: never half-written, and on failure false with
+  // error set to one line in Spanish that says why.
   bool Escriba(const std::string& ruta, std::string& error) const;
 
  private:
