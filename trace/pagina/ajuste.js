@@ -9,6 +9,14 @@
   // hidden attribute, which is read without laying the page out.
   function mostrado(el) { return el.closest('[hidden]') === null; }
 
+  // Whether the panels are fitted to the window: the style says so, for a
+  // window large enough, through --pantalla. Otherwise the page reflows,
+  // and the code keeps the style's own size.
+  function ajustado(vista) {
+    return vista.filas.length > 0 &&
+      getComputedStyle(vista.filas[0].parentNode).getPropertyValue('--pantalla').trim() === '1';
+  }
+
   function cree() {
     let tallaDelCodigo = null;   // the code's font and width, and for what
     let anchoDeColumnas = null;  // each panel's bars' width, and for what
@@ -30,16 +38,19 @@
     // line up.
     function ajusteCodigo(vista, eleccion) {
       const bloques = vista.codigos.map((b) => b.elemento).filter(mostrado);
-      if (bloques.length === 0) { return; }
+      if (bloques.length === 0 || !ajustado(vista)) { return; }
+      // The style reads the size from two properties, which it ignores
+      // where the page reflows.
+      const ponga = (tamano, ancho) => bloques.forEach((el) => {
+        if (tamano !== null) { el.style.setProperty('--talla-codigo', tamano + 'px'); }
+        if (ancho !== null) { el.style.setProperty('--ancho-codigo', ancho); }
+      });
       // The code is the same whatever the data: for the same window and the
       // same panels shown, the size found before still holds, and measuring
       // again would lay out the whole page several times.
       const clave = geometria(vista, eleccion);
       if (tallaDelCodigo !== null && tallaDelCodigo.clave === clave) {
-        bloques.forEach((el) => {
-          el.style.fontSize = tallaDelCodigo.tamano + 'px';
-          el.style.width = tallaDelCodigo.ancho;
-        });
+        ponga(tallaDelCodigo.tamano, tallaDelCodigo.ancho);
         return;
       }
       const fila = bloques[0].parentNode.clientWidth;
@@ -47,24 +58,23 @@
         el.parentNode.querySelectorAll('section:not([hidden])').length));
       const maximo = Math.max(0.22 * fila, Math.min(0.45 * fila, fila - paneles * 306));
       const cabe = (el) => el.scrollHeight <= el.clientHeight + 1 && el.offsetWidth <= maximo;
-      const ponga = (tamano) => bloques.forEach((el) => { el.style.fontSize = tamano + 'px'; });
-      bloques.forEach((el) => { el.style.width = 'max-content'; });
+      ponga(null, 'max-content');
       // Text scales with its font, so one measure at 14 px gives the size to
       // try first; each try lays the page out again, so few are made.
       let tamano = 14;
-      ponga(tamano);
+      ponga(tamano, null);
       if (!bloques.every(cabe)) {
         const escala = Math.min.apply(null, bloques.map((el) =>
           Math.min((el.clientHeight + 1) / el.scrollHeight, maximo / el.offsetWidth)));
         tamano = Math.max(8, Math.floor(tamano * escala * 2) / 2);
-        ponga(tamano);
+        ponga(tamano, null);
         while (tamano > 8 && !bloques.every(cabe)) {
           tamano -= 0.5;
-          ponga(tamano);
+          ponga(tamano, null);
         }
       }
       const ancho = Math.max.apply(null, bloques.map((el) => el.offsetWidth)) + 'px';
-      bloques.forEach((el) => { el.style.width = ancho; });
+      ponga(null, ancho);
       tallaDelCodigo = { clave: clave, tamano: tamano, ancho: ancho };
     }
 

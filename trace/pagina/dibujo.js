@@ -6,7 +6,11 @@
   'use strict';
 
   const Modelo = window.Traza.modelo;
-  const COLORES = ['#2f6db5', '#e0771f', '#2f9a4c'];
+  // The strategies' colours, in the order of the registry: each stands 3:1
+  // or more from white, and each two stay apart (by 30 or more in CIELAB)
+  // seen with normal colour vision, without red cones and without green
+  // ones.
+  const COLORES = ['#0072b2', '#d55e00', '#333333', '#4433cc', '#74958a', '#7f2a00'];
 
   function $(id) { return document.getElementById(id); }
 

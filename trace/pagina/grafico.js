@@ -1,7 +1,7 @@
 // The cost chart below the panels (see modelo.js for the parts and how
 // they share): plots against the step, one line per strategy, and a legend.
-// construya builds it for a model of the data; dibuje moves its mark to
-// step K.
+// construya builds it for a model of the data, at the width it has, and
+// builds it again when that width changes; dibuje moves its mark to step K.
 (function () {
   'use strict';
 
@@ -27,10 +27,20 @@
     return lista;
   }
 
-  // Plots against the step, side by side: the pairs still out of order,
-  // the same in every container, then for each container that pays links
-  // to reach a position, the links it has followed.
-  function construyaGrafico(m) {
+  // Strategy s's line: its colour and, as a second cue, its dash and
+  // width, the widest under the others where they overlap.
+  const TRAZOS = ['', '9 4', '2 3', '12 3 3 3', '5 2'];
+  function trazo(s) {
+    return { stroke: Dibujo.color(s), 'stroke-dasharray': TRAZOS[s % TRAZOS.length] || 'none',
+             'stroke-width': Math.max(1.4, 3.2 - s * 0.7) };
+  }
+
+  // Plots against the step, side by side where each has room, else one
+  // under the other: the pairs still out of order, the same in every
+  // container, then for each container that pays links to reach a
+  // position, the links it has followed. The chart is drawn ancho units
+  // wide, one unit a pixel of its width, so that its text keeps its size.
+  function construyaGrafico(m, ancho) {
     const grafico = $('grafico');
     grafico.replaceChildren();
     const series = [{ titulo: 'Pares aún fuera de orden (inversiones)', serie: (e) => e.inversiones }];
@@ -42,18 +52,22 @@
       }
     });
     grafico.setAttribute('aria-label', series.map((plano) => plano.titulo).join('; ') + ', por paso');
-    const ANCHO = 1000, ALTO = 170, ARRIBA = 24, ABAJO = 30, IZQUIERDA = 58, HUECO = 30, DERECHA = 14;
-    const anchoPlano = (ANCHO - (IZQUIERDA + HUECO) * series.length + HUECO - DERECHA) / series.length;
-    const y0 = ALTO - ABAJO, alto = ALTO - ARRIBA - ABAJO;
+    const ALTO = 170, ARRIBA = 24, ABAJO = 30, IZQUIERDA = 58, HUECO = 30, DERECHA = 14;
+    const columnas = Math.max(1, Math.min(series.length, Math.floor((ancho + HUECO) / 380)));
+    const filas = Math.ceil(series.length / columnas);
+    grafico.setAttribute('viewBox', '0 0 ' + ancho + ' ' + ALTO * filas);
+    const anchoPlano = (ancho - (IZQUIERDA + HUECO) * columnas + HUECO - DERECHA) / columnas;
+    const alto = ALTO - ARRIBA - ABAJO;
     const M = m.M;
     return series.map((plano, indice) => {
-      const x0 = IZQUIERDA + indice * (anchoPlano + IZQUIERDA + HUECO);
+      const x0 = IZQUIERDA + (indice % columnas) * (anchoPlano + IZQUIERDA + HUECO);
+      const arriba = ALTO * Math.floor(indice / columnas), y0 = arriba + ALTO - ABAJO;
       const valor = (e, k) => plano.serie(e)[Math.min(k, e.total)];
       const tope = Math.max(1, Math.max.apply(null, m.estrategias.map(
         (e) => Math.max.apply(null, plano.serie(e)))));
       const x = (k) => x0 + (M === 0 ? 0 : k / M * anchoPlano);
       const y = (v) => y0 - v / tope * alto;
-      svg('text', { x: x0, y: 14, 'class': 'titulo' }, grafico).textContent = plano.titulo;
+      svg('text', { x: x0 - IZQUIERDA + 8, y: arriba + 14, 'class': 'titulo' }, grafico).textContent = plano.titulo;
       marcas(tope).forEach((v) => {
         svg('line', { x1: x0, x2: x0 + anchoPlano, y1: y(v), y2: y(v), 'class': v === 0 ? 'eje' : 'guia' }, grafico);
         svg('text', { x: x0 - 5, y: y(v) + 4, 'text-anchor': 'end' }, grafico).textContent = v;
@@ -61,7 +75,7 @@
       marcas(M).forEach((k) => {
         svg('text', { x: x(k), y: y0 + 15, 'text-anchor': 'middle' }, grafico).textContent = k;
       });
-      svg('line', { x1: x0, x2: x0, y1: ARRIBA, y2: y0, 'class': 'eje' }, grafico);
+      svg('line', { x1: x0, x2: x0, y1: arriba + ARRIBA, y2: y0, 'class': 'eje' }, grafico);
       svg('text', { x: x0 + anchoPlano, y: y0 + 28, 'text-anchor': 'end' }, grafico).textContent = 'paso';
       const salto = Math.max(1, Math.ceil(M / 500));
       m.estrategias.forEach((e, s) => {
@@ -69,12 +83,12 @@
         for (let k = 0; k < M; k += salto) { pasos.push(k); }
         pasos.push(M, e.total);
         pasos.sort((a, b) => a - b);
-        svg('polyline', {
+        svg('polyline', Object.assign(trazo(s), {
           points: pasos.map((k) => x(k).toFixed(1) + ',' + y(valor(e, k)).toFixed(1)).join(' '),
-          stroke: Dibujo.color(s), 'stroke-width': 3.2 - s * 0.9, 'stroke-opacity': 0.9
-        }, grafico);
+          'stroke-opacity': 0.9
+        }), grafico);
       });
-      const marca = svg('line', { y1: ARRIBA, y2: y0, 'class': 'marca' }, grafico);
+      const marca = svg('line', { y1: arriba + ARRIBA, y2: y0, 'class': 'marca' }, grafico);
       const puntos = m.estrategias.map((e, s) => svg('circle',
         { r: 4, fill: Dibujo.color(s), stroke: '#fff', 'stroke-width': 1.5 }, grafico));
       return { x: x, y: y, valor: valor, marca: marca, puntos: puntos };
@@ -86,25 +100,56 @@
     leyenda.replaceChildren();
     m.estrategias.forEach((e, s) => {
       const item = Dibujo.elemento('span', 'mono');
-      const muestra = Dibujo.elemento('i');
-      muestra.style.background = Dibujo.color(s);
-      item.appendChild(muestra);
+      const muestra = svg('svg', { width: 26, height: 8, viewBox: '0 0 26 8', 'aria-hidden': 'true' }, item);
+      svg('line', Object.assign(trazo(s), { x1: 0, x2: 26, y1: 4, y2: 4 }), muestra);
       item.appendChild(document.createTextNode(
         e.nombre + ' (' + Dibujo.plural(e.total, 'operación', 'operaciones') + ')'));
       leyenda.appendChild(item);
     });
   }
 
-  // The chart and legend of model m; returns its plots, which dibuje draws
-  // on.
+  // The chart of the page, one at a time, and the width in pixels that it
+  // last had on the page as its observer saw it: a chart built for new data
+  // takes that width, without laying the page out to measure it.
+  let observador = null;
+  let anchoVisto = null;
+
+  // The chart and legend of model m; returns what dibuje draws on. Once
+  // laid out, the chart is drawn again at the step last shown whenever its
+  // width changes.
   function construya(m) {
     construyaLeyenda(m);
-    return construyaGrafico(m);
+    const grafico = { m: m, K: 0, ancho: anchoVisto === null ? 1000 : anchoVisto };
+    grafico.planos = construyaGrafico(m, grafico.ancho);
+    if (observador !== null) { observador.disconnect(); }
+    if (window.ResizeObserver) {
+      // Drawn in the next frame rather than in the observer's call, whose
+      // new height would otherwise be a change it cannot report.
+      // A chart replaced by then is left alone.
+      let pendiente = false;
+      const propio = new ResizeObserver((cambios) => {
+        anchoVisto = Math.max(280, Math.round(cambios[cambios.length - 1].contentRect.width));
+        if (pendiente) { return; }
+        pendiente = true;
+        window.requestAnimationFrame(() => {
+          pendiente = false;
+          if (observador !== propio || anchoVisto === grafico.ancho) { return; }
+          grafico.ancho = anchoVisto;
+          grafico.planos = construyaGrafico(m, grafico.ancho);
+          dibuje(m, grafico, grafico.K);
+        });
+      });
+      observador = propio;
+      observador.observe($('grafico'));
+    }
+    return grafico;
   }
 
-  // Moves each plot's mark and points to step K.
-  function dibuje(m, planos, K) {
-    planos.forEach((plano) => {
+  // Moves each plot's mark and points to step K, on what construya
+  // returned.
+  function dibuje(m, grafico, K) {
+    grafico.K = K;
+    grafico.planos.forEach((plano) => {
       const x = plano.x(K);
       plano.marca.setAttribute('x1', x);
       plano.marca.setAttribute('x2', x);
