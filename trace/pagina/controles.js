@@ -1,8 +1,8 @@
 // The controls (see modelo.js for the parts and how they share): the page's
-// state, the buttons, keys, panel choice, address and sound. The data (the
-// input and each strategy's recorded calls) come from the program in the
-// element #datos, the text of each strategy's Ordene from the build in
-// #codigo.
+// state, the buttons, keys, panel choice, address, sound, full screen, and
+// what a screen reader is told. The data (the input and each strategy's
+// recorded calls) come from the program in the element #datos, the text of
+// each strategy's Ordene from the build in #codigo.
 //
 // window.Traza.cargue(datos) (re)builds the whole view from a data object
 // of that shape; the page calls it once with its own data.
@@ -26,7 +26,29 @@
 
   function $(id) { return document.getElementById(id); }
 
-  function ajuste() { ajustador.ajuste(m, vista, eleccion); }
+  // Nothing is drawn or fitted before data is loaded (the browser page
+  // shows none for a bad address).
+  function ajuste() {
+    if (m !== null) { ajustador.ajuste(m, vista, eleccion); }
+  }
+
+  // The address and the words for a screen reader follow the step, each at
+  // its own pace (see Modelo.seguidor): the address at least once a second
+  // while playing, the words at most once a second.
+  const reloj = {
+    ahora: () => window.performance.now(),
+    espere: (accion, ms) => window.setTimeout(accion, ms),
+    cancele: (id) => window.clearTimeout(id)
+  };
+  const direccion = Modelo.seguidor(800, escribaDireccion, reloj);
+  const anuncio = Modelo.seguidor(1000, anuncie, reloj);
+
+  // A step of its own writes both at once; steps that run on, at their
+  // pace.
+  function siga(urgente) {
+    direccion.pida(urgente);
+    anuncio.pida(urgente);
+  }
 
   // A check box per panel, and a button per container that shows its
   // panels alone.
@@ -39,6 +61,8 @@
       casilla.type = 'checkbox';
       casilla.value = i + 1;
       etiqueta.title = info.titulo;
+      casilla.setAttribute('aria-label', 'Panel ' + (i + 1) + ': ' + datos.contenedores[info.contenedor].nombre +
+        ', ' + datos.estrategias[info.estrategia].nombre);
       etiqueta.appendChild(casilla);
       etiqueta.appendChild(document.createTextNode(String(i + 1)));
       casillas.appendChild(etiqueta);
@@ -56,8 +80,10 @@
   }
 
   function dibujeControles() {
-    Dibujo.texto($('paso-texto'), 'Paso ' + K + ' de ' + m.M);
+    const paso = 'Paso ' + K + ' de ' + m.M;
+    Dibujo.texto($('paso-texto'), paso);
     $('posicion').value = K;
+    Dibujo.poner($('posicion'), 'aria-valuetext', paso);
     Dibujo.texto($('boton-reproducir'), reproduccion.activa ? '‖ Pausa' : '▶ Reproducir');
   }
 
@@ -88,33 +114,42 @@
       ? null : validos.sort((a, b) => a - b);
     muestreEleccion();
     ajuste();
-    escribaDireccion();
+    siga(true);
   }
 
   // ---- The address (read and written by the model): keys the page does
   // not read are kept as they came.
 
-  let escrituraPendiente = null;
   function escribaDireccion() {
-    clearTimeout(escrituraPendiente);
-    escrituraPendiente = null;
+    if (m === null) { return; }
     const nuevo = Modelo.fragmento(eleccion, K, m.M, otras);
     if (window.location.hash.replace(/^#/, '') === nuevo) { return; }
     const base = window.location.href.replace(/#.*$/, '');
     window.history.replaceState(window.history.state, '', nuevo === '' ? base : base + '#' + nuevo);
   }
 
-  // Browsers limit how often the address may change: while stepping, it is
-  // written once the steps pause.
-  function escribaDireccionLuego() {
-    clearTimeout(escrituraPendiente);
-    escrituraPendiente = setTimeout(escribaDireccion, 300);
+  // ---- What a screen reader is told: the step, and each shown strategy's
+  // call in words; while playing, the step alone.
+  function anuncie() {
+    if (m === null) { return; }
+    const mostradas = m.estrategias.map((_, s) => s).filter((s) =>
+      vista.paneles.some((panel) => panel.s === s && !panel.seccion.hidden));
+    Dibujo.texto($('anuncio'), Modelo.anuncio(m, K, mostradas, reproduccion.activa));
+  }
+
+  // Stops playing and forgets the writes put off, which would write the
+  // step shown over an address just given.
+  function detenga() {
+    reproduccion.activa = false;
+    direccion.olvide();
+    anuncio.olvide();
   }
 
   function lugar() {
+    if (m === null) { return; }
     const leida = Modelo.leaDireccion(window.location.hash);
     otras = leida.otras;
-    pare();
+    detenga();
     eleccion = null;
     if (leida.paneles !== null) {
       const validos = leida.paneles.filter((x) => x >= 1 && x <= vista.paneles.length);
@@ -124,6 +159,7 @@
     K = Math.max(0, Math.min(m.M, leida.fin ? m.M : leida.paso === null ? 0 : leida.paso));
     dibuje();
     ajuste();
+    anuncie();
   }
 
   // ---- Sound: a short tone for each strategy shown that made a call, its
@@ -152,17 +188,19 @@
 
   // ---- Moving.
 
-  function vaya(k) {
+  // Goes to step k; seguido is a step among others that run on (a key held
+  // down, the slider dragged), whose address waits for its pace.
+  function vaya(k, seguido) {
     K = Math.max(0, Math.min(m.M, k));
-    if (K === m.M) { pare(); }
+    reproduccion.activa = false;
     dibuje();
-    if (!reproduccion.activa) { escribaDireccionLuego(); }
+    siga(!seguido);
   }
 
   function pare() {
     if (!reproduccion.activa) { return; }
     reproduccion.activa = false;
-    escribaDireccionLuego();
+    siga(true);
   }
 
   function pasosPorSegundo() { return VELOCIDADES[+$('velocidad').value]; }
@@ -181,7 +219,7 @@
       K = Math.min(m.M, K + avance);
       if (K === m.M) { reproduccion.activa = false; }
       suene(dibuje());
-      if (!reproduccion.activa) { escribaDireccion(); }
+      siga(!reproduccion.activa);
     }
     if (reproduccion.activa) { window.requestAnimationFrame(cuadro); }
   }
@@ -205,26 +243,53 @@
     }
   }
 
-  function detenido(accion) { return () => { pare(); accion(); }; }
-  const alInicio = detenido(() => vaya(0));
-  const alFinal = detenido(() => vaya(m.M));
-  const atras = detenido(() => vaya(K - 1));
-  const adelante = detenido(() => vaya(K + 1));
+  // Each move does nothing before data is loaded.
+  function conDatos(accion) { return (seguido) => { if (m !== null) { accion(seguido === true); } }; }
+  const alInicio = conDatos(() => vaya(0));
+  const alFinal = conDatos(() => vaya(m.M));
+  const atras = conDatos((seguido) => vaya(K - 1, seguido));
+  const adelante = conDatos((seguido) => vaya(K + 1, seguido));
 
   // ---- Input.
 
-  // Text fields keep their keys (a form may share the page).
-  function esEditable(el) {
-    if (el.isContentEditable || el.tagName === 'TEXTAREA' || el.tagName === 'SELECT') { return true; }
-    return el.tagName === 'INPUT' &&
-      ['range', 'checkbox', 'radio', 'button', 'submit', 'reset'].indexOf(el.type) < 0;
-  }
-
   // Home and End are missing on a Mac laptop: I and F do the same.
   const TECLAS = new Map([
-    [' ', alterne], ['ArrowLeft', atras], ['ArrowRight', adelante], ['Home', alInicio],
+    [' ', conDatos(alterne)], ['ArrowLeft', atras], ['ArrowRight', adelante], ['Home', alInicio],
     ['End', alFinal], ['i', alInicio], ['I', alInicio], ['f', alFinal], ['F', alFinal]
   ]);
+
+  // The page's keys that a control uses itself, by its type: there the
+  // control keeps them. A check box toggles and a button is pressed by the
+  // space, a slider moves by the arrows, Home and End; a text field or a
+  // list takes every key (the browser page shares the page with a form).
+  const TECLAS_PROPIAS = {
+    checkbox: [' '], radio: [' ', 'ArrowLeft', 'ArrowRight'], button: [' '], submit: [' '], reset: [' '],
+    range: ['ArrowLeft', 'ArrowRight', 'Home', 'End']
+  };
+  function usaTecla(el, tecla) {
+    if (el.isContentEditable || el.tagName === 'TEXTAREA' || el.tagName === 'SELECT') { return true; }
+    if (el.tagName === 'BUTTON' || el.tagName === 'SUMMARY') { return tecla === ' '; }
+    if (el.tagName !== 'INPUT') { return false; }
+    const propias = TECLAS_PROPIAS[el.type];
+    return propias === undefined || propias.indexOf(tecla) >= 0;
+  }
+
+  // Full screen, where the browser allows it: the button's words follow
+  // the state, whoever changed it (Esc leaves too).
+  function inicieCompleta() {
+    const boton = $('boton-pantalla');
+    if (!document.fullscreenEnabled) { return; }
+    boton.hidden = false;
+    boton.addEventListener('click', () => {
+      const pedido = document.fullscreenElement ? document.exitFullscreen()
+        : document.documentElement.requestFullscreen();
+      // A refusal (no gesture, a browser's policy) leaves the page as it was.
+      pedido.catch(() => {});
+    });
+    document.addEventListener('fullscreenchange', () => {
+      Dibujo.texto(boton, document.fullscreenElement ? 'Salir de pantalla completa' : 'Pantalla completa');
+    });
+  }
 
   function inicie() {
     $('boton-inicio').addEventListener('click', alInicio);
@@ -232,8 +297,21 @@
     $('boton-reproducir').addEventListener('click', alterne);
     $('boton-adelante').addEventListener('click', adelante);
     $('boton-fin').addEventListener('click', alFinal);
-    $('posicion').addEventListener('input', () => { pare(); vaya(+$('posicion').value); });
-    const muestreVelocidad = () => { $('velocidad-texto').textContent = pasosPorSegundo() + ' pasos/s'; };
+    // The slider's steps run on while it is dragged or its key held down;
+    // one press of a key is a step of its own, and so is the end of a drag
+    // (its change with no key).
+    const posicion = $('posicion');
+    let tecla = null;  // 'sola', 'seguida', or null for the pointer
+    posicion.addEventListener('keydown', (evento) => { tecla = evento.repeat ? 'seguida' : 'sola'; });
+    posicion.addEventListener('keyup', () => { tecla = null; });
+    posicion.addEventListener('input', () => { if (m !== null) { vaya(+posicion.value, tecla !== 'sola'); } });
+    posicion.addEventListener('change', () => {
+      if (m !== null && tecla === null) { siga(true); }
+    });
+    const muestreVelocidad = () => {
+      $('velocidad-texto').textContent = pasosPorSegundo() + ' pasos/s';
+      $('velocidad').setAttribute('aria-valuetext', pasosPorSegundo() + ' pasos por segundo');
+    };
     $('velocidad').addEventListener('input', muestreVelocidad);
     muestreVelocidad();
     $('sonido').addEventListener('change', () => {
@@ -253,15 +331,20 @@
     });
     document.addEventListener('keydown', (evento) => {
       const accion = TECLAS.get(evento.key);
-      if (!accion || evento.altKey || evento.ctrlKey || evento.metaKey || esEditable(evento.target)) { return; }
+      if (!accion || evento.altKey || evento.ctrlKey || evento.metaKey || evento.defaultPrevented ||
+          usaTecla(evento.target, evento.key)) { return; }
       evento.preventDefault();
-      accion();
-    });
-    // A focused button or box would also take the space as a click.
-    document.addEventListener('keyup', (evento) => {
-      if (evento.key === ' ' && !esEditable(evento.target)) { evento.preventDefault(); }
+      // A space held down would play and pause in turn.
+      if (evento.key !== ' ' || !evento.repeat) { accion(evento.repeat); }
     });
     window.addEventListener('hashchange', lugar);
+    // A page hidden or left keeps the step it shows, for a reload, a copied
+    // address or the way back.
+    document.addEventListener('visibilitychange', () => {
+      if (document.visibilityState === 'hidden') { direccion.ya(); }
+    });
+    window.addEventListener('pagehide', () => direccion.ya());
+    inicieCompleta();
     let ajustePendiente = false;
     window.addEventListener('resize', () => {
       if (ajustePendiente) { return; }
@@ -274,19 +357,29 @@
   // that the address names.
   function cargue(datos) {
     document.body.setAttribute('data-estado', 'cargando');
-    pare();
+    detenga();
     m = Modelo.cree(datos);
     construyaEleccion(datos);
     vista = Dibujo.construya(m, JSON.parse($('codigo').textContent));
     planos = Traza.grafico.construya(m);
     $('posicion').max = m.M;
+    habilite(true);
     lugar();
     document.body.setAttribute('data-estado', 'listo');
   }
 
-  // datos() is the data shown, for a page that records in the browser.
+  // The controls that move the view wait for its data; sound and full
+  // screen need none.
+  function habilite(si) {
+    $('controles').querySelectorAll('button:not(#boton-pantalla), input:not(#sonido)')
+      .forEach((control) => { control.disabled = !si; });
+  }
+
+  // datos() is the data shown (null before any), for a page that records in
+  // the browser.
   Traza.cargue = cargue;
-  Traza.datos = () => m.datos;
+  Traza.datos = () => (m === null ? null : m.datos);
+  habilite(false);
   inicie();
   // A page that records in the browser carries no data of its own (null):
   // its own script calls cargue.

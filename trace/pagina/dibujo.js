@@ -291,17 +291,20 @@
     if (c.enlaces) { texto(c.enlaces, String(e.enlaces[estado.k] * panel.porPosicion)); }
   }
 
-  // Lights the line that made the current call.
+  // Lights the line that made the current call, and marks it as the
+  // current one for a screen reader.
   function dibujeCodigo(bloque, estado) {
     const op = estado.op;
     const numero = op === null ? null : Modelo.esComparacion(op) ? bloque.esMenor : bloque.intercambie;
     if (numero === bloque.actual) { return; }
     if (bloque.actual !== null) {
       bloque.lineas[bloque.actual].removeAttribute('data-actual');
+      bloque.lineas[bloque.actual].removeAttribute('aria-current');
       bloque.lineas[bloque.actual].classList.remove('de-intercambio');
     }
     if (numero !== null) {
       bloque.lineas[numero].setAttribute('data-actual', '');
+      bloque.lineas[numero].setAttribute('aria-current', 'true');
       bloque.lineas[numero].classList.toggle('de-intercambio', !Modelo.esComparacion(op));
     }
     bloque.actual = numero;

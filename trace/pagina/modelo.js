@@ -3,7 +3,8 @@
 //
 //   modelo.js     what a recording means at each step, with no page:
 //                 counts, positions, settled positions, origins,
-//                 inversions, and the address's keys;
+//                 inversions, the address's keys, the words said to a
+//                 screen reader, and how often both are written;
 //   dibujo.js     the panels, the code and the header: their elements, and
 //                 how step K is drawn on them;
 //   grafico.js    the cost chart below the panels and its legend;
@@ -221,12 +222,96 @@
     return partesEscritas.concat(otras).join('&');
   }
 
+  // ---- Words for a screen reader.
+
+  function plural(n, uno, varios) { return n + ' ' + (n === 1 ? uno : varios); }
+
+  // Strategy e's call at state estado in words: its verb (singular and
+  // plural), what follows it, and whether the call was its last. A
+  // comparison asks whether the value at its first position is less than
+  // the one at its second; an exchange says what the two positions hold
+  // after it.
+  function frase(e, estado) {
+    const op = estado.op, v = estado.valores, ultima = estado.terminado;
+    if (op === null) {
+      return { verbo: ['terminó', 'terminaron'], resto: ' tras ' + plural(e.total, 'operación', 'operaciones') };
+    }
+    if (esComparacion(op)) {
+      return { verbo: ['compara', 'comparan'], ultima: ultima, resto: ' las posiciones ' + op[0] + ' y ' + op[1] +
+        ': ' + v[op[0]] + (op[2] ? ' es menor que ' : ' no es menor que ') + v[op[1]] };
+    }
+    return { verbo: ['intercambia', 'intercambian'], ultima: ultima, resto: op[0] === op[1]
+      ? ' la posición ' + op[0] + ' consigo misma'
+      : ' las posiciones ' + op[0] + ' y ' + op[1] + ', que quedan con ' + v[op[0]] + ' y ' + v[op[1]] };
+  }
+
+  // What a screen reader is told at step K of model m about the strategies
+  // numbered in estrategias: the step and each one's call, said once for
+  // the strategies that make the same (as they do at first). The names are
+  // said with spaces for their underscores. breve says the step alone,
+  // short enough to be said while the steps run.
+  function anuncio(m, K, estrategias, breve) {
+    const paso = 'Paso ' + K + ' de ' + m.M;
+    if (breve) { return paso; }
+    if (K === 0) { return paso + ': ninguna llamada todavía.'; }
+    const grupos = new Map();
+    estrategias.forEach((s) => {
+      const e = m.estrategias[s], dicho = frase(e, estadoEn(e, K));
+      const clave = dicho.verbo[0] + dicho.resto + (dicho.ultima ? '.' : '');
+      if (!grupos.has(clave)) { grupos.set(clave, { dicho: dicho, nombres: [] }); }
+      grupos.get(clave).nombres.push(e.nombre.replace(/_/g, ' '));
+    });
+    return paso + '. ' + Array.from(grupos.values()).map((grupo) => {
+      const nombres = grupo.nombres, uno = nombres.length === 1 ? 0 : 1;
+      return (uno === 0 ? nombres[0] : nombres.slice(0, -1).join(', ') + ' y ' + nombres[nombres.length - 1]) +
+        ' ' + grupo.dicho.verbo[uno] + grupo.dicho.resto + (grupo.dicho.ultima ? [', y termina', ', y terminan'][uno] : '') +
+        '.';
+    }).join(' ');
+  }
+
+  // ---- Pacing. What follows the step (the address, the words for a
+  // screen reader) is written at once after a move of its own; while the
+  // steps run on (playing, dragging the slider, a key held down) at most
+  // once every intervalo ms, and the last of them once they stop: browsers
+  // limit how often a page may change its address (Chromium, some 100
+  // times in 10 s), and a screen reader cannot say more. escriba writes
+  // what is current when it is called; reloj gives the time in ms (ahora)
+  // and sets and clears a timer (espere, cancele).
+  function seguidor(intervalo, escriba, reloj) {
+    let ultima = -Infinity;  // when it was last written
+    let pendiente = null;    // the timer of a write put off
+    function olvide() {
+      if (pendiente !== null) { reloj.cancele(pendiente); }
+      pendiente = null;
+    }
+    function ya() {
+      olvide();
+      ultima = reloj.ahora();
+      escriba();
+    }
+    return {
+      // A change: written now if urgente or once intervalo has passed since
+      // the last write, otherwise as soon as it has.
+      pida: function (urgente) {
+        const espera = urgente ? 0 : ultima + intervalo - reloj.ahora();
+        if (espera <= 0) {
+          ya();
+        } else if (pendiente === null) {
+          pendiente = reloj.espere(ya, espera);
+        }
+      },
+      ya: ya,
+      olvide: olvide
+    };
+  }
+
   const modelo = {
     FOTO_CADA: FOTO_CADA, CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, esComparacion: esComparacion,
     cuenteInversiones: cuenteInversiones, cambioDeInversiones: cambioDeInversiones,
     recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
     ocurrencias: ocurrencias, cree: cree,
-    leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento
+    leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
+    anuncio: anuncio, seguidor: seguidor
   };
   if (typeof module === 'object' && module !== null && module.exports) {
     module.exports = modelo;
