@@ -11,7 +11,7 @@
   // The replay page's model reads the address: its input keys, as the
   // command line takes them, and what else it holds.
   const Modelo = window.Traza.modelo;
-  const POR_OMISION = { entrada: 'aleatoria', n: '20' };
+  const POR_OMISION = [['entrada', 'aleatoria'], ['n', '20']];
 
   let modulo = null;
   let informe = [];     // the bytes the demonstration writes
@@ -25,18 +25,37 @@
     linea.hidden = texto === '';
   }
 
+  // A seed for an input whose seed was not typed, new each time. The C++
+  // would take the clock's seconds, the same for two inputs asked for
+  // within a second.
+  function sorteeSemilla() { return String(Math.floor(Math.random() * 1000000)); }
+
   // What the form asks for: the given values alone, or the shape, the count
-  // and, when typed, the seed.
+  // and the seed, drawn where none is typed.
   function entradaDelFormulario() {
     const campos = $('formulario').elements;
     if (campos.valores.value.trim() !== '') {
       return [['valores', campos.valores.value.trim()]];
     }
-    const entrada = [['entrada', campos.entrada.value], ['n', campos.n.value.trim()]];
-    if (campos.semilla.value.trim() !== '') {
-      entrada.push(['semilla', campos.semilla.value.trim()]);
-    }
-    return entrada;
+    const semilla = campos.semilla.value.trim();
+    return [['entrada', campos.entrada.value], ['n', campos.n.value.trim()],
+            ['semilla', semilla === '' ? sorteeSemilla() : semilla]];
+  }
+
+  // The form shows the input that an address asks for, as typed there, so
+  // that a mistake in it can be mended; a seed that the page drew is not
+  // one the user asked for, and the field stays empty for a new one.
+  function llene(entrada, sorteada) {
+    const campos = $('formulario').elements;
+    const valor = (clave, omision) => {
+      const par = entrada.find(([c]) => c === clave);
+      return par === undefined ? omision : par[1];
+    };
+    campos.valores.value = valor('valores', '');
+    // A shape the list does not have leaves it with none chosen.
+    campos.entrada.value = valor('entrada', 'aleatoria');
+    campos.n.value = valor('n', '20');
+    campos.semilla.value = sorteada ? '' : valor('semilla', '');
   }
 
   // The address's input part that gives the view of datos again in any
@@ -63,9 +82,12 @@
     return JSON.parse(modulo.ccall('Traza_Datos', 'string', ['string'], [JSON.stringify(palabras)]));
   }
 
-  // Shows entrada, or says why it cannot be shown and leaves the view as it
-  // was. como is 'push' for an input from the form, 'replace' otherwise.
-  function muestre(entrada, como) {
+  // Shows entrada, or says why it cannot be shown and leaves the view and
+  // the address as they were. como is 'push' for an input from the form,
+  // which starts at the first step, 'replace' for the address's own;
+  // sorteada says that the page drew its seed. The address then names the
+  // input shown, and its history entry remembers a seed drawn.
+  function muestre(entrada, como, sorteada) {
     const respuesta = registre(entrada);
     if (respuesta.error !== undefined) {
       muestreError(respuesta.error);
@@ -75,35 +97,64 @@
     const datos = respuesta.datos;
     mostrada = parteDeDatos(datos);
     const direccion = direccionCon(mostrada);
+    const estado = sorteada ? { sorteada: true } : null;
     if (como === 'push') {
-      window.history.pushState(null, '', direccion.replace(/&(paso=\d+|fin)(?=&|$)/g, ''));
+      window.history.pushState(estado, '', direccion.replace(/&(paso=\d+|fin)(?=&|$)/g, ''));
     } else {
-      window.history.replaceState(window.history.state, '', direccion);
+      window.history.replaceState(estado, '', direccion);
     }
-    llene(datos);
     window.Traza.cargue(datos);
     return true;
   }
 
-  // The form shows the input of the view.
-  function llene(datos) {
-    const campos = $('formulario').elements;
-    const dados = datos.semilla === null;
-    campos.valores.value = dados ? datos.entrada.join(',') : '';
-    if (!dados) {
-      campos.entrada.value = datos.origen;
-      campos.n.value = String(datos.entrada.length);
-      campos.semilla.value = String(datos.semilla);
+  // Whether the page drew the seed of the input that the history entry
+  // shown names.
+  function semillaSorteada() {
+    return window.history.state !== null && window.history.state.sorteada === true;
+  }
+
+  // The input that the address asks for, shown with the form holding its
+  // text: an address typed, followed or gone back to. An address with bad
+  // input keeps it, in the form too, beside the error, so that it can be
+  // mended; the view stays as it was, which is none at first.
+  function muestreDireccion() {
+    const entrada = Modelo.leaDireccion(window.location.hash).entrada;
+    const sorteada = semillaSorteada();
+    llene(entrada, sorteada);
+    return muestre(entrada, 'replace', sorteada);
+  }
+
+  // The first view: the address's input, or, where it names none, the
+  // form's first input, drawn anew. A page with bad input in its address
+  // says so and shows no view.
+  function muestreInicio() {
+    if (Modelo.leaDireccion(window.location.hash).entrada !== null) {
+      if (!muestreDireccion()) { document.body.setAttribute('data-estado', 'error'); }
+    } else {
+      muestre(POR_OMISION.concat([['semilla', sorteeSemilla()]]), 'replace', true);
     }
   }
 
+  // "Ordenar": the form's input, the seed drawn anew each time none is
+  // typed, and the field left empty.
+  function alEnviar(evento) {
+    evento.preventDefault();
+    const campos = $('formulario').elements;
+    muestre(entradaDelFormulario(), 'push', campos.valores.value.trim() === '' && campos.semilla.value.trim() === '');
+  }
+
   // A new address: a new input is recorded; the step and the panels are
-  // the replay page's own.
+  // the replay page's own. The input shown already is not recorded again,
+  // but an error about another is gone.
   function alCambiarDireccion() {
     const entrada = Modelo.leaDireccion(window.location.hash).entrada;
     if (entrada === null) { return; }
-    const parte = entrada.map(([c, v]) => c + '=' + v).join('&');
-    if (parte !== mostrada) { muestre(entrada, 'replace'); }
+    if (entrada.map(([c, v]) => c + '=' + v).join('&') !== mostrada) {
+      muestreDireccion();
+    } else {
+      muestreError('');
+      llene(entrada, semillaSorteada());
+    }
   }
 
   // Runs the demonstration's main and shows its report, whose bytes are
@@ -123,19 +174,11 @@
     }, () => {})]
   }).then((listo) => {
     modulo = listo;
-    $('formulario').addEventListener('submit', (evento) => {
-      evento.preventDefault();
-      muestre(entradaDelFormulario(), 'push');
-    });
+    $('formulario').addEventListener('submit', alEnviar);
     $('boton-informe').addEventListener('click', ejecuteInforme);
     window.addEventListener('hashchange', alCambiarDireccion);
     window.addEventListener('popstate', alCambiarDireccion);
-    const pedida = Modelo.leaDireccion(window.location.hash).entrada;
-    if (pedida === null || !muestre(pedida, 'replace')) {
-      const error = document.querySelector('[data-error]').textContent;
-      muestre(Object.entries(POR_OMISION), 'replace');
-      muestreError(error);
-    }
+    muestreInicio();
     ejecuteInforme();
   }, (fallo) => {
     // A browser without WebAssembly, or without its exceptions, which the
