@@ -125,3 +125,60 @@ test('the address: the step, the end, the panels, the input, and every other key
   }
   assert.equal(Modelo.fragmento([1, 3], 4, 9, ['otra=1']), 'paneles=1,3&paso=4&otra=1');
 });
+
+test('the words for a screen reader: the step, each call once for the strategies that make it', () => {
+  const datos = {
+    entrada: [3, 3, 1],
+    estrategias: [
+      { nombre: 'Ordenador_Burbuja', ops: [[1, 0, 0], [2, 1, 1], [2, 1]] },
+      { nombre: 'Ordenador_Burbuja_Optimizada', ops: [[1, 0, 0], [2, 1, 1], [2, 1], [1, 0, 1], [1, 0]] },
+      { nombre: 'Ordenador_Seleccion', ops: [[1, 0, 0], [2, 0, 1], [0, 2], [1, 1]] }
+    ]
+  };
+  const m = Modelo.cree(datos);
+  const dicho = (K, estrategias, breve) => Modelo.anuncio(m, K, estrategias, breve);
+  assert.equal(dicho(1, [0, 1, 2]), 'Paso 1 de 5. Ordenador Burbuja, Ordenador Burbuja Optimizada y Ordenador ' +
+    'Seleccion comparan las posiciones 1 y 0: 3 no es menor que 3.');
+  assert.equal(dicho(3, [0, 1, 2]), 'Paso 3 de 5. Ordenador Burbuja intercambia las posiciones 2 y 1, que ' +
+    'quedan con 3 y 1, y termina. Ordenador Burbuja Optimizada intercambia las posiciones 2 y 1, que quedan con ' +
+    '3 y 1. Ordenador Seleccion intercambia las posiciones 0 y 2, que quedan con 1 y 3.');
+  assert.equal(dicho(4, [2, 0]), 'Paso 4 de 5. Ordenador Seleccion intercambia la posición 1 consigo misma, y ' +
+    'termina. Ordenador Burbuja terminó tras 3 operaciones.');
+  assert.equal(dicho(4, [0, 1, 2], true), 'Paso 4 de 5');
+});
+
+test('pacing: at once after a move of its own, at most once an interval while steps run on, the last always', () => {
+  // A clock that moves only when told, and runs the timer due (a
+  // seguidor sets one at a time).
+  let t = 0, timer = null, paso = 0;
+  const reloj = { ahora: () => t, espere: (f, ms) => (timer = { cuando: t + ms, f: f }), cancele: () => { timer = null; } };
+  const avance = (hasta) => {
+    for (let x = timer; x !== null && x.cuando <= hasta; x = timer) { timer = null; t = x.cuando; x.f(); }
+    t = hasta;
+  };
+  const escritos = [];
+  const seguidor = Modelo.seguidor(800, () => escritos.push([t, paso]), reloj);
+  // Steps of their own, however close, are each written at once.
+  for (paso = 1; paso <= 3; paso++) { avance(t + 50); seguidor.pida(true); }
+  assert.deepEqual(escritos.splice(0), [[50, 1], [100, 2], [150, 3]]);
+  // Ten seconds of playing, a step a frame: the step then shown, written
+  // every 800 ms, and the last at once on stopping.
+  for (let k = 0; k < 600; k++) { avance(t + 1000 / 60); paso++; seguidor.pida(false); }
+  seguidor.pida(true);
+  const huecos = escritos.slice(1).map((e, i) => e[0] - escritos[i][0]);
+  assert.ok(escritos.length >= 12 && escritos.length <= 14 && Math.max(...huecos) <= 800 + 1000 / 60, escritos.join(' '));
+  assert.deepEqual(escritos[escritos.length - 1], [t, paso]);
+  // A drag that stops after a write: its last step is written once the
+  // interval is over, or at once by ya(); olvide() drops it.
+  for (const fin of ['timer', 'ya', 'olvide']) {
+    avance(t + 5000);
+    seguidor.pida(true);
+    escritos.length = 0;
+    const inicio = t;
+    for (let k = 0; k < 5; k++) { avance(t + 20); paso++; seguidor.pida(false); }
+    avance(inicio + 200);
+    if (fin !== 'timer') { seguidor[fin](); }
+    avance(inicio + 5000);
+    assert.deepEqual(escritos, { timer: [[inicio + 800, paso]], ya: [[inicio + 200, paso]], olvide: [] }[fin], fin);
+  }
+});
