@@ -1,8 +1,8 @@
 // The browser page's first script, run in the page's head before the rest
 // of the page is read. The element #modulo, just before it, holds the
 // project's WebAssembly module compressed with gzip, as base64 text
-// (web/empaque.js writes it at build time). This script starts turning it
-// into a compiled module, so that the browser decompresses and compiles it
+// (web/empaque.js writes it at build time). This script decompresses it
+// and starts compiling it, which the browser does on a thread of its own
 // while it reads and runs the rest of the page; web.js, at the page's end,
 // takes the result: window.Traza.modulo, a promise of the
 // WebAssembly.Module.
@@ -160,11 +160,32 @@
     return bytes;
   }
 
-  // A promise of the bytes that gz holds.
+  // A promise of the bytes that gz holds. gz goes into the stream whole,
+  // and the pieces come back in promise reactions, which run as soon as
+  // this script ends, before the browser reads on: the module is whole, and
+  // its compiling under way, before the page's body is read. (Read through
+  // a Blob or a Response, the stream moves in tasks of its own, which wait
+  // behind the reading of the page: the compiling then began only after
+  // the page's scripts had run.)
   function descomprima(gz) {
     if (typeof DecompressionStream !== 'function') { return Promise.resolve(inflate(gz)); }
-    const flujo = new Blob([gz]).stream().pipeThrough(new DecompressionStream('gzip'));
-    return new Response(flujo).arrayBuffer();
+    const flujo = new DecompressionStream('gzip');
+    const escritor = flujo.writable.getWriter();
+    // A failure reaches the reader as well.
+    escritor.write(gz).catch(() => {});
+    escritor.close().catch(() => {});
+    const lector = flujo.readable.getReader();
+    const trozos = [];
+    const lea = () => lector.read().then(({ done, value }) => {
+      if (!done) {
+        trozos.push(value);
+        return lea();
+      }
+      const bytes = new Uint8Array(trozos.reduce((n, trozo) => n + trozo.length, 0));
+      trozos.reduce((o, trozo) => { bytes.set(trozo, o); return o + trozo.length; }, 0);
+      return bytes;
+    });
+    return lea();
   }
 
   if (typeof module === 'object' && module !== null && module.exports) {
