@@ -1,11 +1,15 @@
 // The browser page's start-up (web/arranque.js) under node's own test
 // runner: the gzip inflater that browsers without DecompressionStream use
-// to unpack the page's module, against node's zlib.
+// to unpack the page's module, against node's zlib and against what the
+// build's web/empaque.js packs.
 //
 // node --test arranque_test.js
 'use strict';
 
 const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
 const path = require('node:path');
 const { test } = require('node:test');
 const zlib = require('node:zlib');
@@ -68,4 +72,16 @@ test('refuses what is not gzip, what ends early and what holds other than it say
   const reservado = Buffer.from(gz);
   reservado[10] |= 6;  // the first block's type: 3, which deflate reserves
   assert.throws(() => inflate(reservado), /tipo 3/);
+});
+
+test('unpacks what empaque.js packs for the page', () => {
+  const carpeta = fs.mkdtempSync(path.join(os.tmpdir(), 'empaque-'));
+  const modulo = path.join(carpeta, 'modulo.wasm'), texto = path.join(carpeta, 'modulo.txt');
+  const datos = Buffer.concat([Buffer.from('\0asm\x01\0\0\0', 'latin1'), azar(50000, 256), Buffer.alloc(50000, 3)]);
+  fs.writeFileSync(modulo, datos);
+  execFileSync(process.execPath, [path.join(__dirname, '..', 'web', 'empaque.js'), modulo, texto]);
+  const escrito = fs.readFileSync(texto, 'latin1');
+  fs.rmSync(carpeta, { recursive: true });
+  assert.match(escrito, /^[A-Za-z0-9+/]+=*$/, 'one line of base64, which cannot end the element that holds it');
+  assert.deepEqual(Buffer.from(inflate(deBase64(escrito))), datos);
 });

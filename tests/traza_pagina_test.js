@@ -389,6 +389,24 @@ async function pruebeWeb(navegadorAbierto) {
   await sinAyuda.waitForSelector('body[data-estado="listo"]');
   assert.deepEqual(await sinAyuda.evaluate(() => window.Traza.datos()), datosNativos(['--valores', '3,3,1']));
   await antiguo.close();
+  // A browser that cannot compile the module (no WebAssembly exceptions)
+  // gets the reason.
+  const sinExcepciones = await navegadorAbierto.newContext();
+  await sinExcepciones.addInitScript(() => {
+    WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError('sin excepciones'));
+  });
+  const rota = await sinExcepciones.newPage();
+  await rota.goto(web + '#valores=3,3,1');
+  await rota.waitForSelector('[data-error]:not([hidden])');
+  assert.equal(await rota.textContent('[data-error]'), 'ERROR: este navegador no puede ejecutar el módulo ' +
+    'WebAssembly de la página (CompileError: sin excepciones)');
+  await sinExcepciones.close();
+  // The module stays out of the page's scripts, as text in the head that no
+  // browser runs: reading the scripts costs no more than reading the
+  // tool's page's and Emscripten's runtime.
+  assert.deepEqual(await pagina.evaluate(() => [document.querySelector('head > #modulo').type,
+    Math.max(...[...document.scripts].filter((guion) => guion.type === '').map((guion) => guion.text.length))
+      < 60 * 1000]), ['text/plain', true]);
 
   // ---- Measured: a first visit, each load in a fresh browser context,
   // with no compiled code or cache carried over: the time from the start of
