@@ -474,7 +474,8 @@ async function pruebeTraza(navegadorAbierto) {
 }
 
 async function pruebeWeb(navegadorAbierto) {
-  assert.ok(fs.statSync(paginaWeb).size <= 1.5 * 1024 * 1024, 'the page is at most 1.5 MB');
+  const tamano = fs.statSync(paginaWeb).size;
+  assert.ok(tamano < 560 * 1000, 'the page is under 560 KB, not ' + tamano + ' bytes');
   const web = pathToFileURL(paginaWeb).href;
   const pagina = await navegadorAbierto.newPage({ viewport: { width: 1024, height: 768 } });
   const errores = [];
@@ -547,12 +548,15 @@ async function pruebeWeb(navegadorAbierto) {
   await pagina.click('#boton-adelante');
   await compruebeImpresion(pagina);
 
-  // ---- The demonstration's report, run again by its button.
+  // ---- The demonstration's report, run once the page is ready and again
+  // by its button.
   for (const vez of ['first', 'again']) {
     if (vez === 'again') {
       await pagina.click('#demostracion summary');
+      await pagina.evaluate(() => { document.querySelector('[data-informe]').textContent = ''; });
       await pagina.click('#boton-informe');
     }
+    await pagina.waitForFunction(() => document.querySelector('[data-informe]').textContent !== '');
     const lineas = (await pagina.textContent('[data-informe]')).split('\n');
     assert.equal(lineas.length, 46, vez + ': 45 lines, each ended');
     for (let d = 0; d < 6; d++) {
@@ -564,18 +568,61 @@ async function pruebeWeb(navegadorAbierto) {
     }
   }
 
-  // ---- Measured: time to a drawn page against the tool's own page for the
-  // same input, and a submission of 64 values until the page is drawn.
+  // ---- A browser that decodes neither base64 nor gzip itself (Safari
+  // before 16.4, Firefox before 113): the page's own script unpacks its
+  // module, and the page records the same.
+  const antiguo = await navegadorAbierto.newContext();
+  await antiguo.addInitScript(() => { delete window.DecompressionStream; delete Uint8Array.fromBase64; });
+  const sinAyuda = await antiguo.newPage();
+  sinAyuda.on('pageerror', (error) => errores.push(String(error)));
+  await sinAyuda.goto(web + '#valores=3,3,1');
+  await sinAyuda.waitForSelector('body[data-estado="listo"]');
+  assert.deepEqual(await sinAyuda.evaluate(() => window.Traza.datos()), datosNativos(['--valores', '3,3,1']));
+  await antiguo.close();
+  // A browser that cannot compile the module (no WebAssembly exceptions)
+  // gets the reason.
+  const sinExcepciones = await navegadorAbierto.newContext();
+  await sinExcepciones.addInitScript(() => {
+    WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError('sin excepciones'));
+  });
+  const rota = await sinExcepciones.newPage();
+  await rota.goto(web + '#valores=3,3,1');
+  await rota.waitForSelector('[data-error]:not([hidden])');
+  assert.equal(await rota.textContent('[data-error]'), 'ERROR: este navegador no puede ejecutar el módulo ' +
+    'WebAssembly de la página (CompileError: sin excepciones)');
+  await sinExcepciones.close();
+  // The module stays out of the page's scripts, as text in the head that no
+  // browser runs: reading the scripts costs no more than reading the
+  // tool's page's and Emscripten's runtime.
+  assert.deepEqual(await pagina.evaluate(() => [document.querySelector('head > #modulo').type,
+    Math.max(...[...document.scripts].filter((guion) => guion.type === '').map((guion) => guion.text.length))
+      < 60 * 1000]), ['text/plain', true]);
+
+  // ---- Measured: a first visit, each load in a fresh browser context,
+  // with no compiled code or cache carried over: the time from the start of
+  // the navigation to a drawn page, on the page's own clock (the test's own
+  // work around it, which a slow machine makes long, left out), against the
+  // tool's own page for the same input, the two alternating; and a
+  // submission of 64 values until the page is drawn.
   const cargas = { herramienta: [], web: [] };
-  const propia = escriba('misma', ['--valores', sesenta]);
-  for (let vez = 0; vez < 5; vez++) {
-    for (const [cual, direccion] of [['herramienta', propia], ['web', web + '#valores=' + sesenta]]) {
-      const otra = await navegadorAbierto.newPage({ viewport: { width: 1280, height: 720 } });
-      const antes = Date.now();
+  const propia = escriba('misma', ['--valores', '7,3,3']);
+  for (let vez = 0; vez < 11; vez++) {
+    const orden = [['herramienta', propia], ['web', web + '#valores=7,3,3']];
+    for (const [cual, direccion] of vez % 2 === 0 ? orden : orden.reverse()) {
+      const contexto = await navegadorAbierto.newContext({ viewport: { width: 1280, height: 720 } });
+      await contexto.addInitScript(() => {
+        new MutationObserver((cambios, observador) => {
+          if (document.body.getAttribute('data-estado') === 'listo') {
+            window.listoEn = performance.now();
+            observador.disconnect();
+          }
+        }).observe(document, { subtree: true, attributeFilter: ['data-estado'] });
+      });
+      const otra = await contexto.newPage();
       await otra.goto(direccion);
       await otra.waitForSelector('body[data-estado="listo"]');
-      cargas[cual].push(Date.now() - antes);
-      await otra.close();
+      cargas[cual].push(Math.round(await otra.evaluate(() => window.listoEn)));
+      await contexto.close();
     }
   }
   const envios = [];
@@ -589,12 +636,14 @@ async function pruebeWeb(navegadorAbierto) {
     }), vez % 2 === 0 ? sesenta : '3,3,1'));
   }
   const a64 = envios.filter((_, vez) => vez % 2 === 0);
-  console.log('ready: tool page ' + mediana(cargas.herramienta) + ' ms, browser page ' + mediana(cargas.web) +
-    ' ms; 64 values submitted and drawn in ' + a64.map(Math.round).join(', ') + ' ms');
-  // The aims are twice the tool page's time and 100 ms, which this page
-  // meets with some room on a 2-core virtual machine; the checks leave more,
-  // so that a busy machine does not fail them, and catch a page grown slow.
-  assert.ok(mediana(cargas.web) <= 3 * mediana(cargas.herramienta), 'ready within three times the tool page');
+  const veces = mediana(cargas.web) / mediana(cargas.herramienta);
+  console.log('first visit, ready (median of 11): tool page ' + mediana(cargas.herramienta) + ' ms, browser page ' +
+    mediana(cargas.web) + ' ms, ' + veces.toFixed(2) + ' times (wanted: within 2.2; aim: 1.6); the page ' +
+    Math.round(tamano / 1000) + ' KB; 64 values submitted and drawn in ' + a64.map(Math.round).join(', ') + ' ms');
+  // The aims are 2.2 times the tool page's time (1.6 at best) and 100 ms;
+  // the checks leave room, so that a busy machine does not fail them, and
+  // catch a page grown slow.
+  assert.ok(veces <= 3, 'ready within three times the tool page, not ' + veces.toFixed(2));
   assert.ok(mediana(a64) <= 200, '64 values drawn in ' + mediana(a64) + ' ms');
 
   assert.deepEqual(errores, []);

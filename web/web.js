@@ -1,10 +1,11 @@
 // The browser page's own part: an input typed into the form or found in
 // the address is recorded by the project's C++ compiled to WebAssembly (the
-// module Ordenamiento, above), the same code that ordenamiento_traza runs,
-// and the replay page then draws it; the demonstration's main runs in the
-// same module for its report. Whatever the form or the address holds
-// reaches the C++ as words of a command line and comes back as data or as
-// one error line, shown as text.
+// module that arranque.js compiles, started by Emscripten's Ordenamiento,
+// above), the same code that ordenamiento_traza runs, and the replay page
+// then draws it; the demonstration's main runs in the same module for its
+// report. Whatever the form or the address holds reaches the C++ as words
+// of a command line and comes back as data or as one error line, shown as
+// text.
 (function () {
   'use strict';
 
@@ -166,21 +167,44 @@
       new TextDecoder('windows-1252').decode(Uint8Array.from(informe));
   }
 
-  window.Ordenamiento({
-    // Standard output reaches the page byte by byte, unchanged; the module
-    // hands each byte over as a signed char.
-    preRun: [(m) => m.FS.init(null, (byte) => {
-      if (byte !== null) { informe.push(byte & 0xFF); }
-    }, () => {})]
-  }).then((listo) => {
+  // Started once the module is compiled: the page records its input and
+  // is drawn in the same task, and the report waits for the next one.
+  function inicie(listo) {
     modulo = listo;
     $('formulario').addEventListener('submit', alEnviar);
     $('boton-informe').addEventListener('click', ejecuteInforme);
     window.addEventListener('hashchange', alCambiarDireccion);
     window.addEventListener('popstate', alCambiarDireccion);
     muestreInicio();
-    ejecuteInforme();
-  }, (fallo) => {
+    window.setTimeout(ejecuteInforme, 0);
+  }
+
+  // Emscripten's runtime around the module compiled by arranque.js.
+  function arranque(compilado) {
+    return new Promise((resuelva, rechace) => {
+      window.Ordenamiento({
+        // Standard output reaches the page as the bytes written
+        // (salida.js); standard error is not shown.
+        escriba: (fd, bytes) => {
+          if (fd === 1) { bytes.forEach((byte) => informe.push(byte)); }
+        },
+        // At once where the browser allows it (older ones refuse a large
+        // module on the page's own thread), otherwise when it is done.
+        instantiateWasm: (importaciones, reciba) => {
+          try {
+            const instancia = new WebAssembly.Instance(compilado, importaciones);
+            reciba(instancia);
+            return instancia.exports;
+          } catch (fallo) {
+            WebAssembly.instantiate(compilado, importaciones).then(reciba, rechace);
+            return {};
+          }
+        }
+      }).then(resuelva, rechace);
+    });
+  }
+
+  window.Traza.modulo.then(arranque).then(inicie, (fallo) => {
     // A browser without WebAssembly, or without its exceptions, which the
     // module needs, gets the reason instead of an empty page.
     muestreError('ERROR: este navegador no puede ejecutar el módulo WebAssembly de la página (' +

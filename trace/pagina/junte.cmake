@@ -4,8 +4,11 @@
 # code panel's JSON CODIGO (from codigo.cmake) put in its places. Another
 # page built from the same files adds its own style with ESTILO_EXTRA, its
 # own markup with MARCADO_EXTRA and its own scripts, run after GUION in the
-# order given, with GUION_EXTRA (a list of files); all are optional.
-# pagina.cmake's ordenamiento_junte_pagina() names them all.
+# order given, with GUION_EXTRA (a list of files); all are optional. It may
+# also carry in its head the text of the file MODULO, in an element
+# #modulo, and the scripts GUION_CABEZA (a list of files), which run before
+# the rest of the page is read. pagina.cmake's ordenamiento_junte_pagina()
+# names them all.
 #
 # The page keeps the marker @DATOS_TRAZA@ exactly once: the program puts
 # its recordings there. A page that records in the browser has DATOS put
@@ -13,7 +16,8 @@
 #
 # cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION="a.js;b.js"
 #       -DCODIGO=codigo.json [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
-#       [-DGUION_EXTRA="c.js;d.js"] [-DDATOS=null]
+#       [-DGUION_EXTRA="c.js;d.js"] [-DMODULO=f.txt] [-DGUION_CABEZA=e.js]
+#       [-DDATOS=null]
 #       -DSALIDA=pagina_unida.html -P junte.cmake
 
 # How many times aguja stands in texto.
@@ -65,13 +69,23 @@ endfunction()
 guiones("${GUION}" guion)
 guiones("${GUION_EXTRA}" guion_extra)
 
-foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA)
+# The head's text, in a data block, which a browser never runs, and its
+# scripts.
+set(cabeza_extra "")
+if(NOT "${MODULO}" STREQUAL "")
+  lea("${MODULO}" "</script" modulo)
+  set(cabeza_extra "<script type=\"text/plain\" id=\"modulo\">${modulo}</script>\n")
+endif()
+guiones("${GUION_CABEZA}" guion_cabeza)
+string(APPEND cabeza_extra "${guion_cabeza}")
+
+foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA)
   cuente("${pagina}" "@${marca}@" veces)
   if(NOT veces EQUAL 1)
     message(FATAL_ERROR "${PLANTILLA} holds the marker @${marca}@ ${veces} times, not once")
   endif()
 endforeach()
-foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA)
+foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA)
   string(TOLOWER "${marca}" variable)
   string(REPLACE "@${marca}@" "${${variable}}" pagina "${pagina}")
 endforeach()

@@ -10,7 +10,13 @@
 #     [MARCADO <file.html>]     this page's own markup, in the header
 #     [GUIONES <file.js>...]    this page's own scripts, run after the replay
 #                               page's in the order given
-#     [DEPENDE <target>...]     what those scripts are built by
+#     [MODULO <file>]           a text put in the page's head, in the
+#                               element #modulo, for this page's scripts to
+#                               read (the browser page: its WebAssembly
+#                               module)
+#     [ARRANQUE <file.js>...]   this page's scripts run in its head, after
+#                               that element, before the rest is read
+#     [DEPENDE <target>...]     what those scripts and that text are built by
 #     [DATOS <text>])           the data put in the page, for a page that
 #                               records in the browser: null
 #
@@ -19,7 +25,8 @@
 # taken from the calling folder.
 
 function(ordenamiento_junte_pagina salida)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OBJETIVO;ESTILO;MARCADO;DATOS" "GUIONES;DEPENDE")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OBJETIVO;ESTILO;MARCADO;MODULO;DATOS"
+                        "GUIONES;ARRANQUE;DEPENDE")
   set(aqui ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   # The replay page's scripts, in the order they run (modelo.js says what
   # each does).
@@ -47,6 +54,19 @@ function(ordenamiento_junte_pagina salida)
     list(JOIN propios "$<SEMICOLON>" guion_extra)
     list(APPEND extra "-DGUION_EXTRA=${guion_extra}")
   endif()
+  if(arg_MODULO)
+    cmake_path(ABSOLUTE_PATH arg_MODULO)
+    list(APPEND extra -DMODULO=${arg_MODULO})
+  endif()
+  set(arranque "")
+  foreach(archivo IN LISTS arg_ARRANQUE)
+    cmake_path(ABSOLUTE_PATH archivo)
+    list(APPEND arranque "${archivo}")
+  endforeach()
+  if(arranque)
+    list(JOIN arranque "$<SEMICOLON>" guion_cabeza)
+    list(APPEND extra "-DGUION_CABEZA=${guion_cabeza}")
+  endif()
   if(DEFINED arg_DATOS)
     list(APPEND extra -DDATOS=${arg_DATOS})
   endif()
@@ -57,7 +77,7 @@ function(ordenamiento_junte_pagina salida)
             "-DGUION=${guion}" -DCODIGO=${codigo} ${extra} -DSALIDA=${salida}
             -P ${aqui}/junte.cmake
     DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${guiones} ${codigo} ${aqui}/junte.cmake
-            ${arg_ESTILO} ${arg_MARCADO} ${propios} ${arg_DEPENDE}
+            ${arg_ESTILO} ${arg_MARCADO} ${propios} ${arg_MODULO} ${arranque} ${arg_DEPENDE}
     COMMENT "Joining the page ${salida}"
     VERBATIM)
   if(arg_OBJETIVO)
