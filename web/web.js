@@ -75,12 +75,22 @@
     return window.location.href.replace(/#.*$/, '') + '#' + [parte].concat(resto).join('&');
   }
 
-  // Records the three strategies on entrada, through the C++: the data, or
-  // the error line.
+  // Records every strategy on entrada, through the C++: the data, or the
+  // error line. The words go to the module through its heap, which grows as
+  // needed: Emscripten's ccall would copy them onto the module's stack, and
+  // a long enough paste or address would overrun it.
   function registre(entrada) {
     const palabras = [];
     entrada.forEach(([clave, valor]) => { palabras.push('--' + clave, valor); });
-    return JSON.parse(modulo.ccall('Traza_Datos', 'string', ['string'], [JSON.stringify(palabras)]));
+    const texto = JSON.stringify(palabras);
+    const largo = modulo.lengthBytesUTF8(texto) + 1;
+    const enMemoria = modulo._malloc(largo);
+    try {
+      modulo.stringToUTF8(texto, enMemoria, largo);
+      return JSON.parse(modulo.UTF8ToString(modulo._Traza_Datos(enMemoria)));
+    } finally {
+      modulo._free(enMemoria);
+    }
   }
 
   // Shows entrada, or says why it cannot be shown and leaves the view and
