@@ -1,0 +1,138 @@
+// The browser tests' checks of the keyboard, of what a screen reader
+// finds, and of axe-core's accessibility rules.
+'use strict';
+
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const Modelo = require('../../trace/pagina/modelo.js');
+const { raiz, pasoDe, reproduce, sinFoco } = require('./arnes.js');
+
+// Tab through every control: each shows its focus and does its own job with
+// its keys, not the page's; the page's keys work where no control uses them.
+async function pruebeTeclado(pagina) {
+  await sinFoco(pagina);
+  const foco = () => pagina.evaluate(() => {
+    const el = document.activeElement, estilo = getComputedStyle(el);
+    return el === document.body ? null : {
+      tipo: el.type || el.tagName, nombre: el.id || el.getAttribute('aria-label') || el.textContent.trim(),
+      valor: +el.value, max: +el.max, estado: [el.checked, el.parentNode.open], anillo: el.matches(':focus-visible') &&
+        (parseFloat(estilo.outlineWidth) > 0 && estilo.outlineStyle !== 'none' || estilo.boxShadow !== 'none')
+    };
+  });
+  const vistos = [];
+  for (let f; (f = await pagina.keyboard.press('Tab').then(foco)) !== null && !vistos.includes(f.nombre);) {
+    const paso = await pasoDe(pagina), donde = f.nombre;
+    vistos.push(donde);
+    assert.ok(f.anillo, donde + ' shows its focus');
+    if (f.tipo === 'checkbox' || f.tipo === 'SUMMARY') {
+      await pagina.keyboard.press(' ');
+      assert.deepEqual([(await foco()).estado, await pasoDe(pagina), await reproduce(pagina)],
+        [f.estado.map((x) => (x === undefined ? x : !x)), paso, false], donde);
+      await pagina.keyboard.press(f.tipo === 'checkbox' ? ' ' : 'Enter');
+      assert.deepEqual((await foco()).estado, f.estado, donde + ', again');
+    } else if (f.tipo === 'button' || f.tipo === 'submit') {
+      await pagina.evaluate(() => {
+        window.pulsado = false;
+        document.activeElement.addEventListener('click', () => { window.pulsado = true; }, { once: true });
+      });
+      await pagina.keyboard.press(' ');
+      assert.ok(await pagina.evaluate(() => window.pulsado), donde + ' pressed');
+      if (donde === 'boton-pantalla') {
+        await pagina.waitForFunction(() => document.fullscreenElement !== null &&
+          document.activeElement.textContent === 'Salir de pantalla completa');
+        await pagina.keyboard.press(' ');
+        await pagina.waitForFunction(() => document.fullscreenElement === null &&
+          document.activeElement.textContent === 'Pantalla completa');
+      }
+      if (await reproduce(pagina)) { await pagina.keyboard.press(' '); }
+    } else if (f.tipo === 'range') {
+      for (const [tecla, valor] of [['End', f.max], ['Home', 0], ['ArrowRight', 1], ['ArrowLeft', 0]]) {
+        await pagina.keyboard.press(tecla);
+        assert.deepEqual([(await foco()).valor, await pasoDe(pagina)],
+          [valor, donde === 'posicion' ? valor : paso], donde + ', ' + tecla);
+      }
+      await pagina.locator('#' + donde).fill(String(f.valor));
+    }
+  }
+  assert.ok(vistos.length >= 17, vistos.join(', '));
+  // The page's keys on a button, a check box, a slider (which uses no space
+  // and no letter) and the page itself.
+  const M = await pagina.evaluate(() => +document.getElementById('posicion').max);
+  for (const [donde, tecla, esperado] of [['#boton-adelante', 'Home', 0], ['#boton-adelante', 'ArrowRight', 1],
+    ['#sonido', 'End', M], ['#sonido', 'ArrowLeft', M - 1], ['#velocidad', 'i', 0], ['#velocidad', ' ', true],
+    ['#velocidad', ' ', false], ['body', 'f', M]]) {
+    await (donde === 'body' ? sinFoco(pagina) : pagina.focus(donde));
+    await pagina.keyboard.press(tecla);
+    assert.equal(await (esperado === +esperado ? pasoDe : reproduce)(pagina), esperado, tecla + ' on ' + donde);
+  }
+  await sinFoco(pagina);
+}
+
+// What a screen reader finds: the boxes' names, the sliders' values, the
+// current line, and the live region's words, at most about once a second
+// while playing. The address follows the step, at once after a step and
+// at least once a second while playing.
+async function pruebeLector(pagina, datos) {
+  const m = Modelo.cree(datos), todas = datos.estrategias.map((_, s) => s);
+  for (const [i, info] of datos.paneles.entries()) {
+    const nombre = 'Panel ' + (i + 1) + ': ' + datos.contenedores[info.contenedor].nombre + ', ' +
+      datos.estrategias[info.estrategia].nombre;
+    assert.equal(await pagina.getByRole('checkbox', { name: nombre, exact: true }).count(), 1, nombre);
+  }
+  const velocidad = async (v) => { await pagina.locator('#velocidad').fill(v); await sinFoco(pagina); };
+  await velocidad('4');
+  await pagina.keyboard.press('Home');
+  for (let k = 0; k < 40; k++) { await pagina.keyboard.press('ArrowRight'); }
+  assert.deepEqual(await pagina.evaluate(() => [window.location.hash, document.getElementById('anuncio').textContent,
+    ...['posicion', 'velocidad'].map((id) => document.getElementById(id).getAttribute('aria-valuetext')),
+    [...document.querySelectorAll('[aria-current]')].filter((l) => l.hasAttribute('data-actual')).length,
+    document.querySelectorAll('[data-actual]').length]),
+  ['#paso=40', Modelo.anuncio(m, 40, todas, false), 'Paso 40 de ' + m.M, '20 pasos por segundo', 3, 3]);
+  // From the start to the end at 100 steps a second.
+  await velocidad('6');
+  await pagina.keyboard.press('Home');
+  await pagina.evaluate(() => {
+    const anuncio = document.getElementById('anuncio'), ahora = () => performance.now();
+    const escriba = window.history.replaceState.bind(window.history);
+    window.registro = { anuncios: [], direcciones: [[ahora()]] };
+    new MutationObserver(() => window.registro.anuncios.push([ahora(), anuncio.textContent]))
+      .observe(anuncio, { childList: true, characterData: true, subtree: true });
+    window.history.replaceState = (...a) => { window.registro.direcciones.push([ahora()]); escriba(...a); };
+  });
+  await pagina.keyboard.press(' ');
+  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 20000 });
+  const registro = await pagina.evaluate(() => window.registro);
+  const huecos = (lista) => lista.slice(1).map((x, i) => Math.round(x[0] - lista[i][0]));
+  const durante = registro.anuncios.slice(0, -1);
+  console.log('while playing, the address written every ' + huecos(registro.direcciones).join(', ') +
+    ' ms, the step said every ' + huecos(durante).join(', ') + ' ms');
+  assert.ok(durante.every((a) => /^Paso \d+ de \d+$/.test(a[1])) && huecos(durante).every((h) => h >= 950) &&
+    registro.anuncios.pop()[1] === Modelo.anuncio(m, m.M, todas, false), JSON.stringify(registro.anuncios));
+  // Every 800 ms: a machine too busy to draw its frames may pass a second,
+  // and pass on a run again.
+  assert.ok(registro.direcciones.length >= 3 && huecos(registro.direcciones).every((h) => h <= 1000) &&
+    huecos(registro.direcciones.slice(1)).slice(0, -1).every((h) => h >= 750));
+}
+
+// axe-core's WCAG 2.1 A and AA rules, at a desktop's size and a phone's,
+// folded and with the input and the report unfolded.
+async function pruebeAxe(navegadorAbierto, direccion) {
+  for (const tamano of [{ width: 1280, height: 720 }, { width: 390, height: 844 }]) {
+    const pagina = await navegadorAbierto.newPage({ viewport: tamano });
+    await pagina.goto(direccion);
+    await pagina.waitForSelector('body[data-estado="listo"]');
+    await pagina.addScriptTag({ path: path.join(raiz, 'node_modules', 'axe-core', 'axe.min.js') });
+    for (const desplegado of [false, true]) {
+      await pagina.evaluate((d) => document.querySelectorAll('details').forEach((e) => { e.open = d; }), desplegado);
+      const [violaciones, cumplidas] = await pagina.evaluate(() => window.axe.run(document, {
+        runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] }
+      }).then((r) => [r.violations.map((v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', ')),
+        r.passes.length]));
+      assert.deepEqual([violaciones, cumplidas > 10], [[], true],
+        'axe at ' + tamano.width + 'x' + tamano.height + (desplegado ? ', unfolded' : ''));
+    }
+    await pagina.close();
+  }
+}
+
+module.exports = { pruebeTeclado, pruebeLector, pruebeAxe };

@@ -1,0 +1,173 @@
+// The browser tests' checks of other screens, colour and paper: the
+// page reflowed at a phone's, a tablet's and a zoomed window's sizes, the
+// bars' states without colour and the strategies' colours without red or
+// green, and the page printed.
+'use strict';
+
+const assert = require('node:assert/strict');
+const { espereCuadros } = require('./arnes.js');
+
+// Where the page reflows: a phone both ways and a tablet, touched; a
+// projector in a browser window; 1280x720 at 150 % and 200 % zoom.
+const PANTALLAS = [[1, true, [390, 844], [844, 390], [768, 1024]], [1, false, [1024, 660]],
+                   [1.5, false, [853, 480]], [2, false, [640, 360]]];
+
+// What compruebePantallas checks, measured in the page.
+function midaPantalla() {
+  const caja = (el) => el.getBoundingClientRect();
+  const visto = (el) => el.getClientRects().length > 0 && getComputedStyle(el).visibility === 'visible';
+  const nombre = (el) => el.className + ' "' + el.textContent.slice(0, 24) + '"';
+  const cruza = (r, q) => r.left < q.right - 1 && q.left < r.right - 1 && r.top < q.bottom - 1 && q.top < r.bottom - 1;
+  const fuera = (r, c) => r.left < c.left - 1 || r.right > c.right + 1 || r.top < c.top - 1 || r.bottom > c.bottom + 1;
+  const bloques = [...document.querySelectorAll('section.panel, .codigo')].filter(visto);
+  const chicos = [], textos = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (let t = textos.nextNode(); t !== null; t = textos.nextNode()) {
+    const el = t.parentElement;
+    const tamano = parseFloat(getComputedStyle(el).fontSize) * (el.ownerSVGElement ? el.getScreenCTM().a : 1);
+    if (t.nodeValue.trim() !== '' && visto(el) && !el.closest('sub') && tamano < 11) { chicos.push(tamano + ': ' + t.nodeValue); }
+  }
+  return {
+    ventana: innerWidth, ancho: document.documentElement.scrollWidth, chicos: chicos,
+    derrames: bloques.flatMap((b) => [...b.querySelectorAll('*')].filter((el) => visto(el) && fuera(caja(el), caja(b)))
+      .map(nombre)),
+    solapes: bloques.flatMap((a, i) => bloques.slice(i + 1).filter((b) => cruza(caja(a), caja(b))).map(nombre)),
+    paneles: [...document.querySelectorAll('section.panel')].filter(visto).map((s) => caja(s).width),
+    // Each lit line within the box its block shows.
+    lineas: [...document.querySelectorAll('.codigo [data-actual]')].map((l) => {
+      const b = l.closest('.codigo'), r = caja(l), arriba = caja(b).top + b.clientTop;
+      return r.top >= arriba - 1 && r.bottom <= arriba + b.clientHeight + 1;
+    }),
+    // A control's target: the label it is in, if any.
+    objetivos: [...document.querySelectorAll('button, input, select, summary, a[href]')].filter(visto)
+      .filter((el) => caja(el.closest('label') || el).width < 24 || caja(el.closest('label') || el).height < 24).map(nombre),
+    ayuda: getComputedStyle(document.querySelector('#controles .ayuda')).display !== 'none',
+    movimientos: document.getAnimations().length +
+      [...document.querySelectorAll('*')].filter((el) => parseFloat(getComputedStyle(el).transitionDuration) > 0).length
+  };
+}
+
+// At each of PANTALLAS, for each n of entradas that abra(pagina, n)
+// opens: no sideways scroll; no panel or code block spilling or overlapping
+// another; panels at least min(320, width - 32) px; no text under 11 px
+// (indices aside); the lit lines shown; on touch, targets of 24x24 px or
+// more and no keys' hint; with reduced motion, nothing moving. No script
+// error, resizes included.
+async function compruebePantallas(navegadorAbierto, abra, entradas) {
+  for (const [escala, tacto, ...tamanos] of PANTALLAS) {
+    const contexto = await navegadorAbierto.newContext({ viewport: { width: tamanos[0][0], height: tamanos[0][1] },
+      deviceScaleFactor: escala, hasTouch: tacto, isMobile: tacto, reducedMotion: 'reduce' });
+    const pagina = await contexto.newPage(), errores = [];
+    pagina.on('pageerror', (error) => errores.push(String(error)));
+    for (const n of entradas) {
+      await abra(pagina, n);
+      for (const [ancho, alto] of tamanos) {
+        const que = n + ' values at ' + ancho + 'x' + alto + ' x' + escala;
+        await pagina.setViewportSize({ width: ancho, height: alto });
+        await espereCuadros(pagina);
+        const m = await pagina.evaluate(midaPantalla);
+        assert.deepEqual([m.ventana, m.ancho <= ancho, m.derrames, m.solapes, m.chicos], [ancho, true, [], [], []], que);
+        m.paneles.forEach((w) => assert.ok(w >= Math.min(320, ancho - 32) - 0.5, que + ': a panel ' + w + ' px wide'));
+        assert.ok(m.lineas.length > 0 && m.lineas.every(Boolean), que + ': the lit lines');
+        assert.deepEqual([tacto ? m.objetivos : [], m.ayuda, m.movimientos], [[], !tacto, 0], que + ': touch, motion');
+      }
+    }
+    assert.deepEqual(errores, []);
+    await contexto.close();
+  }
+}
+
+// Colours '#rrggbb' or 'rgb(r, g, b)': their contrast, and in CIELAB as
+// seen with all three cones, without red ones and without green ones
+// (Machado, Oliveira and Fernandes, 2009).
+function lineal(color) {
+  const c = color.startsWith('#') ? [1, 3, 5].map((i) => parseInt(color.slice(i, i + 2), 16)) : color.match(/[\d.]+/g);
+  return c.slice(0, 3).map((v) => (v / 255 <= 0.04045 ? v / 255 / 12.92 : ((v / 255 + 0.055) / 1.055) ** 2.4));
+}
+const producto = (fila, v) => fila[0] * v[0] + fila[1] * v[1] + fila[2] * v[2];
+function contraste(a, b) {
+  const l = [a, b].map((c) => producto([0.2126, 0.7152, 0.0722], lineal(c)) + 0.05);
+  return Math.max(...l) / Math.min(...l);
+}
+const VISIONES = [[[1, 0, 0], [0, 1, 0], [0, 0, 1]],
+  [[0.152286, 1.052583, -0.204868], [0.114503, 0.786281, 0.099216], [-0.003882, -0.048116, 1.051998]],
+  [[0.367322, 0.860646, -0.227968], [0.280085, 0.672501, 0.047413], [-0.011820, 0.042940, 0.968881]]];
+function lab(color, vision) {
+  const v = vision.map((fila) => Math.min(1, Math.max(0, producto(fila, lineal(color)))));
+  const [x, y, z] = [[0.4339, 0.3762, 0.1899], [0.2126, 0.7152, 0.0722], [0.0177, 0.1095, 0.8729]]
+    .map((fila) => producto(fila, v)).map((t) => (t > 216 / 24389 ? Math.cbrt(t) : (24389 / 27 * t + 16) / 116));
+  return [116 * y - 16, 500 * (x - y), 200 * (y - z)];
+}
+
+// Without colour: any two of the bars' states (plain, settled, compared,
+// exchanged) differ in lightness by 1.3:1 or in hatching, and each stands
+// 3:1 from its card. The first six strategies' colours stand 3:1 from white
+// and 20 apart in CIELAB with each vision. In forced colours the bars and
+// the chain keep a colour; the lit line, of either call, in both, a
+// background of its own and text at 4.5:1 on it. The page shows a lit line.
+async function compruebeColores(pagina) {
+  const mida = () => pagina.evaluate(() => {
+    const panel = document.querySelector('section.panel:not([hidden])'), linea = document.querySelector('[data-actual]');
+    const fondo = (el) => getComputedStyle(el).backgroundColor;
+    return { tarjeta: fondo(panel), nodo: fondo(document.querySelector('.nodo')),
+      estados: ['columna', 'columna asentada', 'columna comparada', 'columna intercambiada'].map((clase) => {
+        const columna = panel.querySelector('.barras').appendChild(document.createElement('div'));
+        columna.className = clase;
+        columna.toggleAttribute('data-asentado', clase.endsWith('asentada'));
+        const relleno = columna.appendChild(document.createElement('div'));
+        relleno.className = 'relleno';
+        const estilo = [fondo(relleno), getComputedStyle(relleno).backgroundImage];
+        columna.remove();
+        return estilo;
+      }),
+      lineas: [0, 1].map(() => {
+        linea.classList.toggle('de-intercambio');
+        return [getComputedStyle(linea).color, fondo(linea), fondo(linea.closest('.codigo'))];
+      }),
+      colores: [0, 1, 2, 3, 4, 5].map((s) => window.Traza.dibujo.color(s)) };
+  });
+  const medida = await mida();
+  console.log('bar states against the card: ' + medida.estados.map(([c]) => contraste(c, medida.tarjeta).toFixed(2)).join(', '));
+  medida.estados.forEach(([c, dibujo], i) => {
+    assert.ok(contraste(c, medida.tarjeta) >= 3, 'state ' + i + ' against its card');
+    medida.estados.slice(i + 1).forEach(([d, otro]) => assert.ok(contraste(c, d) >= 1.3 || dibujo !== otro, c + ' ' + d));
+  });
+  medida.colores.forEach((c, s) => {
+    assert.ok(contraste(c, '#ffffff') >= 3, 'strategy ' + s + ' against white');
+    medida.colores.slice(s + 1).forEach((d) => VISIONES.forEach((vision) => {
+      const p = lab(c, vision), q = lab(d, vision);
+      assert.ok(Math.hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]) >= 20, c + ' and ' + d);
+    }));
+  });
+  await pagina.emulateMedia({ forcedColors: 'active' });
+  const forzada = await mida();
+  await pagina.emulateMedia({ forcedColors: 'none' });
+  const visible = (c, fondo) => !/^rgba\(.*, 0\)$/.test(c) && c !== fondo;
+  forzada.estados.concat([[forzada.nodo]]).forEach(([c]) => assert.ok(visible(c, forzada.tarjeta), 'forced colours'));
+  forzada.lineas.concat(medida.lineas).forEach(([texto, fondo, bloque]) =>
+    assert.ok(visible(fondo, bloque) && contraste(texto, fondo) >= 4.5, 'the lit line: ' + [texto, fondo, bloque]));
+}
+
+// On paper, without backgrounds as browsers print by default: the bars,
+// the chain and the lit line print theirs all the same, and the lit line an
+// outline; the controls and the form do not print; the panels fit A4
+// across (277 mm between 10 mm margins: 1047 px). And the page prints.
+async function compruebeImpresion(pagina) {
+  const antes = pagina.viewportSize();
+  await pagina.emulateMedia({ media: 'print' });
+  await pagina.setViewportSize({ width: 1047, height: 718 });
+  await espereCuadros(pagina);
+  const medida = await pagina.evaluate(() => [
+    [...document.querySelectorAll('.relleno, .nodo, [data-actual]')].filter((el) => getComputedStyle(el).printColorAdjust !== 'exact'),
+    [...document.querySelectorAll('[data-actual]')].filter((l) => getComputedStyle(l).outlineStyle === 'none'),
+    [...document.querySelectorAll('#controles, #formulario, [data-error], #demostracion')].filter((el) => getComputedStyle(el).display !== 'none'),
+    [...document.querySelectorAll('section.panel')].filter((s) => s.getBoundingClientRect().right > 1047),
+    document.documentElement.scrollWidth > 1047 ? [document.documentElement] : []
+  ].map((lista) => lista.map((el) => el.id || el.className)).concat(document.querySelectorAll('[data-actual]').length > 0));
+  assert.deepEqual(medida, [[], [], [], [], [], true], 'on paper');
+  assert.ok((await pagina.pdf({ format: 'A4', landscape: true })).length > 10000, 'prints');
+  await pagina.emulateMedia({ media: null });
+  await pagina.setViewportSize(antes);
+}
+
+
+module.exports = { compruebePantallas, compruebeColores, compruebeImpresion };
