@@ -41,10 +41,8 @@ Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
 
 std::string Pagina_Traza::Datos() const {
   using nlohmann::json;
-  std::vector<std::string> contenedores;
   json mostrados = json::array();
   for (const Contenedor_Mostrado& c : kContenedores) {
-    contenedores.emplace_back(c.nombre);
     mostrados.push_back({{"nombre", c.nombre},
                          {"etiqueta", c.etiqueta},
                          {"enlaces_por_posicion", c.enlaces_por_posicion}});
@@ -64,11 +62,12 @@ std::string Pagina_Traza::Datos() const {
                    });
     // The panels in the order of the demonstration's report, with its
     // headers.
-    for (std::size_t c = 0; c < contenedores.size(); ++c) {
+    for (std::size_t c = 0; c < kContenedores.size(); ++c) {
       const std::size_t numero = paneles.size() + 1;
       paneles.push_back(
           {{"titulo", "<<< " + std::to_string(numero) + " >>> => " +
-                          contenedores[c] + " <===> " + recorrido.Estrategia()},
+                          kContenedores.at(c).nombre + " <===> " +
+                          recorrido.Estrategia()},
            {"estrategia", estrategias.size()},
            {"contenedor", c}});
     }
