@@ -42,11 +42,13 @@ Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
 std::string Pagina_Traza::Datos() const {
   using nlohmann::json;
   json mostrados = json::array();
-  for (const Contenedor_Mostrado& c : kContenedores) {
-    mostrados.push_back({{"nombre", c.nombre},
-                         {"etiqueta", c.etiqueta},
-                         {"enlaces_por_posicion", c.enlaces_por_posicion}});
-  }
+  std::transform(
+      kContenedores.begin(), kContenedores.end(), std::back_inserter(mostrados),
+      [](const Contenedor_Mostrado& c) {
+        return json{{"nombre", c.nombre},
+                    {"etiqueta", c.etiqueta},
+                    {"enlaces_por_posicion", c.enlaces_por_posicion}};
+      });
   json estrategias = json::array();
   json paneles = json::array();
   for (const Recorrido& recorrido : recorridos_) {
