@@ -3,12 +3,11 @@
 
 #include <cstddef>
 
-// The header of every strategy whose source is in the build's list,
-// ORDENAMIENTO_ORDENADORES in cmake/compilacion.cmake. CMake writes this
-// file into the build tree when it configures: one #include "sorting/x.h"
-// for each sorting/x.cc of that list, and kOrdenadoresCompilados, how many
-// strategies the list builds. So a strategy needs no #include line here,
-// only its name below.
+// The header of every strategy named below. CMake reads the ::Con<> lines
+// of this file when it configures, builds sorting/x.cc for each class
+// Ordenador_X named there (x the class's name in lower case), and writes
+// this header into the build tree: one #include "sorting/x.h" for each. So
+// a strategy needs no #include line here, only its name below.
 #include "sorting/estrategias_incluidas.h"
 
 // Stands for the strategy S where a function takes a type as an argument:
@@ -46,10 +45,11 @@ struct Lista_Estrategias {
 // and then any other: an empty list, each strategy added with ::Con on a
 // line of its own, and ::Fin after the last, so that every strategy's line
 // looks the same. The tests, the benchmark and the replay page take their
-// strategies from here. A new strategy is its two files in sorting/, its .cc
-// added to ORDENAMIENTO_ORDENADORES, and here a copy of
-// Ordenador_Seleccion's line with the name changed. The build stops at the
-// static_assert below if a strategy of that list has no line here.
+// strategies from here, and the build its list of sources. A new strategy
+// Ordenador_X is its two files sorting/ordenador_x.h and .cc, and here a
+// copy of the last ::Con line with the name changed. Configure stops if a
+// line names a class without those files, and warns about a
+// sorting/ordenador_*.cc that no line names.
 // clang-format off
 using Estrategias = Lista_Estrategias<>
     ::Con<Ordenador_Burbuja>
@@ -57,9 +57,5 @@ using Estrategias = Lista_Estrategias<>
     ::Con<Ordenador_Seleccion>
     ::Fin;
 // clang-format on
-
-static_assert(Estrategias::kCuantas == kOrdenadoresCompilados,
-              "a strategy in ORDENAMIENTO_ORDENADORES (cmake/compilacion.cmake)"
-              " has no line in Estrategias (sorting/estrategias.h)");
 
 #endif  // ORDENAMIENTO_SORTING_ESTRATEGIAS_H_
