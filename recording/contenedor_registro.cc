@@ -1,32 +1,56 @@
 #include "recording/contenedor_registro.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <iostream>
 #include <numeric>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
 namespace {
+
 std::size_t Indice(int p) { return static_cast<std::size_t>(p); }
+
+// The line noted for the next call of this thread, or 0.
+int& Linea_Anotada() {
+  thread_local int linea = 0;
+  return linea;
+}
+
 }  // namespace
 
-Contenedor_Registro::Contenedor_Registro(std::vector<int> valores)
+Contenedor_Registro::Sin_Fin::Sin_Fin(long long limite)
+    : std::runtime_error("no termina: más de " + std::to_string(limite) +
+                         " llamadas") {}
+
+Contenedor_Registro::Contenedor_Registro(std::vector<int> valores,
+                                         Memoria memoria)
     : Contenedor_Ordenable(static_cast<unsigned>(valores.size())),
+      memoria_(memoria),
       valores_(std::move(valores)),
       origenes_(valores_.size()) {
   std::iota(origenes_.begin(), origenes_.end(), 0);
 }
 
-Contenedor_Registro::Contenedor_Registro(Contenedor_Ordenable& real)
+Contenedor_Registro::Contenedor_Registro(Contenedor_Ordenable& real,
+                                         Memoria memoria)
     : Contenedor_Ordenable(real.Dimension()),
       real_(&real),
+      memoria_(memoria),
       origenes_(real.Dimension()) {
   std::iota(origenes_.begin(), origenes_.end(), 0);
 }
 
 Contenedor_Registro::~Contenedor_Registro() = default;
+
+long long Contenedor_Registro::Limite(unsigned n) {
+  const auto m = static_cast<long long>(n);
+  return m * m * m + 1000;
+}
+
+int Contenedor_Registro::Anote_Linea(int linea, int posicion) {
+  Linea_Anotada() = linea;
+  return posicion;
+}
 
 void Contenedor_Registro::Compruebe(int p) const {
   if (p < 0 || Indice(p) >= origenes_.size()) {
@@ -35,10 +59,30 @@ void Contenedor_Registro::Compruebe(int p) const {
   }
 }
 
-void Contenedor_Registro::Intercambie(int i, int j) {
+Contenedor_Registro::Llamada Contenedor_Registro::Empiece(Operacion operacion,
+                                                          int i, int j) const {
   Compruebe(i);
   Compruebe(j);
-  llamadas_.push_back({Operacion::kIntercambie, i, j});
+  // The line is taken first: a recorder in front of another must take it
+  // before the call passed on does.
+  const Llamada llamada{operacion, i, j, false,
+                        std::exchange(Linea_Anotada(), 0)};
+  const long long limite = Limite(Dimension());
+  if (comparaciones_ + intercambios_ >= limite) {
+    throw Sin_Fin(limite);
+  }
+  ++(operacion == Operacion::kEs_Menor ? comparaciones_ : intercambios_);
+  return llamada;
+}
+
+void Contenedor_Registro::Guarde(const Llamada& llamada) const {
+  if (memoria_ == Memoria::kLlamadas) {
+    llamadas_.push_back(llamada);
+  }
+}
+
+void Contenedor_Registro::Intercambie(int i, int j) {
+  Guarde(Empiece(Operacion::kIntercambie, i, j));
   if (real_ != nullptr) {
     real_->Intercambie(i, j);
   } else {
@@ -48,13 +92,12 @@ void Contenedor_Registro::Intercambie(int i, int j) {
 }
 
 bool Contenedor_Registro::Es_Menor(int i, int j) const {
-  Compruebe(i);
-  Compruebe(j);
-  const bool respuesta = real_ != nullptr
-                             ? real_->Es_Menor(i, j)
-                             : valores_[Indice(i)] < valores_[Indice(j)];
-  llamadas_.push_back({Operacion::kEs_Menor, i, j, respuesta});
-  return respuesta;
+  Llamada llamada = Empiece(Operacion::kEs_Menor, i, j);
+  llamada.respuesta = real_ != nullptr
+                          ? real_->Es_Menor(i, j)
+                          : valores_[Indice(i)] < valores_[Indice(j)];
+  Guarde(llamada);
+  return llamada.respuesta;
 }
 
 void Contenedor_Registro::ImprimaSe() const {
@@ -70,10 +113,3 @@ void Contenedor_Registro::ImprimaSe() const {
 }
 
 const char* Contenedor_Registro::Nombre() const { return kNombre; }
-
-long Contenedor_Registro::Cuenta(const std::vector<Llamada>& llamadas,
-                                 Operacion operacion) {
-  return static_cast<long>(std::count_if(
-      llamadas.begin(), llamadas.end(),
-      [operacion](const Llamada& l) { return l.operacion == operacion; }));
-}

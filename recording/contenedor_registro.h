@@ -1,6 +1,7 @@
 #ifndef ORDENAMIENTO_RECORDING_CONTENEDOR_REGISTRO_H_
 #define ORDENAMIENTO_RECORDING_CONTENEDOR_REGISTRO_H_
 
+#include <stdexcept>
 #include <vector>
 
 #include "containers/contenedor_ordenable.h"
@@ -15,7 +16,9 @@
 //
 // Each position also carries where its value started, so that one can see
 // how equal values were moved. Positions out of range throw
-// std::out_of_range.
+// std::out_of_range. A strategy that makes more calls than Limite() allows
+// is taken as never ending: the call past it throws Sin_Fin, so that a
+// faulty strategy is stopped rather than run until memory runs out.
 class Contenedor_Registro : public Contenedor_Ordenable {
  public:
   static constexpr const char* kNombre = "Contenedor_Registro";
@@ -27,13 +30,26 @@ class Contenedor_Registro : public Contenedor_Ordenable {
     int i{};
     int j{};
     bool respuesta = false;  // what Es_Menor answered; false for Intercambie
+    int linea = 0;  // the strategy's line that made the call; 0 if not known
+  };
+
+  // What the recorder keeps: every call, or only how many of each kind,
+  // for sorts too long to keep (the benchmark's).
+  enum class Memoria { kLlamadas, kCuentas };
+
+  // Thrown by the call that goes past the limit.
+  class Sin_Fin : public std::runtime_error {
+   public:
+    explicit Sin_Fin(long long limite);
   };
 
   // Holds valores, position 0 first.
-  explicit Contenedor_Registro(std::vector<int> valores);
+  explicit Contenedor_Registro(std::vector<int> valores,
+                               Memoria memoria = Memoria::kLlamadas);
 
   // Stands in front of real, which must outlive the recorder.
-  explicit Contenedor_Registro(Contenedor_Ordenable& real);
+  explicit Contenedor_Registro(Contenedor_Ordenable& real,
+                               Memoria memoria = Memoria::kLlamadas);
 
   ~Contenedor_Registro() override;
   void Intercambie(int i, int j) override;
@@ -46,22 +62,42 @@ class Contenedor_Registro : public Contenedor_Ordenable {
   const std::vector<int>& Valores() const { return valores_; }
   // Origenes()[p]: the position that the value now at p started at.
   const std::vector<int>& Origenes() const { return origenes_; }
+  // Every call, with Memoria::kLlamadas; none with Memoria::kCuentas.
   const std::vector<Llamada>& Llamadas() const { return llamadas_; }
-  long Cuenta(Operacion operacion) const {
-    return Cuenta(llamadas_, operacion);
+  // How many calls of operacion were made.
+  long long Cuenta(Operacion operacion) const {
+    return operacion == Operacion::kEs_Menor ? comparaciones_ : intercambios_;
   }
 
-  // How many of llamadas are calls of operacion.
-  static long Cuenta(const std::vector<Llamada>& llamadas, Operacion operacion);
+  // The most calls that a strategy may make on n values: n^3 + 1000. Any
+  // sort, however slow, makes fewer: the slowest in this project make about
+  // n^2 / 2 comparisons and as many exchanges.
+  static long long Limite(unsigned n);
+
+  // Notes that the next call on a recorder comes from line linea of a
+  // strategy's source, and gives back posicion, so that a call notes its
+  // line while its first argument is computed:
+  //   C.Es_Menor(Contenedor_Registro::Anote_Linea(9, i), j)
+  // The replay builds each strategy so (recording/con_lineas.cmake). A call
+  // takes the line noted before it and leaves none for the next.
+  static int Anote_Linea(int linea, int posicion);
 
  private:
   // Throws std::out_of_range unless p is a position of this container.
   void Compruebe(int p) const;
+  // A call of operacion on i and j, with the line noted for it: checks its
+  // positions and counts it, or throws Sin_Fin if it goes past the limit.
+  Llamada Empiece(Operacion operacion, int i, int j) const;
+  // Keeps llamada, with Memoria::kLlamadas.
+  void Guarde(const Llamada& llamada) const;
 
   Contenedor_Ordenable* real_ = nullptr;  // where calls go, if anywhere
+  Memoria memoria_;
   std::vector<int> valores_;
   std::vector<int> origenes_;
   mutable std::vector<Llamada> llamadas_;
+  mutable long long comparaciones_ = 0;
+  mutable long long intercambios_ = 0;
 };
 
 #endif  // ORDENAMIENTO_RECORDING_CONTENEDOR_REGISTRO_H_

@@ -33,6 +33,42 @@ TEST(RegistroTest, InFrontOfAContainerPassesEveryCallOnAndRecordsIt) {
   EXPECT_THROW(delante.Es_Menor(0, 4), std::out_of_range);
 }
 
+// A call keeps the line noted just before it, and no later call does; a
+// recorder in front of another takes the line before passing the call on.
+TEST(RegistroTest, EachCallKeepsTheLineNotedForItAlone) {
+  Contenedor_Registro real({2, 1});
+  Contenedor_Registro delante(static_cast<Contenedor_Ordenable&>(real));
+  EXPECT_TRUE(delante.Es_Menor(Contenedor_Registro::Anote_Linea(9, 1), 0));
+  delante.Intercambie(Contenedor_Registro::Anote_Linea(10, 1), 0);
+  delante.Es_Menor(1, 0);
+  std::vector<int> lineas;
+  for (const auto& llamada : delante.Llamadas()) {
+    lineas.push_back(llamada.linea);
+  }
+  EXPECT_EQ(lineas, (std::vector<int>{9, 10, 0}));
+  EXPECT_EQ(real.Llamadas().front().linea, 0);
+  EXPECT_EQ(real.Valores(), (std::vector<int>{1, 2}));
+}
+
+// n^3 + 1000 calls are allowed, the next one throws and is not made; only
+// counting keeps no call.
+TEST(RegistroTest, StopsTheCallPastTheLimitAndCountsWithoutKeeping) {
+  for (const auto memoria : {Contenedor_Registro::Memoria::kLlamadas,
+                             Contenedor_Registro::Memoria::kCuentas}) {
+    Contenedor_Registro C({1, 0}, memoria);
+    ASSERT_EQ(Contenedor_Registro::Limite(C.Dimension()), 1008);
+    for (int k = 0; k < 504; ++k) {
+      C.Es_Menor(1, 0);
+      C.Intercambie(1, 0);
+    }
+    EXPECT_THROW(C.Intercambie(1, 0), Contenedor_Registro::Sin_Fin);
+    EXPECT_EQ(C.Valores(), (std::vector<int>{1, 0}));
+    EXPECT_EQ(C.Cuenta(Operacion::kIntercambie), 504);
+    EXPECT_EQ(C.Llamadas().size(),
+              memoria == Contenedor_Registro::Memoria::kLlamadas ? 1008U : 0U);
+  }
+}
+
 TEST(RegistroTest, CountsAtSixtyFourElementsOnBothContainers) {
   Vector_Ordenable vector(64);
   Lista_Ordenable lista(64);
