@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -27,6 +28,7 @@
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
 #include "sorting/estrategias.h"
+#include "sorting/ordenador_seleccion.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
 #include "trace/recorrido.h"
@@ -79,6 +81,59 @@ TYPED_TEST(RecorridoTest, CallsAreThoseMadeOnBothRealContainers) {
         << C->Nombre();
     EXPECT_EQ(recorrido.Resultado(), Contenido(*C)) << C->Nombre();
   }
+}
+
+// Each call lights the line that made it: a line of the code the page
+// shows, which makes that kind of call. A call whose line is not known
+// (0: made from a header, say) lights none.
+TYPED_TEST(RecorridoTest, EachCallLightsAShownLineThatMakesIt) {
+  const nlohmann::json codigo = nlohmann::json::parse(
+      Lea_Archivo(ORDENAMIENTO_CODIGO))[TypeParam::kNombre];
+  if (!codigo["aviso"].is_null()) {
+    GTEST_SKIP() << codigo["aviso"];
+  }
+  std::map<int, std::string> mostradas;
+  for (const nlohmann::json& tramo : codigo["tramos"]) {
+    int numero = tramo["desde"];
+    for (const nlohmann::json& linea : tramo["lineas"]) {
+      mostradas[numero++] = linea;
+    }
+  }
+  const Recorrido recorrido(this->ordenador_, Sorteo(5, 20));
+  for (const Contenedor_Registro::Llamada& l : recorrido.Llamadas()) {
+    const char* nombre =
+        l.operacion == Operacion::kEs_Menor ? "Es_Menor" : "Intercambie";
+    if (l.linea != 0) {
+      ASSERT_NE(mostradas[l.linea].find(nombre), std::string::npos)
+          << nombre << " from line " << l.linea << ": " << mostradas[l.linea];
+    }
+  }
+}
+
+// The replay numbers every call of the demonstration's strategies.
+TEST(RecorridoLineasTest, EveryCallOfSelectionSortCarriesItsLine) {
+  Ordenador_Seleccion seleccion;
+  const Recorrido recorrido(seleccion, {3, 1, 2});
+  ASSERT_FALSE(recorrido.Llamadas().empty());
+  for (const Contenedor_Registro::Llamada& l : recorrido.Llamadas()) {
+    EXPECT_GT(l.linea, 0);
+  }
+}
+
+// A strategy that never ends is stopped at the limit, its recording kept
+// that far: memory stays bounded.
+TEST(RecorridoLineasTest, AStrategyThatNeverEndsIsStoppedAtTheLimit) {
+  class Ordenador_Sin_Fin : public Algoritmo_Ordenador {
+   public:
+    void Ordene(Contenedor_Ordenable& C) override {
+      while (!C.Es_Menor(0, 0)) {
+      }
+    }
+    const char* Nombre() const override { return "Ordenador_Sin_Fin"; }
+  } sin_fin;
+  const Recorrido recorrido(sin_fin, Sorteo(3, 64));
+  EXPECT_EQ(recorrido.Falla(), "no termina: más de 263144 llamadas");
+  EXPECT_EQ(recorrido.Llamadas().size(), 263144U);
 }
 
 Opciones_Traza Lea(const std::vector<std::string>& palabras) {

@@ -41,8 +41,8 @@ int main(int argc, char* argv[]) {
   }
 
   const Pagina_Traza pagina(opciones);
-  std::string error;
-  if (!pagina.Escriba(opciones.Salida(), error)) {
+  std::string error = pagina.Error();
+  if (!error.empty() || !pagina.Escriba(opciones.Salida(), error)) {
     std::cerr << error << std::endl;
     return EXIT_FAILURE;
   }

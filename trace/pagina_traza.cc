@@ -35,7 +35,13 @@ Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
     : opciones_(opciones) {
   Estrategias::Para_Cada([this, &opciones](auto estrategia) {
     typename decltype(estrategia)::Tipo ordenador;
-    recorridos_.emplace_back(ordenador, opciones.Entrada());
+    const Recorrido& recorrido =
+        recorridos_.emplace_back(ordenador, opciones.Entrada());
+    if (error_.empty() && !recorrido.Falla().empty()) {
+      error_ = std::string("ERROR: ") + recorrido.Estrategia() + " " +
+               recorrido.Falla() + " con " +
+               std::to_string(opciones.Entrada().size()) + " valores";
+    }
   });
 }
 
@@ -52,16 +58,17 @@ std::string Pagina_Traza::Datos() const {
   json estrategias = json::array();
   json paneles = json::array();
   for (const Recorrido& recorrido : recorridos_) {
-    // A comparison is [i, j, answer], an exchange [i, j].
+    // A comparison is [i, j, answer], an exchange [i, j]; each call's line
+    // stands apart, in a list of numbers.
     json llamadas = json::array();
-    std::transform(recorrido.Llamadas().begin(), recorrido.Llamadas().end(),
-                   std::back_inserter(llamadas),
-                   [](const Contenedor_Registro::Llamada& l) {
-                     return l.operacion ==
-                                    Contenedor_Registro::Operacion::kEs_Menor
-                                ? json::array({l.i, l.j, l.respuesta ? 1 : 0})
-                                : json::array({l.i, l.j});
-                   });
+    json lineas = json::array();
+    for (const Contenedor_Registro::Llamada& l : recorrido.Llamadas()) {
+      llamadas.push_back(l.operacion ==
+                                 Contenedor_Registro::Operacion::kEs_Menor
+                             ? json::array({l.i, l.j, l.respuesta ? 1 : 0})
+                             : json::array({l.i, l.j}));
+      lineas.push_back(l.linea);
+    }
     // The panels in the order of the demonstration's report, with its
     // headers.
     for (std::size_t c = 0; c < kContenedores.size(); ++c) {
@@ -73,8 +80,9 @@ std::string Pagina_Traza::Datos() const {
            {"estrategia", estrategias.size()},
            {"contenedor", c}});
     }
-    estrategias.push_back(
-        {{"nombre", recorrido.Estrategia()}, {"ops", std::move(llamadas)}});
+    estrategias.push_back({{"nombre", recorrido.Estrategia()},
+                           {"ops", std::move(llamadas)},
+                           {"lineas", std::move(lineas)}});
   }
   const bool sorteada = opciones_.Sorteada();
   const json datos = {

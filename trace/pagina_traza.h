@@ -20,13 +20,18 @@ class Pagina_Traza {
   // Records every strategy sorting the input that opciones built.
   explicit Pagina_Traza(const Opciones_Traza& opciones);
 
+  // Empty, or one line in Spanish naming the first strategy that did not
+  // end (Contenedor_Registro::Limite()): such a recording makes no page.
+  const std::string& Error() const { return error_; }
+
   // The recordings and what the page says about them, as compact JSON fit
   // to stand inside a <script> element: no '<' appears in it unescaped, so
   // no string in it can close the element. Each strategy's calls are one
   // list shared by its two panels: [i, j, 1 or 0] for Es_Menor with its
-  // answer, [i, j] for Intercambie. Each container is {"nombre",
-  // "etiqueta", "enlaces_por_posicion"}: its class, what the page calls it,
-  // and the links it follows to reach a position, per position.
+  // answer, [i, j] for Intercambie; beside it "lineas", the line of the
+  // strategy's source that made each call, 0 where not known. Each container is
+  // {"nombre", "etiqueta", "enlaces_por_posicion"}: its class, what the page
+  // calls it, and the links it follows to reach a position, per position.
   std::string Datos() const;
 
   // The whole page.
@@ -40,6 +45,7 @@ class Pagina_Traza {
  private:
   Opciones_Traza opciones_;
   std::vector<Recorrido> recorridos_;
+  std::string error_;
 };
 
 #endif  // ORDENAMIENTO_TRACE_PAGINA_TRAZA_H_

@@ -1,6 +1,7 @@
 #ifndef ORDENAMIENTO_TRACE_RECORRIDO_H_
 #define ORDENAMIENTO_TRACE_RECORRIDO_H_
 
+#include <string>
 #include <vector>
 
 #include "recording/contenedor_registro.h"
@@ -13,6 +14,9 @@ class Algoritmo_Ordenador;
 // so on any container holding the same values in the same order it makes
 // the same calls: one Recorrido stands for the strategy on the array and on
 // the list alike. Only the cost of each call differs.
+//
+// A strategy that goes past Contenedor_Registro::Limite() is stopped there:
+// its recording ends with the last call allowed, and Falla() says so.
 class Recorrido {
  public:
   // Sorts a copy of entrada with ordenador through Ordene, recording it.
@@ -26,12 +30,16 @@ class Recorrido {
   }
   // The values as the strategy left them.
   const std::vector<int>& Resultado() const { return resultado_; }
+  // Empty if the strategy ended within the limit, or else why it was
+  // stopped, in Spanish: "no termina: más de K llamadas".
+  const std::string& Falla() const { return falla_; }
 
  private:
   const char* estrategia_;
   std::vector<int> entrada_;
   std::vector<Contenedor_Registro::Llamada> llamadas_;
   std::vector<int> resultado_;
+  std::string falla_;
 };
 
 #endif  // ORDENAMIENTO_TRACE_RECORRIDO_H_

@@ -1,5 +1,5 @@
 // The browser page's way into the project's own code, compiled to
-// WebAssembly: the page records the three strategies through the same
+// WebAssembly: the page records every strategy through the same
 // Opciones_Traza and Pagina_Traza as the command-line tool
 // ordenamiento_traza, and runs the demonstration's own main, which is
 // linked into the same module.
@@ -44,7 +44,10 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
   if (opciones.Lea(static_cast<int>(argv.size()), argv.data(),
                    Opciones_Traza::Voz::kPagina) ==
       Opciones_Traza::Resultado::kTrazar) {
-    respuesta = "{\"datos\":" + Pagina_Traza(opciones).Datos() + "}";
+    const Pagina_Traza pagina(opciones);
+    respuesta = pagina.Error().empty()
+                    ? "{\"datos\":" + pagina.Datos() + "}"
+                    : json({{"error", pagina.Error()}}).dump();
   } else {
     respuesta = json({{"error", opciones.Mensaje()}})
                     .dump(-1, ' ', false, json::error_handler_t::replace);
