@@ -9,6 +9,7 @@
 
 #include "containers/contenedor_ordenable.h"
 #include "recording/contenedor_registro.h"
+#include "sorting/algoritmo_ordenador.h"
 
 using Operacion = Contenedor_Registro::Operacion;
 
@@ -43,6 +44,14 @@ std::vector<int> Contenido(const Contenedor_Ordenable& C);
 
 // The printout of a container holding valores, without its end of line.
 std::string Formato(const std::vector<int>& valores);
+
+// What ordenador did wrong to C, in one line in Spanish, or "" if it left C
+// sorted: "Ordenador_X sobre Vector_Ordenable: la entrada [1, 0] quedó
+// [1, 0]; debía quedar [0, 1]", or, for a strategy that went past
+// Contenedor_Registro::Limite() and so would never end, "...: la entrada
+// [1, 0] no termina: más de 1008 llamadas". C is sorted through a
+// Contenedor_Registro in front of it, which counts the calls and keeps none.
+std::string Veredicto(Algoritmo_Ordenador& ordenador, Contenedor_Ordenable& C);
 
 // 0, 1, ..., n - 1.
 std::vector<int> Creciente(int n);
