@@ -1,6 +1,7 @@
 // The replay page's model (trace/pagina/modelo.js) under node's own test
-// runner, with no browser: what every panel shows at each step, against a
-// replay from the start, and what the address asks for.
+// runner, with no browser: what every panel and code block shows at each
+// step, against a replay from the start, whether and where a strategy left
+// its values out of order, and what the address asks for.
 //
 // node --test modelo_test.js
 'use strict';
@@ -37,11 +38,14 @@ function inversiones(v) {
 test('each step matches a replay of the calls from the start', () => {
   const azar = generador(7);
   // Short recordings, one with no call, and long ones that cross several
-  // snapshots; few values, so that many are equal.
+  // snapshots; few values, so that many are equal. Each call comes from
+  // one of lines 0 (unknown) to 11, of which the code shows 3 to 9.
+  const mostradas = new Set([3, 4, 5, 6, 7, 8, 9]);
   for (const [n, cuantas] of [[2, 0], [3, 9], [5, 40], [8, 2 * Modelo.FOTO_CADA + 37], [64, 700]]) {
     const entrada = Array.from({ length: n }, () => Math.floor(azar() * 6) - 2);
     const ops = llamadas(azar, n, cuantas);
-    const e = Modelo.recorra({ nombre: 'E', ops: ops }, entrada);
+    const lineas = ops.map(() => Math.floor(azar() * 12));
+    const e = Modelo.recorra({ nombre: 'E', ops: ops, lineas: lineas }, entrada);
     const valores = entrada.slice(), origenes = entrada.map((_, p) => p);
     const cuenta = { comparaciones: 0, intercambios: 0, enlaces: 0 };
     for (let K = 0; K <= cuantas + 2; K++) {
@@ -59,14 +63,19 @@ test('each step matches a replay of the calls from the start', () => {
       }
       const estado = Modelo.estadoEn(e, K);
       const terminado = K >= cuantas;
-      // Settled: no exchange from the current call on touches it.
-      const asentadas = entrada.map((_, p) => terminado ||
-        (k > 0 && !ops.slice(k - 1).some((op) => op.length === 2 && op.includes(p))));
+      // Settled: no exchange from the current call on touches it; at the
+      // end, every position but those beside a value greater than the one
+      // after it.
+      const asentadas = entrada.map((_, p) => (terminado
+        ? !(valores[p - 1] > valores[p] || valores[p] > valores[p + 1])
+        : k > 0 && !ops.slice(k - 1).some((op) => op.length === 2 && op.includes(p))));
+      const op = k > 0 && K <= cuantas ? ops[k - 1] : null;
+      const linea = op !== null && mostradas.has(lineas[k - 1]) ? lineas[k - 1] : null;
       assert.deepEqual(
         [estado.k, estado.valores, estado.origenes, estado.terminado, estado.op,
-         entrada.map((_, p) => Modelo.asentada(e, estado, p)),
+         entrada.map((_, p) => Modelo.asentada(e, estado, p)), Modelo.lineaActual(e, estado, mostradas),
          e.comparaciones[k], e.intercambios[k], e.enlaces[k], e.inversiones[k]],
-        [k, valores, origenes, terminado, k > 0 && K <= cuantas ? ops[k - 1] : null, asentadas,
+        [k, valores, origenes, terminado, op, asentadas, linea,
          cuenta.comparaciones, cuenta.intercambios, cuenta.enlaces, inversiones(valores)], donde);
     }
   }
@@ -139,12 +148,39 @@ test('the words for a screen reader: the step, each call once for the strategies
   const dicho = (K, estrategias, breve) => Modelo.anuncio(m, K, estrategias, breve);
   assert.equal(dicho(1, [0, 1, 2]), 'Paso 1 de 5. Ordenador Burbuja, Ordenador Burbuja Optimizada y Ordenador ' +
     'Seleccion comparan las posiciones 1 y 0: 3 no es menor que 3.');
+  // The first bubble sort stops after one pass, its values left 3 1 3:
+  // it says so at its last call and from then on.
   assert.equal(dicho(3, [0, 1, 2]), 'Paso 3 de 5. Ordenador Burbuja intercambia las posiciones 2 y 1, que ' +
-    'quedan con 3 y 1, y termina. Ordenador Burbuja Optimizada intercambia las posiciones 2 y 1, que quedan con ' +
-    '3 y 1. Ordenador Seleccion intercambia las posiciones 0 y 2, que quedan con 1 y 3.');
+    'quedan con 3 y 1, y termina; NO ordenado: 3 antes de 1 en las posiciones 0 y 1. Ordenador Burbuja ' +
+    'Optimizada intercambia las posiciones 2 y 1, que quedan con 3 y 1. Ordenador Seleccion intercambia las ' +
+    'posiciones 0 y 2, que quedan con 1 y 3.');
   assert.equal(dicho(4, [2, 0]), 'Paso 4 de 5. Ordenador Seleccion intercambia la posición 1 consigo misma, y ' +
-    'termina. Ordenador Burbuja terminó tras 3 operaciones.');
+    'termina. Ordenador Burbuja terminó tras 3 operaciones; NO ordenado: 3 antes de 1 en las posiciones 0 y 1.');
   assert.equal(dicho(4, [0, 1, 2], true), 'Paso 4 de 5');
+});
+
+test('an unsorted end: whether the values are sorted, and where their order breaks, in words', () => {
+  // Final values (no call made) and what is said of them.
+  for (const [valores, dicho] of [
+    [[1, 2, 2, 3], ''],
+    [[2, 1], '2 antes de 1 en las posiciones 0 y 1'],
+    [[1, 5, 5, 2, 9, 0], 'el orden se rompe en 2 lugares: 5 antes de 2 en las posiciones 2 y 3; ' +
+      '9 antes de 0 en las posiciones 4 y 5'],
+    [[5, 4, 3, 2, 1], 'el orden se rompe en 4 lugares, los 3 primeros: 5 antes de 4 en las posiciones 0 y 1; ' +
+      '4 antes de 3 en las posiciones 1 y 2; 3 antes de 2 en las posiciones 2 y 3']
+  ]) {
+    const e = Modelo.recorra({ nombre: 'E', ops: [] }, valores);
+    assert.deepEqual([e.ordenado, Modelo.desorden(e)], [dicho === '', dicho], valores.join(' '));
+  }
+  // Briefly, under a panel: the first, and how many more.
+  assert.equal(Modelo.desorden(Modelo.recorra({ nombre: 'E', ops: [] }, [3, 2, 1]), true),
+    '3 antes de 2 en las posiciones 0 y 1 (y en 1 lugar más)');
+});
+
+test('the lines a code panel shows: each piece numbered from its first line, none where the code is unread', () => {
+  const tramos = [{ desde: 5, lineas: ['a', 'b', 'c'] }, { desde: 30, lineas: ['d'] }, { desde: 40, lineas: [] }];
+  assert.deepEqual([...Modelo.lineasMostradas({ tramos: tramos, aviso: null })], [5, 6, 7, 30]);
+  assert.deepEqual([...Modelo.lineasMostradas({ tramos: tramos, aviso: 'Could not read it.' })], []);
 });
 
 test('pacing: at once after a move of its own, at most once an interval while steps run on, the last always', () => {

@@ -13,7 +13,7 @@ const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
 const Modelo = require('../trace/pagina/modelo.js');
 const {
-  argumentos, escriba, operaciones, lea, compruebe, espereCuadros, compruebeAjuste, datosNativos,
+  argumentos, escriba, operaciones, demostracion, lea, compruebe, espereCuadros, compruebeAjuste, datosNativos,
   mediana, pasoDe, sinFoco
 } = require('./navegador/arnes.js');
 const { compruebePantallas, compruebeColores, compruebeImpresion } = require('./navegador/pantallas.js');
@@ -63,13 +63,15 @@ async function pruebeTraza(navegadorAbierto) {
   await pagina.waitForTimeout(1200);
   assert.equal(await paso(), parado, 'the second space pauses');
 
-  // The odd panels alone: the first of each strategy's row.
+  // The demonstration's odd panels alone: the first of each strategy's
+  // row.
   const todos = await lea(pagina);
-  const impares = 'paneles=' + datos.paneles.map((_, i) => i + 1).filter((n) => n % 2 === 1).join(',');
+  const propios = demostracion(datos), ajustados = 'paneles=' + propios.join(',');
+  const impares = 'paneles=' + propios.filter((n) => n % 2 === 1).join(',');
   await abra(a20 + '#' + impares + '&paso=40&otra=1');
   const elegidos = await lea(pagina);
   elegidos.forEach((panel, i) => {
-    assert.equal(panel.visible, i % 2 === 0, 'panel ' + (i + 1) + ' shown');
+    assert.equal(panel.visible, propios.includes(i + 1) && i % 2 === 0, 'panel ' + (i + 1) + ' shown');
     if (panel.visible) { assert.ok(panel.ancho > todos[i].ancho * 1.5, 'panel ' + (i + 1) + ' widens'); }
   });
   await compruebe(pagina, datos, 40, '#' + impares + '&paso=40');
@@ -92,6 +94,7 @@ async function pruebeTraza(navegadorAbierto) {
     assert.deepEqual(panel.valores, datos.entrada.slice().sort((a, b) => a - b));
     assert.match(panel.estado, new RegExp('^Terminado tras ' + operaciones(total) + '(;|$)'));
   });
+  await abra(a20 + '#' + ajustados + '&fin');
   for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
     const medida = await compruebeAjuste(pagina, tamano, 'N = 20 at ' + tamano.width + 'x' + tamano.height);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, 20, 'N = 20, labels'));
@@ -100,7 +103,7 @@ async function pruebeTraza(navegadorAbierto) {
   // ---- 32 values keep every label at 1024x768; 64 keep the current call's.
   for (const n of [32, 64]) {
     await pagina.setViewportSize({ width: 1024, height: 768 });
-    datos = await abra(escriba('n' + n, ['--entrada', 'invertida', '--n', String(n)]) + '#paso=3');
+    datos = await abra(escriba('n' + n, ['--entrada', 'invertida', '--n', String(n)]) + '#' + ajustados + '&paso=3');
     const medida = await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'N = ' + n);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, n === 32 ? 32 : 2, 'N = ' + n + ', labels'));
   }
@@ -116,11 +119,11 @@ async function pruebeTraza(navegadorAbierto) {
   });
   assert.ok(media < 4, 'a step takes ' + media + ' ms to draw');
   await pagina.keyboard.press('Home');
-  await pagina.waitForFunction(() => window.location.hash === '');
+  await pagina.waitForFunction((h) => window.location.hash === h, '#' + ajustados);
   await pagina.locator('#velocidad').fill('9');
   const antes = Date.now();
   await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 60000 });
+  await pagina.waitForFunction((h) => window.location.hash === h, '#' + ajustados + '&fin', { timeout: 60000 });
   const nominal = Math.max(...datos.estrategias.map((e) => e.ops.length));
   assert.ok(Date.now() - antes < 1.5 * nominal, 'played ' + nominal + ' steps in ' + (Date.now() - antes) + ' ms');
 
@@ -163,6 +166,26 @@ async function pruebeTraza(navegadorAbierto) {
   await abra(escriba('v12', ['--valores', '1,2']) + '#fin');
   assert.match((await lea(pagina))[0].estado, /^Terminado tras 1 operación$/);
   assert.ok((await pagina.textContent('#leyenda')).includes(datos.estrategias[0].nombre + ' (1 operación)'));
+
+  // ---- Values left out of order: the first strategy's recording cut
+  // short, loaded as a page loads its data. At its last call and at the
+  // end its panels and the live region say where the order breaks, with a
+  // ">" between each pair (the bars' look is checked with the others').
+  const corta = JSON.parse(JSON.stringify(await abra(a20))), primera = corta.estrategias[0];
+  const mitad = Math.floor(primera.ops.length / 2);
+  primera.ops = primera.ops.slice(0, mitad);
+  primera.lineas = primera.lineas.slice(0, mitad);
+  const mCorta = Modelo.cree(corta);
+  assert.equal(mCorta.estrategias[0].ordenado, false, 'half a sort leaves 20 drawn values out of order');
+  await pagina.evaluate((d) => { window.location.hash = 'paso=' + d.paso; window.Traza.cargue(d.datos); },
+    { datos: corta, paso: mitad });
+  await compruebe(pagina, corta, mitad, 'cut short, at its last call');
+  assert.equal(await pagina.textContent('#anuncio'), Modelo.anuncio(mCorta, mitad, corta.estrategias.map((_, s) => s)));
+  await pagina.keyboard.press('End');
+  await compruebe(pagina, corta, mCorta.M, 'cut short, at the end');
+  const mayores = await pagina.evaluate(() => [...document.querySelectorAll('[data-descenso="primera"]')]
+    .filter((c) => getComputedStyle(c, '::after').content === '">"').length);
+  assert.equal(mayores, 2 * mCorta.estrategias[0].descensos.length, 'a ">" for each descent in both panels');
 
   // ---- Other screens, colour and paper.
   await compruebePantallas(navegadorAbierto, async (otra, n) => {
@@ -209,8 +232,16 @@ async function pruebeWeb(navegadorAbierto) {
   assert.deepEqual([datos.origen, datos.entrada.length, datos.semilla], ['invertida', 12, 5]);
   await compruebe(pagina, datos, Math.max(...datos.estrategias.map((e) => e.ops.length)), 'address, at the end');
   assert.deepEqual(await formulario(), ['invertida', '12', '5', '']);
+  // The fit, for the demonstration's panels, chosen through the address.
+  const propios = demostracion(datos);
+  const muestran = (n) => pagina.waitForFunction((cuantos) =>
+    document.querySelectorAll('section[data-estrategia]:not([hidden])').length === cuantos, n);
+  await pagina.evaluate((p) => { window.location.hash += '&paneles=' + p; }, propios.join(','));
+  await muestran(propios.length);
   await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'browser page at 1024x768');
   await compruebeAjuste(pagina, { width: 1280, height: 720 }, 'browser page at 1280x720');
+  await pagina.evaluate(() => { window.location.hash = 'entrada=invertida&n=12&semilla=5&fin'; });
+  await muestran(datos.paneles.length);
 
   // ---- The form: the recordings are the command-line tool's, call for
   // call, and the address then names the view.

@@ -74,6 +74,11 @@ async function pruebeTeclado(pagina) {
 // at least once a second while playing.
 async function pruebeLector(pagina, datos) {
   const m = Modelo.cree(datos), todas = datos.estrategias.map((_, s) => s);
+  // The code blocks with a line lit at step 40, as the model reads the
+  // recording.
+  const codigo = await pagina.evaluate(() => JSON.parse(document.getElementById('codigo').textContent));
+  const lineas40 = m.estrategias.filter((e) =>
+    Modelo.lineaActual(e, Modelo.estadoEn(e, 40), Modelo.lineasMostradas(codigo[e.nombre])) !== null).length;
   for (const [i, info] of datos.paneles.entries()) {
     const nombre = 'Panel ' + (i + 1) + ': ' + datos.contenedores[info.contenedor].nombre + ', ' +
       datos.estrategias[info.estrategia].nombre;
@@ -87,7 +92,7 @@ async function pruebeLector(pagina, datos) {
     ...['posicion', 'velocidad'].map((id) => document.getElementById(id).getAttribute('aria-valuetext')),
     [...document.querySelectorAll('[aria-current]')].filter((l) => l.hasAttribute('data-actual')).length,
     document.querySelectorAll('[data-actual]').length]),
-  ['#paso=40', Modelo.anuncio(m, 40, todas, false), 'Paso 40 de ' + m.M, '20 pasos por segundo', 3, 3]);
+  ['#paso=40', Modelo.anuncio(m, 40, todas, false), 'Paso 40 de ' + m.M, '20 pasos por segundo', lineas40, lineas40]);
   // From the start to the end at 100 steps a second.
   await velocidad('6');
   await pagina.keyboard.press('Home');

@@ -26,6 +26,13 @@ function escriba(nombre, opciones) {
 
 function operaciones(n) { return n + (n === 1 ? ' operación' : ' operaciones'); }
 
+// The panels whose fit to the window is promised: the demonstration's
+// three strategies', which the registry lists first, two rows of panels
+// each. A strategy added after them shows, but may need more room.
+function demostracion(datos) {
+  return datos.paneles.map((info, i) => (info.estrategia < 3 ? i + 1 : 0)).filter((n) => n > 0);
+}
+
 // What panel info should show at global step K, from the page's own model
 // of the recording, which modelo_test.js checks against a replay from the
 // start.
@@ -35,10 +42,22 @@ function esperado(m, info, K) {
   // A container that pays links shows them, and its chain.
   const porPosicion = m.datos.contenedores[info.contenedor].enlaces_por_posicion;
   if (porPosicion > 0) { contadores.enlaces = e.enlaces[k] * porPosicion; }
+  // At the end of values left out of order, both sides of each descent,
+  // the first of the two carrying the mark between them.
+  const descensos = estado.valores.map(() => null);
+  if (estado.terminado) {
+    e.descensos.forEach((d) => {
+      descensos[d.p] = 'primera';
+      descensos[d.p + 1] = descensos[d.p + 1] || 'segunda';
+    });
+  }
   return {
     cadena: porPosicion > 0, paso: k, valores: estado.valores, origenes: estado.origenes, op: op, contadores: contadores,
-    asentado: estado.valores.map((_, p) => Modelo.asentada(e, estado, p)),
-    marcadas: op === null ? [] : [...new Set([op[0], op[1]])].sort((a, b) => a - b)
+    asentado: estado.valores.map((_, p) => Modelo.asentada(e, estado, p)), descensos: descensos,
+    marcadas: op === null ? [] : [...new Set([op[0], op[1]])].sort((a, b) => a - b),
+    estado: k === 0 ? 'Sin empezar: ' : !estado.terminado ? 'Operación ' + k + ' de ' + e.total + ': '
+      : (e.ordenado ? 'Terminado tras ' : 'NO ordenado tras ') + operaciones(e.total),
+    estadoEn: estado
   };
 }
 
@@ -53,6 +72,7 @@ function lea(pagina) {
       valores: columnas.map((c) => +c.getAttribute('data-valor')),
       origenes: columnas.map((c) => +c.getAttribute('data-origen')),
       asentado: columnas.map((c) => c.hasAttribute('data-asentado')),
+      descensos: columnas.map((c) => c.getAttribute('data-descenso')),
       marcadas: columnas.map((c, p) => (/comparada|intercambiada/.test(c.className) ? p : -1))
         .filter((p) => p >= 0),
       contadores: Object.fromEntries([...s.querySelectorAll('[data-contador]')]
@@ -64,11 +84,13 @@ function lea(pagina) {
   }));
 }
 
-// The lit line of each strategy's code, with its text and number.
+// The lit line of each strategy's code, with its text and number, and
+// whether it has an exchange's look.
 function lineasActuales(pagina) {
   return pagina.evaluate(() => Object.fromEntries([...document.querySelectorAll('[data-codigo]')]
     .map((b) => [b.getAttribute('data-codigo'), [...b.querySelectorAll('[data-actual]')]
-      .map((l) => ({ numero: +l.getAttribute('data-linea'), texto: l.textContent }))])));
+      .map((l) => ({ numero: +l.getAttribute('data-linea'), texto: l.textContent,
+                     intercambio: l.classList.contains('de-intercambio') }))])));
 }
 
 const fuentes = {};
@@ -77,7 +99,10 @@ function lineaDeFuente(archivo, numero) {
   return fuentes[archivo][numero - 1];
 }
 
-// Every panel and every code block at step K against the recording.
+// Every panel and every code block at step K against the recording. Each
+// code block lights the line that the recording says made the current
+// call, the file's own line, which makes a call of that kind; where the
+// build read the code, every call has its line shown.
 async function compruebe(pagina, datos, K, que) {
   const paneles = await lea(pagina);
   const lineas = await lineasActuales(pagina);
@@ -88,13 +113,18 @@ async function compruebe(pagina, datos, K, que) {
     const e = esperado(m, info, K), panel = paneles[i];
     const donde = que + ', panel ' + (i + 1);
     assert.deepEqual(
-      [panel.paso, panel.valores, panel.origenes, panel.asentado, panel.marcadas, panel.contadores, panel.cadena],
-      [e.paso, e.valores, e.origenes, e.asentado, e.marcadas, e.contadores, e.cadena], donde);
-    const nombre = datos.estrategias[info.estrategia].nombre;
-    const esperada = e.op === null ? [] : [e.op.length === 3 ? 'C.Es_Menor(' : 'C.Intercambie('];
-    assert.deepEqual(lineas[nombre].map((l) => l.texto.match(/C\.\w+\(/)[0]), esperada, donde + ', code');
+      [panel.paso, panel.valores, panel.origenes, panel.asentado, panel.descensos, panel.marcadas, panel.contadores,
+       panel.cadena, panel.estado.startsWith(e.estado)],
+      [e.paso, e.valores, e.origenes, e.asentado, e.descensos, e.marcadas, e.contadores, e.cadena, true],
+      donde + ': ' + panel.estado);
+    const nombre = datos.estrategias[info.estrategia].nombre, propio = codigo[nombre];
+    const numero = Modelo.lineaActual(m.estrategias[info.estrategia], e.estadoEn, Modelo.lineasMostradas(propio));
+    if (e.op !== null && !propio.aviso) { assert.notEqual(numero, null, donde + ', the line of the call'); }
+    assert.deepEqual(lineas[nombre].map((l) => [l.numero, l.intercambio]),
+      numero === null ? [] : [[numero, e.op.length === 2]], donde + ', code');
     lineas[nombre].forEach((l) => {
-      assert.equal(l.texto, lineaDeFuente(codigo[nombre].archivo, l.numero), donde + ', code');
+      assert.equal(l.texto, lineaDeFuente(propio.archivo, l.numero), donde + ', code');
+      assert.match(l.texto, e.op.length === 3 ? /Es_Menor\s*\(/ : /Intercambie\s*\(/, donde + ', code');
     });
   });
   return paneles;
@@ -153,6 +183,6 @@ const reproduce = (pagina) => pagina.evaluate(() => /Pausa/.test(document.getEle
 const sinFoco = (pagina) => pagina.evaluate(() => document.activeElement.blur());
 
 module.exports = {
-  argumentos: { traza, navegador, carpeta, modo, paginaWeb }, raiz, escriba, operaciones, esperado, lea,
+  argumentos: { traza, navegador, carpeta, modo, paginaWeb }, raiz, escriba, operaciones, demostracion, esperado, lea,
   lineasActuales, compruebe, espereCuadros, compruebeAjuste, datosNativos, mediana, pasoDe, reproduce, sinFoco
 };

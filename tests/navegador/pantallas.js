@@ -99,20 +99,23 @@ function lab(color, vision) {
 }
 
 // Without colour: any two of the bars' states (plain, settled, compared,
-// exchanged) differ in lightness by 1.3:1 or in hatching, and each stands
-// 3:1 from its card. The first six strategies' colours stand 3:1 from white
-// and 20 apart in CIELAB with each vision. In forced colours the bars and
-// the chain keep a colour; the lit line, of either call, in both, a
-// background of its own and text at 4.5:1 on it. The page shows a lit line.
+// exchanged, beside a descent at an unsorted end) differ in lightness by
+// 1.3:1 or in hatching, and each stands 3:1 from its card. The first six
+// strategies' colours stand 3:1 from white and 20 apart in CIELAB with each
+// vision. In forced colours the bars and the chain keep a colour; the lit
+// line, of either call, in both, a background of its own and text at 4.5:1
+// on it. The page shows a lit line.
 async function compruebeColores(pagina) {
   const mida = () => pagina.evaluate(() => {
     const panel = document.querySelector('section.panel:not([hidden])'), linea = document.querySelector('[data-actual]');
     const fondo = (el) => getComputedStyle(el).backgroundColor;
+    const clases = ['columna', 'columna asentada', 'columna comparada', 'columna intercambiada', 'columna descenso'];
     return { tarjeta: fondo(panel), nodo: fondo(document.querySelector('.nodo')),
-      estados: ['columna', 'columna asentada', 'columna comparada', 'columna intercambiada'].map((clase) => {
+      estados: clases.map((clase) => {
         const columna = panel.querySelector('.barras').appendChild(document.createElement('div'));
         columna.className = clase;
         columna.toggleAttribute('data-asentado', clase.endsWith('asentada'));
+        columna.toggleAttribute('data-descenso', clase.endsWith('descenso'));
         const relleno = columna.appendChild(document.createElement('div'));
         relleno.className = 'relleno';
         const estilo = [fondo(relleno), getComputedStyle(relleno).backgroundImage];

@@ -31,14 +31,32 @@
       return [window.innerWidth, window.innerHeight, eleccion, vista.paneles.length].join('|');
     }
 
-    // The largest code font, from 14 px down, at which every shown
+    // Marks the blocks named in desbordados as too tall for their row,
+    // which then scroll to their lit line, and no other. The keyboard
+    // reaches a block that scrolls, to scroll it with its arrows.
+    function marqueDesbordados(vista, desbordados) {
+      const poner = window.Traza.dibujo.poner;
+      vista.codigos.forEach((b) => {
+        const desborda = desbordados.includes(b.elemento.getAttribute('data-codigo'));
+        poner(b.elemento, 'data-desborda', desborda ? '' : null);
+        poner(b.elemento, 'tabindex', desborda ? '0' : null);
+        if (desborda) { window.Traza.dibujo.muestreLinea(b.elemento); }
+      });
+    }
+
+    // The largest code font, from 14 px down to 8, at which every shown
     // strategy's code fits its row, in height and within the width it may
     // take: up to 45 % of the row, as long as each panel beside it keeps
     // 300 px. All take that font and the same width, so that the panels
-    // line up.
+    // line up. Code that does not fit even at 8 px (a long strategy with
+    // its helpers) keeps that width, cut at its right, and scrolls to its
+    // lit line.
     function ajusteCodigo(vista, eleccion) {
       const bloques = vista.codigos.map((b) => b.elemento).filter(mostrado);
-      if (bloques.length === 0 || !ajustado(vista)) { return; }
+      if (bloques.length === 0 || !ajustado(vista)) {
+        marqueDesbordados(vista, []);
+        return;
+      }
       // The style reads the size from two properties, which it ignores
       // where the page reflows.
       const ponga = (tamano, ancho) => bloques.forEach((el) => {
@@ -51,8 +69,11 @@
       const clave = geometria(vista, eleccion);
       if (tallaDelCodigo !== null && tallaDelCodigo.clave === clave) {
         ponga(tallaDelCodigo.tamano, tallaDelCodigo.ancho);
+        marqueDesbordados(vista, tallaDelCodigo.desbordados);
         return;
       }
+      // Measured as plain blocks, without the scroll bar of one too tall.
+      marqueDesbordados(vista, []);
       const fila = bloques[0].parentNode.clientWidth;
       const paneles = Math.max.apply(null, bloques.map((el) =>
         el.parentNode.querySelectorAll('section:not([hidden])').length));
@@ -73,9 +94,12 @@
           ponga(tamano, null);
         }
       }
-      const ancho = Math.max.apply(null, bloques.map((el) => el.offsetWidth)) + 'px';
+      const ancho = Math.min(Math.floor(maximo), Math.max.apply(null, bloques.map((el) => el.offsetWidth))) + 'px';
       ponga(null, ancho);
-      tallaDelCodigo = { clave: clave, tamano: tamano, ancho: ancho };
+      const desbordados = bloques.filter((el) => el.scrollHeight > el.clientHeight + 1)
+        .map((el) => el.getAttribute('data-codigo'));
+      marqueDesbordados(vista, desbordados);
+      tallaDelCodigo = { clave: clave, tamano: tamano, ancho: ancho, desbordados: desbordados };
     }
 
     // The widest label of the data: a value, and its occurrence's index

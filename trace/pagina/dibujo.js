@@ -44,8 +44,11 @@
       return 'Sin empezar: ' + plural(e.total, 'operación', 'operaciones') + ' en total';
     }
     if (estado.terminado) {
-      return 'Terminado tras ' + plural(e.total, 'operación', 'operaciones') +
-        (estado.op === null ? '' : '; la última, ' + describa(estado.op, estado.valores, porPosicion));
+      // Values left out of order say so first, and where the order breaks
+      // (the first place; the bars mark every one).
+      const fin = e.ordenado ? 'Terminado tras ' + plural(e.total, 'operación', 'operaciones')
+        : 'NO ordenado tras ' + plural(e.total, 'operación', 'operaciones') + ': ' + Modelo.desorden(e, true);
+      return fin + (estado.op === null ? '' : '; la última, ' + describa(estado.op, estado.valores, porPosicion));
     }
     return 'Operación ' + estado.k + ' de ' + e.total + ': ' +
       describa(estado.op, estado.valores, porPosicion);
@@ -84,26 +87,46 @@
     $('comando-semilla').textContent = datos.comando_semilla || '';
   }
 
-  // The text of a strategy's Ordene, one element per line of its file.
+  // The code a strategy's calls are made from, as the build read it from
+  // its file (codigo, its entry of codigo.json): its Ordene and the
+  // helpers Ordene reaches, each piece (tramo) one element per line, with
+  // the file's numbers, and a gap between pieces for the code not shown.
+  // Where the build could not tell which line makes each call (aviso), the
+  // whole file, lit nowhere, under a note that says so.
   function construyaCodigo(nombre, codigo) {
     const bloque = elemento('div', 'codigo');
     bloque.setAttribute('data-codigo', nombre);
+    bloque.setAttribute('role', 'group');
+    bloque.setAttribute('aria-label', 'Código de ' + nombre);
     bloque.appendChild(elemento('div', 'archivo', codigo.archivo));
+    const sinLuz = codigo.aviso !== null && codigo.aviso !== undefined;
+    if (sinLuz) {
+      bloque.appendChild(elemento('div', 'aviso', 'Sin línea resaltada: la compilación no pudo leer qué línea ' +
+        'hace cada llamada, y dice por qué en su aviso.'));
+    }
     const lineas = {};
-    codigo.lineas.forEach((texto, i) => {
-      // The signature, the one long line, breaks after "::".
-      const linea = elemento('div');
-      (i === 0 ? texto.split(/(?<=::)/) : [texto]).forEach((trozo, t) => {
-        if (t > 0) { linea.appendChild(elemento('br')); }
-        linea.appendChild(document.createTextNode(trozo));
+    codigo.tramos.forEach((tramo, n) => {
+      if (n > 0) {
+        const hueco = elemento('div', 'hueco', '⋮');
+        hueco.setAttribute('aria-hidden', 'true');
+        bloque.appendChild(hueco);
+      }
+      tramo.lineas.forEach((texto, i) => {
+        // A function's first line, its signature and the longest, breaks
+        // before the function's name where a class's name and "::" stand
+        // before it.
+        const linea = elemento('div');
+        (i === 0 ? texto.split(/(?<=::)(?=~?[A-Za-z_]\w*\s*\()/) : [texto]).forEach((trozo, t) => {
+          if (t > 0) { linea.appendChild(elemento('br')); }
+          linea.appendChild(document.createTextNode(trozo));
+        });
+        const numero = tramo.desde + i;
+        linea.setAttribute('data-linea', numero);
+        bloque.appendChild(linea);
+        lineas[numero] = linea;
       });
-      const numero = codigo.desde + i;
-      linea.setAttribute('data-linea', numero);
-      bloque.appendChild(linea);
-      lineas[numero] = linea;
     });
-    return { elemento: bloque, lineas: lineas, esMenor: codigo.es_menor,
-             intercambie: codigo.intercambie, actual: null };
+    return { elemento: bloque, lineas: lineas, mostradas: Modelo.lineasMostradas(codigo), actual: null };
   }
 
   function construyaPanel(m, barrasDe, numero, info) {
@@ -251,6 +274,15 @@
         poner(columna.elemento, 'data-asentado', asentado ? '' : null);
         visto.asentado = asentado;
       }
+      // At the end of values left out of order: each position beside a
+      // descent, and the first of each pair, whose mark stands between the
+      // two (see the style).
+      const descenso = estado.terminado && e.enDescenso[p]
+        ? (p + 1 < m.n && v > estado.valores[p + 1] ? 'primera' : 'segunda') : null;
+      if (visto.descenso !== descenso) {
+        poner(columna.elemento, 'data-descenso', descenso);
+        visto.descenso = descenso;
+      }
       // Of the current call's two labels, the right one goes on the lower
       // row, where they stand alone.
       const marca = op !== null && (op[0] === p || op[1] === p) ? clase : '';
@@ -291,12 +323,22 @@
     if (c.enlaces) { texto(c.enlaces, String(e.enlaces[estado.k] * panel.porPosicion)); }
   }
 
+  // In a code block too tall for its row (ajuste.js marks it
+  // data-desborda), brings its lit line to the middle of what it shows.
+  function muestreLinea(elemento) {
+    const linea = elemento.querySelector('[data-actual]');
+    if (linea !== null && elemento.hasAttribute('data-desborda')) {
+      elemento.scrollTop = linea.offsetTop - (elemento.clientHeight - linea.offsetHeight) / 2;
+    }
+  }
+
   // Lights the line that made the current call, and marks it as the
-  // current one for a screen reader.
-  function dibujeCodigo(bloque, estado) {
-    const op = estado.op;
-    const numero = op === null ? null : Modelo.esComparacion(op) ? bloque.esMenor : bloque.intercambie;
-    if (numero === bloque.actual) { return; }
+  // current one for a screen reader; an exchange's line has a look of its
+  // own.
+  function dibujeCodigo(e, bloque, estado) {
+    const numero = Modelo.lineaActual(e, estado, bloque.mostradas);
+    const intercambio = numero !== null && !Modelo.esComparacion(estado.op);
+    if (numero === bloque.actual && intercambio === bloque.intercambio) { return; }
     if (bloque.actual !== null) {
       bloque.lineas[bloque.actual].removeAttribute('data-actual');
       bloque.lineas[bloque.actual].removeAttribute('aria-current');
@@ -305,21 +347,24 @@
     if (numero !== null) {
       bloque.lineas[numero].setAttribute('data-actual', '');
       bloque.lineas[numero].setAttribute('aria-current', 'true');
-      bloque.lineas[numero].classList.toggle('de-intercambio', !Modelo.esComparacion(op));
+      bloque.lineas[numero].classList.toggle('de-intercambio', intercambio);
     }
+    const movida = numero !== bloque.actual;
     bloque.actual = numero;
+    bloque.intercambio = intercambio;
+    if (movida && numero !== null) { muestreLinea(bloque.elemento); }
   }
 
   // Draws step K of model m on vista; returns each strategy's state at K.
   function dibuje(m, vista, K) {
     const estados = m.estrategias.map((e) => Modelo.estadoEn(e, K));
     vista.paneles.forEach((panel) => dibujePanel(m, vista, panel, estados[panel.s]));
-    vista.codigos.forEach((bloque) => dibujeCodigo(bloque, estados[bloque.s]));
+    vista.codigos.forEach((bloque) => dibujeCodigo(m.estrategias[bloque.s], bloque, estados[bloque.s]));
     return estados;
   }
 
   window.Traza.dibujo = {
     construya: construya, dibuje: dibuje, color: color, plural: plural,
-    elemento: elemento, poner: poner, texto: texto
+    elemento: elemento, poner: poner, texto: texto, muestreLinea: muestreLinea
   };
 }());

@@ -3,8 +3,9 @@
 //
 //   modelo.js     what a recording means at each step, with no page:
 //                 counts, positions, settled positions, origins,
-//                 inversions, the address's keys, the words said to a
-//                 screen reader, and how often both are written;
+//                 inversions, whether the values end sorted, the line of
+//                 code that made each call, the address's keys, the words
+//                 said to a screen reader, and how often both are written;
 //   dibujo.js     the panels, the code and the header: their elements, and
 //                 how step K is drawn on them;
 //   grafico.js    the cost chart below the panels and its legend;
@@ -64,11 +65,23 @@
     return cambio;
   }
 
+  // Where values go down: each position p with v[p] > v[p + 1], as
+  // { p, antes: v[p], despues: v[p + 1] }. None for sorted values.
+  function descensos(v) {
+    const lista = [];
+    for (let p = 0; p + 1 < v.length; p++) {
+      if (v[p] > v[p + 1]) { lista.push({ p: p, antes: v[p], despues: v[p + 1] }); }
+    }
+    return lista;
+  }
+
   // One strategy's calls with the running counts after each of them, the
-  // last step at which an exchange touched each position, and snapshots of
-  // the values and of the positions they started at. enlaces[k] is the sum
-  // of i + j over the first k calls: what they cost a container that
-  // follows one link per position.
+  // last step at which an exchange touched each position, snapshots of the
+  // values and of the positions they started at, and where its final
+  // values go down (none where it sorted them). enlaces[k] is the sum of
+  // i + j over the first k calls: what they cost a container that follows
+  // one link per position. lineas[t] is the line of the strategy's file
+  // that made call t, 0 where the recording does not know it.
   function recorra(e, entrada) {
     const total = e.ops.length;
     const comparaciones = [0], intercambios = [0], enlaces = [0];
@@ -91,10 +104,15 @@
       }
       inversiones.push(inv);
     });
+    const finales = descensos(valores);
+    // The positions on either side of a descent.
+    const enDescenso = entrada.map(() => false);
+    finales.forEach((d) => { enDescenso[d.p] = enDescenso[d.p + 1] = true; });
     if (total % FOTO_CADA === 0) { fotos.push({ valores: valores, origenes: origenes }); }
-    return { nombre: e.nombre, ops: e.ops, total: total, comparaciones: comparaciones,
-             intercambios: intercambios, enlaces: enlaces, inversiones: inversiones,
-             ultimo: ultimo, fotos: fotos };
+    return { nombre: e.nombre, ops: e.ops, lineas: e.lineas || [], total: total,
+             comparaciones: comparaciones, intercambios: intercambios, enlaces: enlaces,
+             inversiones: inversiones, ultimo: ultimo, fotos: fotos,
+             ordenado: finales.length === 0, descensos: finales, enDescenso: enDescenso };
   }
 
   // The values after the first k calls of e, and where each started.
@@ -122,9 +140,36 @@
   }
 
   // A position is settled from the step after the last exchange that
-  // touches it, and every position is once its strategy has finished.
+  // touches it. Once its strategy has finished, every position is if the
+  // values ended sorted; otherwise every position but the two on either
+  // side of each descent, which stay unsettled beside the mark that says
+  // where the order breaks, so that an unsorted end never looks like a
+  // sorted one.
   function asentada(e, estado, p) {
-    return estado.terminado || estado.k > e.ultimo[p];
+    if (estado.terminado) { return !e.enDescenso[p]; }
+    return estado.k > e.ultimo[p];
+  }
+
+  // The line of code lit for strategy e at state estado: the line of its
+  // file that made the current call, if mostradas (a Set of the line
+  // numbers its code panel shows) holds it; otherwise, and where there is
+  // no current call, null.
+  function lineaActual(e, estado, mostradas) {
+    if (estado.op === null) { return null; }
+    const numero = e.lineas[estado.k - 1] || 0;
+    return numero > 0 && mostradas.has(numero) ? numero : null;
+  }
+
+  // The numbers of the lines that a strategy's entry of codigo.json shows
+  // and may light: every line of its pieces (tramos), each numbered from
+  // its piece's first; none where the build could not read the code
+  // (aviso), whose lines show unlit.
+  function lineasMostradas(codigo) {
+    const numeros = new Set();
+    if (codigo.aviso === null || codigo.aviso === undefined) {
+      codigo.tramos.forEach((tramo) => tramo.lineas.forEach((_, i) => numeros.add(tramo.desde + i)));
+    }
+    return numeros;
   }
 
   // For each starting position, which occurrence of its value it is
@@ -226,21 +271,42 @@
 
   function plural(n, uno, varios) { return n + ' ' + (n === 1 ? uno : varios); }
 
+  // How many descents are said by name: past them, only their number.
+  const DESCENSOS_DICHOS = 3;
+
+  // Where strategy e's final values break their order, in words: each
+  // descent as its two values and their positions, the first
+  // DESCENSOS_DICHOS of them where there are more; or, breve, the first
+  // and how many more. '' for sorted values.
+  function desorden(e, breve) {
+    const d = e.descensos;
+    if (d.length === 0) { return ''; }
+    const uno = (x) => x.antes + ' antes de ' + x.despues + ' en las posiciones ' + x.p + ' y ' + (x.p + 1);
+    if (d.length === 1) { return uno(d[0]); }
+    if (breve) { return uno(d[0]) + ' (y en ' + plural(d.length - 1, 'lugar', 'lugares') + ' más)'; }
+    return 'el orden se rompe en ' + d.length + ' lugares' +
+      (d.length > DESCENSOS_DICHOS ? ', los ' + DESCENSOS_DICHOS + ' primeros' : '') + ': ' +
+      d.slice(0, DESCENSOS_DICHOS).map(uno).join('; ');
+  }
+
   // Strategy e's call at state estado in words: its verb (singular and
-  // plural), what follows it, and whether the call was its last. A
-  // comparison asks whether the value at its first position is less than
-  // the one at its second; an exchange says what the two positions hold
-  // after it.
+  // plural), what follows it, whether the call was its last, and, once it
+  // has finished with its values out of order, where the order breaks
+  // (fin). A comparison asks whether the value at its first position is
+  // less than the one at its second; an exchange says what the two
+  // positions hold after it.
   function frase(e, estado) {
     const op = estado.op, v = estado.valores, ultima = estado.terminado;
+    const fin = ultima && !e.ordenado ? '; NO ordenado: ' + desorden(e) : '';
     if (op === null) {
-      return { verbo: ['terminó', 'terminaron'], resto: ' tras ' + plural(e.total, 'operación', 'operaciones') };
+      return { verbo: ['terminó', 'terminaron'],
+               resto: ' tras ' + plural(e.total, 'operación', 'operaciones') + fin };
     }
     if (esComparacion(op)) {
-      return { verbo: ['compara', 'comparan'], ultima: ultima, resto: ' las posiciones ' + op[0] + ' y ' + op[1] +
-        ': ' + v[op[0]] + (op[2] ? ' es menor que ' : ' no es menor que ') + v[op[1]] };
+      return { verbo: ['compara', 'comparan'], ultima: ultima, fin: fin, resto: ' las posiciones ' + op[0] + ' y ' +
+        op[1] + ': ' + v[op[0]] + (op[2] ? ' es menor que ' : ' no es menor que ') + v[op[1]] };
     }
-    return { verbo: ['intercambia', 'intercambian'], ultima: ultima, resto: op[0] === op[1]
+    return { verbo: ['intercambia', 'intercambian'], ultima: ultima, fin: fin, resto: op[0] === op[1]
       ? ' la posición ' + op[0] + ' consigo misma'
       : ' las posiciones ' + op[0] + ' y ' + op[1] + ', que quedan con ' + v[op[0]] + ' y ' + v[op[1]] };
   }
@@ -257,15 +323,15 @@
     const grupos = new Map();
     estrategias.forEach((s) => {
       const e = m.estrategias[s], dicho = frase(e, estadoEn(e, K));
-      const clave = dicho.verbo[0] + dicho.resto + (dicho.ultima ? '.' : '');
+      const clave = dicho.verbo[0] + dicho.resto + (dicho.ultima ? '.' + dicho.fin : '');
       if (!grupos.has(clave)) { grupos.set(clave, { dicho: dicho, nombres: [] }); }
       grupos.get(clave).nombres.push(e.nombre.replace(/_/g, ' '));
     });
     return paso + '. ' + Array.from(grupos.values()).map((grupo) => {
       const nombres = grupo.nombres, uno = nombres.length === 1 ? 0 : 1;
       return (uno === 0 ? nombres[0] : nombres.slice(0, -1).join(', ') + ' y ' + nombres[nombres.length - 1]) +
-        ' ' + grupo.dicho.verbo[uno] + grupo.dicho.resto + (grupo.dicho.ultima ? [', y termina', ', y terminan'][uno] : '') +
-        '.';
+        ' ' + grupo.dicho.verbo[uno] + grupo.dicho.resto +
+        (grupo.dicho.ultima ? [', y termina', ', y terminan'][uno] + grupo.dicho.fin : '') + '.';
     }).join(' ');
   }
 
@@ -309,6 +375,7 @@
     FOTO_CADA: FOTO_CADA, CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, esComparacion: esComparacion,
     cuenteInversiones: cuenteInversiones, cambioDeInversiones: cambioDeInversiones,
     recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
+    lineaActual: lineaActual, lineasMostradas: lineasMostradas, desorden: desorden,
     ocurrencias: ocurrencias, cree: cree,
     leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
     anuncio: anuncio, seguidor: seguidor
