@@ -50,25 +50,6 @@ TEST(RegistroTest, EachCallKeepsTheLineNotedForItAlone) {
   EXPECT_EQ(real.Valores(), (std::vector<int>{1, 2}));
 }
 
-// n^3 + 1000 calls are allowed, the next one throws and is not made; only
-// counting keeps no call.
-TEST(RegistroTest, StopsTheCallPastTheLimitAndCountsWithoutKeeping) {
-  for (const auto memoria : {Contenedor_Registro::Memoria::kLlamadas,
-                             Contenedor_Registro::Memoria::kCuentas}) {
-    Contenedor_Registro C({1, 0}, memoria);
-    ASSERT_EQ(Contenedor_Registro::Limite(C.Dimension()), 1008);
-    for (int k = 0; k < 504; ++k) {
-      C.Es_Menor(1, 0);
-      C.Intercambie(1, 0);
-    }
-    EXPECT_THROW(C.Intercambie(1, 0), Contenedor_Registro::Sin_Fin);
-    EXPECT_EQ(C.Valores(), (std::vector<int>{1, 0}));
-    EXPECT_EQ(C.Cuenta(Operacion::kIntercambie), 504);
-    EXPECT_EQ(C.Llamadas().size(),
-              memoria == Contenedor_Registro::Memoria::kLlamadas ? 1008U : 0U);
-  }
-}
-
 TEST(RegistroTest, CountsAtSixtyFourElementsOnBothContainers) {
   Vector_Ordenable vector(64);
   Lista_Ordenable lista(64);

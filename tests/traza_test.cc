@@ -113,9 +113,7 @@ TYPED_TEST(RecorridoTest, EachCallLightsAShownLineThatMakesIt) {
 // The replay numbers every call of the demonstration's strategies.
 TEST(RecorridoLineasTest, EveryCallOfSelectionSortCarriesItsLine) {
   Ordenador_Seleccion seleccion;
-  const Recorrido recorrido(seleccion, {3, 1, 2});
-  ASSERT_FALSE(recorrido.Llamadas().empty());
-  for (const Contenedor_Registro::Llamada& l : recorrido.Llamadas()) {
+  for (const auto& l : Recorrido(seleccion, {3, 1, 2}).Llamadas()) {
     EXPECT_GT(l.linea, 0);
   }
 }
