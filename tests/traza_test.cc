@@ -113,7 +113,8 @@ TYPED_TEST(RecorridoTest, EachCallLightsAShownLineThatMakesIt) {
 // The replay numbers every call of the demonstration's strategies.
 TEST(RecorridoLineasTest, EveryCallOfSelectionSortCarriesItsLine) {
   Ordenador_Seleccion seleccion;
-  for (const auto& l : Recorrido(seleccion, {3, 1, 2}).Llamadas()) {
+  const Recorrido recorrido(seleccion, {3, 1, 2});
+  for (const auto& l : recorrido.Llamadas()) {
     EXPECT_GT(l.linea, 0);
   }
 }
