@@ -19,12 +19,17 @@
 # the file is then copied without numbers, its calls note no line, and the
 # build says so once.
 #
-# cmake -DFUENTE=sorting/x.cc -DSALIDA=con_lineas/x.cc -P con_lineas.cmake
+# cmake -DFUENTE=sorting/x.cc [-DRAIZ=folder] -DSALIDA=con_lineas/x.cc -P con_lineas.cmake
 
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/fuente_cpp.cmake)
 
 lea_fuente("${FUENTE}")
+# The file as its warning names it: from RAIZ, the project's folder, if given.
+set(nombre_archivo "${FUENTE}")
+if(DEFINED RAIZ)
+  cmake_path(RELATIVE_PATH nombre_archivo BASE_DIRECTORY "${RAIZ}")
+endif()
 
 # The macros go after the last #include, so that no header's code meets
 # them, and only the lines after it are numbered.
@@ -45,7 +50,7 @@ if(desde LESS_EQUAL lineas)
   foreach(n RANGE ${desde} ${lineas})
     if(codigo_${n} MATCHES "${llamada}$")
       set(numerar FALSE)
-      message(WARNING "${FUENTE}:${n}: a call of Es_Menor or Intercambie with "
+      message(WARNING "${nombre_archivo}:${n}: a call of Es_Menor or Intercambie with "
         "its '(' on another line: the replay page lights no line of this file")
       break()
     endif()

@@ -54,8 +54,11 @@ int Contenedor_Registro::Anote_Linea(int linea, int posicion) {
 
 void Contenedor_Registro::Compruebe(int p) const {
   if (p < 0 || Indice(p) >= origenes_.size()) {
-    throw std::out_of_range("Contenedor_Registro: no position " +
-                            std::to_string(p));
+    const std::size_t n = origenes_.size();
+    throw std::out_of_range(
+        "usa la posición " + std::to_string(p) +
+        (n == 0 ? ", y no hay ninguna"
+                : ", y solo hay de 0 a " + std::to_string(n - 1)));
   }
 }
 

@@ -15,10 +15,11 @@
 // benchmark counts them.
 //
 // Each position also carries where its value started, so that one can see
-// how equal values were moved. Positions out of range throw
-// std::out_of_range. A strategy that makes more calls than Limite() allows
-// is taken as never ending: the call past it throws Sin_Fin, so that a
-// faulty strategy is stopped rather than run until memory runs out.
+// how equal values were moved. A position out of range throws
+// std::out_of_range, which says in Spanish which position was asked for. A
+// strategy that makes more calls than Limite() allows is taken as never ending:
+// the call past it throws Sin_Fin, so that a faulty strategy is stopped rather
+// than run until memory runs out.
 class Contenedor_Registro : public Contenedor_Ordenable {
  public:
   static constexpr const char* kNombre = "Contenedor_Registro";

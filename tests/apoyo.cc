@@ -8,6 +8,7 @@
 #include <iterator>
 #include <numeric>
 #include <sstream>
+#include <stdexcept>
 #include <system_error>
 
 #include "sorting/estrategias.h"
@@ -104,6 +105,8 @@ std::string Veredicto(Algoritmo_Ordenador& ordenador, Contenedor_Ordenable& C) {
     ordenador.Ordene(contador);
   } catch (const Contenedor_Registro::Sin_Fin& sin_fin) {
     return quien + " " + sin_fin.what();
+  } catch (const std::out_of_range& fuera) {
+    return quien + " " + fuera.what();
   }
   std::vector<int> esperado = entrada;
   std::sort(esperado.begin(), esperado.end());

@@ -49,8 +49,10 @@ std::string Formato(const std::vector<int>& valores);
 // sorted: "Ordenador_X sobre Vector_Ordenable: la entrada [1, 0] quedó
 // [1, 0]; debía quedar [0, 1]", or, for a strategy that went past
 // Contenedor_Registro::Limite() and so would never end, "...: la entrada
-// [1, 0] no termina: más de 1008 llamadas". C is sorted through a
-// Contenedor_Registro in front of it, which counts the calls and keeps none.
+// [1, 0] no termina: más de 1008 llamadas", or for a position out of range
+// "...: la entrada [1, 0] usa la posición 2, y solo hay de 0 a 1". C is
+// sorted through a Contenedor_Registro in front of it, which counts the
+// calls and keeps none.
 std::string Veredicto(Algoritmo_Ordenador& ordenador, Contenedor_Ordenable& C);
 
 // 0, 1, ..., n - 1.

@@ -89,8 +89,10 @@ TYPED_TEST(OrdenadorTest, SortsBothRealContainers) {
   Lista_Ordenable lista(20);
   for (Contenedor_Ordenable* C : {static_cast<Contenedor_Ordenable*>(&vector),
                                   static_cast<Contenedor_Ordenable*>(&lista)}) {
-    EXPECT_EQ(Veredicto(this->ordenador_, *C), "");
-    EXPECT_TRUE(Esta_Ordenado(*C));
+    const std::string veredicto = Veredicto(this->ordenador_, *C);
+    if (!veredicto.empty()) {
+      ADD_FAILURE() << veredicto;
+    }
   }
 }
 
@@ -101,6 +103,15 @@ class Ordenador_Perezoso : public Algoritmo_Ordenador {
  public:
   void Ordene(Contenedor_Ordenable& /*C*/) override {}
   const char* Nombre() const override { return "Ordenador_Perezoso"; }
+};
+
+// Compares one position past the end, as an off-by-one loop does.
+class Ordenador_Desbordado : public Algoritmo_Ordenador {
+ public:
+  void Ordene(Contenedor_Ordenable& C) override {
+    C.Es_Menor(static_cast<int>(C.Dimension()), 0);
+  }
+  const char* Nombre() const override { return "Ordenador_Desbordado"; }
 };
 
 // An early-exit bubble sort that forgets to clear its flag, so never ends.
@@ -127,6 +138,11 @@ TEST(VeredictoTest, SaysWhatAFaultyStrategyLeftOrThatItDoesNotEnd) {
   EXPECT_EQ(Veredicto(perezoso, al_reves),
             "Ordenador_Perezoso sobre Contenedor_Registro: la entrada [1, 0] "
             "quedó [1, 0]; debía quedar [0, 1]");
+
+  Ordenador_Desbordado desbordado;
+  EXPECT_EQ(Veredicto(desbordado, al_reves),
+            "Ordenador_Desbordado sobre Contenedor_Registro: la entrada [1, 0] "
+            "usa la posición 2, y solo hay de 0 a 1");
 
   // Stopped at n^3 + 1000 calls, at once, and at any size: on the real
   // containers the recorder keeps no call, so memory stays small.

@@ -131,7 +131,8 @@ TEST(RecorridoLineasTest, AStrategyThatNeverEndsIsStoppedAtTheLimit) {
     const char* Nombre() const override { return "Ordenador_Sin_Fin"; }
   } sin_fin;
   const Recorrido recorrido(sin_fin, Sorteo(3, 64));
-  EXPECT_EQ(recorrido.Falla(), "no termina: más de 263144 llamadas");
+  EXPECT_EQ(recorrido.Falla(),
+            "no termina: más de 263144 llamadas con 64 valores");
   EXPECT_EQ(recorrido.Llamadas().size(), 263144U);
 }
 

@@ -39,8 +39,7 @@ Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
         recorridos_.emplace_back(ordenador, opciones.Entrada());
     if (error_.empty() && !recorrido.Falla().empty()) {
       error_ = std::string("ERROR: ") + recorrido.Estrategia() + " " +
-               recorrido.Falla() + " con " +
-               std::to_string(opciones.Entrada().size()) + " valores";
+               recorrido.Falla();
     }
   });
 }

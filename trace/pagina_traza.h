@@ -20,8 +20,8 @@ class Pagina_Traza {
   // Records every strategy sorting the input that opciones built.
   explicit Pagina_Traza(const Opciones_Traza& opciones);
 
-  // Empty, or one line in Spanish naming the first strategy that did not
-  // end (Contenedor_Registro::Limite()): such a recording makes no page.
+  // Empty, or one line in Spanish naming the first strategy that was
+  // stopped, and why (Recorrido::Falla()): such a recording makes no page.
   const std::string& Error() const { return error_; }
 
   // The recordings and what the page says about them, as compact JSON fit

@@ -1,5 +1,7 @@
 #include "trace/recorrido.h"
 
+#include <stdexcept>
+
 #include "sorting/algoritmo_ordenador.h"
 
 Recorrido::Recorrido(Algoritmo_Ordenador& ordenador,
@@ -9,7 +11,10 @@ Recorrido::Recorrido(Algoritmo_Ordenador& ordenador,
   try {
     ordenador.Ordene(registro);
   } catch (const Contenedor_Registro::Sin_Fin& sin_fin) {
-    falla_ = sin_fin.what();
+    falla_ = sin_fin.what() + std::string(" con ") +
+             std::to_string(entrada.size()) + " valores";
+  } catch (const std::out_of_range& fuera) {
+    falla_ = fuera.what();
   }
   llamadas_ = registro.Llamadas();
   resultado_ = registro.Valores();

@@ -15,8 +15,9 @@ class Algoritmo_Ordenador;
 // the same calls: one Recorrido stands for the strategy on the array and on
 // the list alike. Only the cost of each call differs.
 //
-// A strategy that goes past Contenedor_Registro::Limite() is stopped there:
-// its recording ends with the last call allowed, and Falla() says so.
+// A strategy that goes past Contenedor_Registro::Limite(), or asks for a
+// position out of range, is stopped there: its recording ends with the
+// last call allowed, and Falla() says why.
 class Recorrido {
  public:
   // Sorts a copy of entrada with ordenador through Ordene, recording it.
@@ -31,7 +32,8 @@ class Recorrido {
   // The values as the strategy left them.
   const std::vector<int>& Resultado() const { return resultado_; }
   // Empty if the strategy ended within the limit, or else why it was
-  // stopped, in Spanish: "no termina: más de K llamadas".
+  // stopped, in Spanish: "no termina: más de K llamadas con N valores", or
+  // "usa la posición 3, y solo hay de 0 a 2".
   const std::string& Falla() const { return falla_; }
 
  private:
