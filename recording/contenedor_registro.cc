@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <iostream>
+#include <limits>
 #include <numeric>
 #include <string>
 #include <utility>
@@ -43,8 +44,10 @@ Contenedor_Registro::Contenedor_Registro(Contenedor_Ordenable& real,
 Contenedor_Registro::~Contenedor_Registro() = default;
 
 long long Contenedor_Registro::Limite(unsigned n) {
+  // Past two million values n^3 no longer fits: no limit then.
+  constexpr long long kMayor = 2'000'000;
   const auto m = static_cast<long long>(n);
-  return m * m * m + 1000;
+  return m > kMayor ? std::numeric_limits<long long>::max() : m * m * m + 1000;
 }
 
 int Contenedor_Registro::Anote_Linea(int linea, int posicion) {
