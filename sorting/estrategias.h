@@ -2,6 +2,7 @@
 #define ORDENAMIENTO_SORTING_ESTRATEGIAS_H_
 
 #include <cstddef>
+#include <type_traits>
 
 // The header of every strategy named below. CMake reads the ::Con<> lines
 // of this file when it configures, builds sorting/x.cc for each class
@@ -16,6 +17,25 @@ template <typename S>
 struct Estrategia {
   using Tipo = S;
 };
+
+// Whether the strategy S declares a name to show, kNombreVisible.
+template <typename S, typename = void>
+struct Tiene_Nombre_Visible : std::false_type {};
+template <typename S>
+struct Tiene_Nombre_Visible<S, std::void_t<decltype(S::kNombreVisible)>>
+    : std::true_type {};
+
+// The name the replay page shows for the strategy S, accents and spaces
+// allowed ("Selección"): its kNombreVisible where it declares one, beside
+// kNombre; otherwise its class's name, kNombre.
+template <typename S>
+constexpr const char* Nombre_Visible() {
+  if constexpr (Tiene_Nombre_Visible<S>::value) {
+    return S::kNombreVisible;
+  } else {
+    return S::kNombre;
+  }
+}
 
 // A list of strategy classes, each derived from Algoritmo_Ordenador and
 // built with no arguments.
@@ -55,6 +75,10 @@ using Estrategias = Lista_Estrategias<>
     ::Con<Ordenador_Burbuja>
     ::Con<Ordenador_Burbuja_Optimizada>
     ::Con<Ordenador_Seleccion>
+    ::Con<Ordenador_Insercion>
+    ::Con<Ordenador_Shell>
+    ::Con<Ordenador_Rapido>
+    ::Con<Ordenador_Monticulo>
     ::Fin;
 // clang-format on
 

@@ -14,6 +14,9 @@ class Ordenador_Burbuja : public Algoritmo_Ordenador {
  public:
   // What Nombre() returns, for naming the class without building an object.
   static constexpr const char* kNombre = "Ordenador_Burbuja";
+  // The name the replay page shows (see Nombre_Visible in
+  // sorting/estrategias.h).
+  static constexpr const char* kNombreVisible = "Burbuja";
 
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Burbuja() override;

@@ -11,6 +11,9 @@ class Ordenador_Burbuja_Optimizada : public Algoritmo_Ordenador {
  public:
   // What Nombre() returns, for naming the class without building an object.
   static constexpr const char* kNombre = "Ordenador_Burbuja_Optimizada";
+  // The name the replay page shows (see Nombre_Visible in
+  // sorting/estrategias.h).
+  static constexpr const char* kNombreVisible = "Burbuja optimizada";
 
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Burbuja_Optimizada() override;

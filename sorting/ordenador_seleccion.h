@@ -12,6 +12,9 @@ class Ordenador_Seleccion : public Algoritmo_Ordenador {
  public:
   // What Nombre() returns, for naming the class without building an object.
   static constexpr const char* kNombre = "Ordenador_Seleccion";
+  // The name the replay page shows (see Nombre_Visible in
+  // sorting/estrategias.h).
+  static constexpr const char* kNombreVisible = "Selección";
 
   void Ordene(Contenedor_Ordenable& C) override;
   ~Ordenador_Seleccion() override;

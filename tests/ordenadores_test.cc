@@ -1,14 +1,17 @@
 // The strategies, run over a recording container that shows each call they
 // make, and over both real containers: what every strategy of
-// sorting/estrategias.h must do, then the first three's exact calls.
+// sorting/estrategias.h must do, then the first three's exact calls, and
+// the bounds and properties particular to the other four.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "apoyo.h"
@@ -17,7 +20,11 @@
 #include "sorting/estrategias.h"
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"
+#include "sorting/ordenador_insercion.h"
+#include "sorting/ordenador_monticulo.h"
+#include "sorting/ordenador_rapido.h"
 #include "sorting/ordenador_seleccion.h"
+#include "sorting/ordenador_shell.h"
 
 namespace {
 
@@ -290,5 +297,107 @@ TEST(SeleccionTest, IsNotStableTheLongExchangeJumpsEqualValues) {
   EXPECT_EQ(C.Valores(), (std::vector<int>{3, 5, 5}));
   EXPECT_EQ(C.Origenes(), (std::vector<int>{2, 1, 0}));
 }
+
+// ---- What is particular to the course's four.
+
+// How many pairs of positions hold their values out of order.
+long long Inversiones(const std::vector<int>& v) {
+  long long cuantas = 0;
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    for (std::size_t j = i + 1; j < v.size(); ++j) {
+      cuantas += v[i] > v[j] ? 1 : 0;
+    }
+  }
+  return cuantas;
+}
+
+// Each exchange of neighbours out of order removes exactly one inversion,
+// and each value's walk back ends on one comparison that exchanges nothing.
+TEST(InsercionTest, ExchangesAreTheInversionsAndEqualValuesKeepTheirOrder) {
+  std::vector<std::vector<int>> entradas = Secuencias(6);
+  std::vector<int> pocos = Sorteo(3, 300);
+  for (int& v : pocos) {
+    v %= 3;
+  }
+  entradas.insert(entradas.end(), {Sorteo(3, 300), pocos, Decreciente(300)});
+  for (const auto& entrada : entradas) {
+    Contenedor_Registro C(entrada, Contenedor_Registro::Memoria::kCuentas);
+    Ordenador_Insercion().Ordene(C);
+    const long long inversiones = Inversiones(entrada);
+    const auto n = static_cast<long long>(entrada.size());
+    ASSERT_EQ(C.Cuenta(Operacion::kIntercambie), inversiones)
+        << ::testing::PrintToString(entrada);
+    ASSERT_LE(C.Cuenta(Operacion::kEs_Menor), inversiones + n - 1)
+        << ::testing::PrintToString(entrada);
+    for (std::size_t p = 1; p < entrada.size(); ++p) {
+      if (C.Valores()[p] == C.Valores()[p - 1]) {
+        ASSERT_LT(C.Origenes()[p - 1], C.Origenes()[p])
+            << ::testing::PrintToString(entrada);
+      }
+    }
+  }
+}
+
+// A strategy and the most comparisons it may make on n values, whatever the
+// input's shape.
+struct Cota {
+  std::function<Algoritmo_Ordenador*()> cree;
+  const char* nombre;
+  double (*maximo)(double n);
+};
+
+void PrintTo(const Cota& cota, std::ostream* salida) { *salida << cota.nombre; }
+
+class CotaTest : public ::testing::TestWithParam<Cota> {};
+
+// The shapes that send a careless N lg N sort to N^2: all equal, few
+// distinct, drawn, sorted and reversed; and sizes 64 to 1024. The sort is
+// checked too, so that a fast wrong answer cannot pass.
+TEST_P(CotaTest, StaysWithinItsBoundOnEveryShapeAndSize) {
+  const Cota& cota = GetParam();
+  std::unique_ptr<Algoritmo_Ordenador> ordenador(cota.cree());
+  for (int n = 64; n <= 1024; n *= 2) {
+    std::vector<int> pocos = Sorteo(5, static_cast<unsigned>(n));
+    for (int& v : pocos) {
+      v %= 3;
+    }
+    const std::vector<std::pair<const char*, std::vector<int>>> formas = {
+        {"iguales", std::vector<int>(static_cast<std::size_t>(n), 5)},
+        {"pocos distintos", pocos},
+        {"sorteo", Sorteo(5, static_cast<unsigned>(n))},
+        {"creciente", Creciente(n)},
+        {"decreciente", Decreciente(n)}};
+    for (const auto& [forma, entrada] : formas) {
+      Contenedor_Registro C(entrada, Contenedor_Registro::Memoria::kCuentas);
+      ordenador->Ordene(C);
+      ASSERT_TRUE(std::is_sorted(C.Valores().begin(), C.Valores().end()))
+          << forma << ", n = " << n;
+      EXPECT_LE(C.Cuenta(Operacion::kEs_Menor), cota.maximo(n))
+          << forma << ", n = " << n;
+    }
+  }
+}
+
+// Quicksort: about N lg N comparisons where each pivot splits its part in
+// halves, and 1.39 N lg N on average; 2 N lg N leaves room for uneven
+// splits, but not for a partition that does not stop on equal values
+// (N^2 / 2 on equal values) nor for a pivot taken from one end (N^2 / 2 on
+// sorted input). Heap sort: sinking the top of a heap of m values costs at
+// most 2 lg m comparisons, which over the N - 1 values taken out comes to
+// about 2 N lg N - 4 N, and building the heap costs less than 2 N. Shell
+// sort with the gaps 1, 4, 13, 40, ...: O(N^1.5) comparisons at worst, where
+// insertion sort alone makes N^2 / 2 on reversed input.
+double Dos_N_Lg_N(double n) { return 2 * n * std::log2(n); }
+double N_A_La_1_5(double n) { return std::pow(n, 1.5); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cotas, CotaTest,
+    ::testing::Values(Cota{Fabrica<Ordenador_Rapido>(),
+                           Ordenador_Rapido::kNombre, Dos_N_Lg_N},
+                      Cota{Fabrica<Ordenador_Monticulo>(),
+                           Ordenador_Monticulo::kNombre, Dos_N_Lg_N},
+                      Cota{Fabrica<Ordenador_Shell>(), Ordenador_Shell::kNombre,
+                           N_A_La_1_5}),
+    [](const auto& prueba) { return std::string(prueba.param.nombre); });
 
 }  // namespace

@@ -34,7 +34,9 @@ constexpr std::array<Contenedor_Mostrado, 2> kContenedores = {
 Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
     : opciones_(opciones) {
   Estrategias::Para_Cada([this, &opciones](auto estrategia) {
-    typename decltype(estrategia)::Tipo ordenador;
+    using Tipo = typename decltype(estrategia)::Tipo;
+    Tipo ordenador;
+    visibles_.emplace_back(Nombre_Visible<Tipo>());
     const Recorrido& recorrido =
         recorridos_.emplace_back(ordenador, opciones.Entrada());
     if (error_.empty() && !recorrido.Falla().empty()) {
@@ -56,7 +58,8 @@ std::string Pagina_Traza::Datos() const {
       });
   json estrategias = json::array();
   json paneles = json::array();
-  for (const Recorrido& recorrido : recorridos_) {
+  for (std::size_t s = 0; s < recorridos_.size(); ++s) {
+    const Recorrido& recorrido = recorridos_.at(s);
     // A comparison is [i, j, answer], an exchange [i, j]; each call's line
     // stands apart, in a list of numbers.
     json llamadas = json::array();
@@ -80,6 +83,7 @@ std::string Pagina_Traza::Datos() const {
            {"contenedor", c}});
     }
     estrategias.push_back({{"nombre", recorrido.Estrategia()},
+                           {"visible", visibles_.at(s)},
                            {"ops", std::move(llamadas)},
                            {"lineas", std::move(lineas)}});
   }

@@ -29,7 +29,9 @@ class Pagina_Traza {
   // no string in it can close the element. Each strategy's calls are one
   // list shared by its two panels: [i, j, 1 or 0] for Es_Menor with its
   // answer, [i, j] for Intercambie; beside it "lineas", the line of the
-  // strategy's source that made each call, 0 where not known. Each container is
+  // strategy's source that made each call, 0 where not known, and
+  // "visible", the name the page shows for it (Nombre_Visible, in UTF-8,
+  // which may hold accents). Each container is
   // {"nombre", "etiqueta", "enlaces_por_posicion"}: its class, what the page
   // calls it, and the links it follows to reach a position, per position.
   std::string Datos() const;
@@ -45,6 +47,8 @@ class Pagina_Traza {
  private:
   Opciones_Traza opciones_;
   std::vector<Recorrido> recorridos_;
+  // Each strategy's name to show (Nombre_Visible), in recorridos_' order.
+  std::vector<std::string> visibles_;
   std::string error_;
 };
 
