@@ -10,6 +10,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { test } = require('node:test');
 const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
+const { contraste, VISIONES, diferencia } = require(path.join(__dirname, 'navegador', 'colores.js'));
 
 // A reproducible stream of numbers in [0, 1).
 function generador(semilla) {
@@ -154,9 +155,16 @@ test('the words for a screen reader: the step, each call once for the strategies
     'quedan con 3 y 1, y termina; NO ordenado: 3 antes de 1 en las posiciones 0 y 1. Ordenador Burbuja ' +
     'Optimizada intercambia las posiciones 2 y 1, que quedan con 3 y 1. Ordenador Seleccion intercambia las ' +
     'posiciones 0 y 2, que quedan con 1 y 3.');
-  assert.equal(dicho(4, [2, 0]), 'Paso 4 de 5. Ordenador Seleccion intercambia la posición 1 consigo misma, y ' +
+  // The steps span the strategies said: selection sort's 4 calls are the
+  // longest of these two.
+  assert.equal(dicho(4, [2, 0]), 'Paso 4 de 4. Ordenador Seleccion intercambia la posición 1 consigo misma, y ' +
     'termina. Ordenador Burbuja terminó tras 3 operaciones; NO ordenado: 3 antes de 1 en las posiciones 0 y 1.');
   assert.equal(dicho(4, [0, 1, 2], true), 'Paso 4 de 5');
+  // A strategy with a display name is said by it, accents and all.
+  datos.estrategias[2].visible = 'Selección';
+  datos.estrategias[1].visible = 'Burbuja optimizada';
+  assert.equal(Modelo.anuncio(Modelo.cree(datos), 1, [1, 2]), 'Paso 1 de 5. Burbuja optimizada y Selección comparan ' +
+    'las posiciones 1 y 0: 3 no es menor que 3.');
 });
 
 test('an unsorted end: whether the values are sorted, and where their order breaks, in words', () => {
@@ -216,5 +224,82 @@ test('pacing: at once after a move of its own, at most once an interval while st
     if (fin !== 'timer') { seguidor[fin](); }
     avance(inicio + 5000);
     assert.deepEqual(escritos, { timer: [[inicio + 800, paso]], ya: [[inicio + 200, paso]], olvide: [] }[fin], fin);
+  }
+});
+
+test('the panels shown: the default view, any choice, the address, and the steps they span', () => {
+  const azar = generador(11);
+  // Registries of one to nine strategies, two panels each as the tool
+  // writes them, with recordings of random lengths (some empty).
+  for (let cuantas = 1; cuantas <= 9; cuantas++) {
+    const estrategias = Array.from({ length: cuantas }, (_, s) =>
+      ({ nombre: 'E' + s, ops: llamadas(azar, 4, Math.floor(azar() * 30)) }));
+    const paneles = estrategias.flatMap((_, s) => [0, 1].map((c) => ({ estrategia: s, contenedor: c })));
+    const datos = { entrada: [3, 1, 2, 0], estrategias: estrategias, paneles: paneles };
+    const m = Modelo.cree(datos), total = paneles.length;
+    // By default the demonstration's three strategies' panels, 1 to 6, or
+    // all where there are fewer; an address without paneles means them.
+    const omision = Modelo.panelesPorOmision(datos);
+    assert.deepEqual(omision, Array.from({ length: Math.min(total, 6) }, (_, i) => i + 1), cuantas + ' strategies');
+    assert.deepEqual(Modelo.elijaPaneles([], total, omision), omision);
+    assert.deepEqual(Modelo.elijaPaneles([0, total + 1, 2.5, NaN], total, omision), omision);
+    assert.equal(Modelo.panelesDeDireccion(omision, omision), null);
+    assert.equal(Modelo.fragmento(Modelo.panelesDeDireccion(omision, omision), 0, 5, []), '');
+    // Random choices, as boxes or an address give them: each number once,
+    // in order; the strategies shown, and the last step theirs.
+    for (let prueba = 0; prueba < 40; prueba++) {
+      const numeros = Array.from({ length: Math.floor(azar() * 8) }, () => Math.floor(azar() * (total + 3)) - 1);
+      const eleccion = Modelo.elijaPaneles(numeros, total, omision);
+      const validos = numeros.filter((x) => x >= 1 && x <= total);
+      const esperada = validos.length === 0 ? omision : [...new Set(validos)].sort((a, b) => a - b);
+      assert.deepEqual(eleccion, esperada, String(numeros));
+      const mostradas = Modelo.estrategiasMostradas(datos, eleccion);
+      assert.deepEqual(mostradas, estrategias.map((_, s) => s).filter((s) =>
+        eleccion.some((x) => paneles[x - 1].estrategia === s)), String(eleccion));
+      const M = Modelo.ultimoPaso(m, mostradas);
+      assert.equal(M, Math.max(0, ...mostradas.map((s) => estrategias[s].ops.length)), String(eleccion));
+      assert.ok(M <= m.M);
+      // The address reads back the same choice, and the step within it.
+      const K = Math.floor(azar() * (M + 1));
+      const leida = Modelo.leaDireccion(Modelo.fragmento(Modelo.panelesDeDireccion(eleccion, omision), K, M, []));
+      assert.deepEqual([Modelo.elijaPaneles(leida.paneles || [], total, omision), leida.fin ? M : leida.paso || 0],
+        [eleccion, K], String(eleccion));
+      assert.match(Modelo.anuncio(m, K, mostradas, true), new RegExp('^Paso ' + K + ' de ' + M + '$'));
+      // Up to six panels fit the first screen in three lines: a row a
+      // strategy, or past three rows two to a line, a row of two panels
+      // across the line.
+      const reparto = Modelo.reparto(datos, eleccion);
+      assert.equal(reparto.ajusta, eleccion.length <= 6, String(eleccion));
+      const dobles = mostradas.filter((s) => eleccion.filter((x) => paneles[x - 1].estrategia === s).length === 2).length;
+      const lineas = reparto.columnas === 1 ? mostradas.length : dobles + Math.ceil((mostradas.length - dobles) / 2);
+      assert.ok(!reparto.ajusta || lineas <= 3, eleccion + ': ' + lineas + ' lines');
+    }
+  }
+});
+
+test('the strategies\' colours: 3:1 from white, apart with and without red or green cones; past them, dashes', () => {
+  const colores = Modelo.COLORES;
+  assert.ok(colores.length >= 7, 'a colour for each of seven strategies');
+  colores.forEach((c, s) => {
+    assert.ok(contraste(c, '#ffffff') >= 3, c + ' against white');
+    // CIE76 differences: 25 with normal vision, 15 with protanopia and
+    // deuteranopia simulated.
+    colores.slice(s + 1).forEach((d) => VISIONES.forEach((vision, v) => {
+      const dE = diferencia(c, d, vision);
+      assert.ok(dE >= (v === 0 ? 25 : 15), c + ' and ' + d + ' with vision ' + v + ': ' + dE.toFixed(1));
+    }));
+  });
+  // The measure itself: black and white are 100 apart, a colour none from
+  // itself, and a protanope sees pure red and a dark olive as near alike.
+  assert.ok(Math.abs(diferencia('#000000', '#ffffff', VISIONES[0]) - 100) < 0.01);
+  assert.equal(diferencia('#0072b2', '#0072b2', VISIONES[1]), 0);
+  assert.ok(diferencia('#ff0000', '#8a7a00', VISIONES[1]) < diferencia('#ff0000', '#8a7a00', VISIONES[0]) / 2);
+  // Strategies past the palette differ from every other in colour or in
+  // the chart's dash, for five times the palette's length.
+  const vistos = new Set();
+  for (let s = 0; s < 5 * colores.length; s++) {
+    const par = Modelo.color(s) + ' ' + Modelo.trazo(s);
+    assert.ok(!vistos.has(par), 'strategy ' + s + ': ' + par);
+    vistos.add(par);
   }
 });

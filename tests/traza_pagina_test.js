@@ -13,7 +13,7 @@ const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
 const Modelo = require('../trace/pagina/modelo.js');
 const {
-  argumentos, escriba, operaciones, demostracion, lea, compruebe, espereCuadros, compruebeAjuste, datosNativos,
+  argumentos, escriba, operaciones, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste, datosNativos,
   mediana, pasoDe, sinFoco
 } = require('./navegador/arnes.js');
 const { compruebePantallas, compruebeColores, compruebeImpresion } = require('./navegador/pantallas.js');
@@ -35,7 +35,8 @@ async function pruebeTraza(navegadorAbierto) {
   // ---- 20 drawn values: the steps, the keys, the buttons and the address.
   const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
   let datos = await abra(a20 + '#paso=1');
-  const M = Math.max(...datos.estrategias.map((e) => e.ops.length));
+  // The steps span the strategies shown: at first the demonstration's.
+  const M = porOmision(datos).M;
   await compruebe(pagina, datos, 1, '#paso=1');
   for (const [tecla, esperado] of [['ArrowRight', 2], ['ArrowLeft', 1], ['End', M], ['Home', 0],
                                    ['f', M], ['i', 0], ['#boton-adelante', 1], ['#boton-adelante', 2],
@@ -49,6 +50,12 @@ async function pruebeTraza(navegadorAbierto) {
   const ayuda = await pagina.textContent('#controles .ayuda');
   assert.match(ayuda, /Inicio\/Fin o I\/F/);
   assert.match(await pagina.textContent('#detalles'), new RegExp('Las ' + datos.estrategias.length + ' estrategias ordenan'));
+  // The demonstration's strategies' display names, with their accents, as
+  // the tool writes them, and each strategy's row of boxes named after its
+  // own.
+  assert.deepEqual(datos.estrategias.slice(0, 3).map((e) => e.visible), ['Burbuja', 'Burbuja optimizada', 'Selección']);
+  assert.deepEqual(await pagina.evaluate(() => [...document.querySelectorAll('#casillas tbody th')].map((th) => th.textContent)),
+    datos.estrategias.map((e) => e.visible));
   await pagina.waitForFunction(() => window.location.hash === '');
   await pagina.check('#sonido');
   await pagina.locator('#velocidad').fill('9');
@@ -66,7 +73,7 @@ async function pruebeTraza(navegadorAbierto) {
   // The demonstration's odd panels alone: the first of each strategy's
   // row.
   const todos = await lea(pagina);
-  const propios = demostracion(datos), ajustados = 'paneles=' + propios.join(',');
+  const propios = demostracion(datos);
   const impares = 'paneles=' + propios.filter((n) => n % 2 === 1).join(',');
   await abra(a20 + '#' + impares + '&paso=40&otra=1');
   const elegidos = await lea(pagina);
@@ -82,28 +89,76 @@ async function pruebeTraza(navegadorAbierto) {
   // A container's button, labelled as the data says, shows its panels
   // alone.
   const lista = datos.contenedores.findIndex((c) => c.enlaces_por_posicion > 0);
+  await pagina.click('#eleccion summary');
+  assert.equal(await pagina.textContent('#eleccion summary'), 'Paneles: ' + propios.filter((n) => n % 2 === 1).length +
+    ' de ' + datos.paneles.length);
   await pagina.click('#casillas button:text-is("' + datos.contenedores[lista].etiqueta + '")');
   assert.deepEqual((await lea(pagina)).map((p) => p.visible), datos.paneles.map((info) => info.contenedor === lista));
+  // All the panels: the address names them unless they are the default
+  // view's, and the step stays.
   await pagina.click('#casillas button:text-is("Todos")');
-  await pagina.waitForFunction(() => window.location.hash === '#paso=41&otra=1');
+  const todosEnDireccion = propios.length === datos.paneles.length ? ''
+    : 'paneles=' + datos.paneles.map((_, i) => i + 1).join(',') + '&';
+  await pagina.waitForFunction((h) => window.location.hash === h, '#' + todosEnDireccion + 'paso=41&otra=1');
+  // With more strategies than the demonstration's, a button goes back to
+  // its panels, the default view, which the address does not name.
+  if (todosEnDireccion !== '') {
+    await pagina.click('#casillas button:text-is("Demostración")');
+    await pagina.waitForFunction(() => window.location.hash === '#paso=41&otra=1');
+  }
+  await pagina.click('#eleccion summary');
 
+  // The steps span the strategies shown: boxes that leave only the
+  // demonstration's shortest strategy move the step from the end to its
+  // end; a longer one shown again leaves the step where it is, and the
+  // slider and "Fin" reach the longest shown.
+  await abra(a20 + '#fin');
+  const totales = datos.estrategias.map((e) => e.ops.length);
+  const breve = [0, 1, 2].reduce((a, s) => (totales[s] < totales[a] ? s : a), 0);
+  const larga = [0, 1, 2].reduce((a, s) => (totales[s] > totales[a] ? s : a), 0);
+  await pagina.click('#eleccion summary');
+  for (const n of propios.filter((n) => datos.paneles[n - 1].estrategia !== breve)) {
+    await pagina.click('#casillas input[value="' + n + '"]');
+  }
+  assert.deepEqual([await paso(), await pagina.evaluate(() => +document.getElementById('posicion').max)],
+    [totales[breve], totales[breve]], 'the shortest strategy alone');
+  await pagina.click('#casillas input[value="' + propios.find((n) => datos.paneles[n - 1].estrategia === larga) + '"]');
+  assert.deepEqual([await paso(), await pagina.evaluate(() => +document.getElementById('posicion').max)],
+    [totales[breve], totales[larga]], 'a longer one again');
+  await pagina.click('#boton-fin');
+  assert.equal(await paso(), totales[larga]);
   await abra(a20 + '#fin');
   const fin = await compruebe(pagina, datos, M, '#fin');
-  fin.forEach((panel, i) => {
+  fin.filter((panel) => panel.visible).forEach((panel, i) => {
     const total = datos.estrategias[datos.paneles[i].estrategia].ops.length;
     assert.deepEqual(panel.valores, datos.entrada.slice().sort((a, b) => a - b));
     assert.match(panel.estado, new RegExp('^Terminado tras ' + operaciones(total) + '(;|$)'));
   });
-  await abra(a20 + '#' + ajustados + '&fin');
+  // The default view, with no panels named, is the demonstration's, and
+  // fits; so does any choice of up to six panels: one of each of six
+  // strategies, and two of one and one of each of four more, where the
+  // registry has them.
+  await abra(a20 + '#fin');
+  assert.deepEqual((await lea(pagina)).map((p) => p.visible), datos.paneles.map((_, i) => propios.includes(i + 1)));
   for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
     const medida = await compruebeAjuste(pagina, tamano, 'N = 20 at ' + tamano.width + 'x' + tamano.height);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, 20, 'N = 20, labels'));
+  }
+  const primero = (s, c) => datos.paneles.findIndex((info) => info.estrategia === s && info.contenedor === c) + 1;
+  const cuantas = Math.min(6, datos.estrategias.length);
+  const elecciones = [Array.from({ length: cuantas }, (_, s) => primero(s, s % 2)),
+    [primero(0, 0), primero(0, 1)].concat(Array.from({ length: Math.min(4, cuantas - 1) }, (_, s) => primero(s + 1, 1)))];
+  for (const eleccion of elecciones) {
+    await abra(a20 + '#paneles=' + eleccion.join(',') + '&paso=60');
+    for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
+      await compruebeAjuste(pagina, tamano, 'panels ' + eleccion + ' at ' + tamano.width + 'x' + tamano.height);
+    }
   }
 
   // ---- 32 values keep every label at 1024x768; 64 keep the current call's.
   for (const n of [32, 64]) {
     await pagina.setViewportSize({ width: 1024, height: 768 });
-    datos = await abra(escriba('n' + n, ['--entrada', 'invertida', '--n', String(n)]) + '#' + ajustados + '&paso=3');
+    datos = await abra(escriba('n' + n, ['--entrada', 'invertida', '--n', String(n)]) + '#paso=3');
     const medida = await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'N = ' + n);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, n === 32 ? 32 : 2, 'N = ' + n + ', labels'));
   }
@@ -119,12 +174,12 @@ async function pruebeTraza(navegadorAbierto) {
   });
   assert.ok(media < 4, 'a step takes ' + media + ' ms to draw');
   await pagina.keyboard.press('Home');
-  await pagina.waitForFunction((h) => window.location.hash === h, '#' + ajustados);
+  await pagina.waitForFunction(() => window.location.hash === '');
   await pagina.locator('#velocidad').fill('9');
   const antes = Date.now();
   await pagina.keyboard.press(' ');
-  await pagina.waitForFunction((h) => window.location.hash === h, '#' + ajustados + '&fin', { timeout: 60000 });
-  const nominal = Math.max(...datos.estrategias.map((e) => e.ops.length));
+  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 60000 });
+  const nominal = porOmision(datos).M;
   assert.ok(Date.now() - antes < 1.5 * nominal, 'played ' + nominal + ' steps in ' + (Date.now() - antes) + ' ms');
 
   // ---- Bars stand on the zero line, negative values below it, and none
@@ -144,7 +199,7 @@ async function pruebeTraza(navegadorAbierto) {
   // ---- Equal values: which 3 is which, and what is settled, at every step.
   datos = await abra(escriba('v331', ['--valores', '3,3,1']));
   assert.equal(await pagina.evaluate(() => document.getElementById('con-semilla').hidden), true);
-  const M331 = Math.max(...datos.estrategias.map((e) => e.ops.length));
+  const M331 = porOmision(datos).M;
   for (let K = 0; K <= M331; K++) {
     await pagina.evaluate((k) => { window.location.hash = 'paso=' + k; }, K);
     await pagina.waitForFunction((k) => document.querySelector('#paso-texto').textContent.startsWith('Paso ' + k + ' '), K);
@@ -165,7 +220,7 @@ async function pruebeTraza(navegadorAbierto) {
   assert.match((await lea(pagina))[conEnlaces].estado, / = 1 enlace$/);
   await abra(escriba('v12', ['--valores', '1,2']) + '#fin');
   assert.match((await lea(pagina))[0].estado, /^Terminado tras 1 operación$/);
-  assert.ok((await pagina.textContent('#leyenda')).includes(datos.estrategias[0].nombre + ' (1 operación)'));
+  assert.ok((await pagina.textContent('#leyenda')).includes(datos.estrategias[0].visible + ' (1 operación)'));
 
   // ---- Values left out of order: the first strategy's recording cut
   // short, loaded as a page loads its data. At its last call and at the
@@ -180,9 +235,9 @@ async function pruebeTraza(navegadorAbierto) {
   await pagina.evaluate((d) => { window.location.hash = 'paso=' + d.paso; window.Traza.cargue(d.datos); },
     { datos: corta, paso: mitad });
   await compruebe(pagina, corta, mitad, 'cut short, at its last call');
-  assert.equal(await pagina.textContent('#anuncio'), Modelo.anuncio(mCorta, mitad, corta.estrategias.map((_, s) => s)));
+  assert.equal(await pagina.textContent('#anuncio'), Modelo.anuncio(mCorta, mitad, porOmision(corta).mostradas));
   await pagina.keyboard.press('End');
-  await compruebe(pagina, corta, mCorta.M, 'cut short, at the end');
+  await compruebe(pagina, corta, porOmision(corta).M, 'cut short, at the end');
   const mayores = await pagina.evaluate(() => [...document.querySelectorAll('[data-descenso="primera"]')]
     .filter((c) => getComputedStyle(c, '::after').content === '">"').length);
   assert.equal(mayores, 2 * mCorta.estrategias[0].descensos.length, 'a ">" for each descent in both panels');
@@ -230,18 +285,15 @@ async function pruebeWeb(navegadorAbierto) {
   await pagina.waitForSelector('body[data-estado="listo"]');
   let datos = await mostrados();
   assert.deepEqual([datos.origen, datos.entrada.length, datos.semilla], ['invertida', 12, 5]);
-  await compruebe(pagina, datos, Math.max(...datos.estrategias.map((e) => e.ops.length)), 'address, at the end');
+  await compruebe(pagina, datos, porOmision(datos).M, 'address, at the end');
   assert.deepEqual(await formulario(), ['invertida', '12', '5', '']);
-  // The fit, for the demonstration's panels, chosen through the address.
+  // The fit, for the default view: the demonstration's panels, with no
+  // panels named.
   const propios = demostracion(datos);
-  const muestran = (n) => pagina.waitForFunction((cuantos) =>
-    document.querySelectorAll('section[data-estrategia]:not([hidden])').length === cuantos, n);
-  await pagina.evaluate((p) => { window.location.hash += '&paneles=' + p; }, propios.join(','));
-  await muestran(propios.length);
+  assert.equal(await pagina.evaluate(() => document.querySelectorAll('section[data-estrategia]:not([hidden])').length),
+    propios.length);
   await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'browser page at 1024x768');
   await compruebeAjuste(pagina, { width: 1280, height: 720 }, 'browser page at 1280x720');
-  await pagina.evaluate(() => { window.location.hash = 'entrada=invertida&n=12&semilla=5&fin'; });
-  await muestran(datos.paneles.length);
 
   // ---- The form: the recordings are the command-line tool's, call for
   // call, and the address then names the view.
@@ -251,7 +303,7 @@ async function pruebeWeb(navegadorAbierto) {
   assert.deepEqual(datos, datosNativos(['--valores', '3,3,1']));
   await compruebe(pagina, datos, 0, 'form, 3,3,1');
   await pagina.keyboard.press('End');
-  await compruebe(pagina, datos, Math.max(...datos.estrategias.map((e) => e.ops.length)), 'form, 3,3,1 at the end');
+  await compruebe(pagina, datos, porOmision(datos).M, 'form, 3,3,1 at the end');
   const sesenta = Array.from({ length: 64 }, (_, k) => (k * 37) % 101 - 50).join(',');
   await envie({ valores: sesenta });
   await pagina.waitForFunction((v) => window.location.hash === '#valores=' + v, sesenta);

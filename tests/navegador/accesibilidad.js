@@ -5,11 +5,13 @@
 const assert = require('node:assert/strict');
 const path = require('node:path');
 const Modelo = require('../../trace/pagina/modelo.js');
-const { raiz, pasoDe, reproduce, sinFoco } = require('./arnes.js');
+const { raiz, porOmision, pasoDe, reproduce, sinFoco } = require('./arnes.js');
 
 // Tab through every control: each shows its focus and does its own job with
 // its keys, not the page's; the page's keys work where no control uses them.
 async function pruebeTeclado(pagina) {
+  // The panels' boxes fold out: open, Tab reaches them too.
+  await pagina.evaluate(() => { document.getElementById('eleccion').open = true; });
   await sinFoco(pagina);
   const foco = () => pagina.evaluate(() => {
     const el = document.activeElement, estilo = getComputedStyle(el);
@@ -73,17 +75,28 @@ async function pruebeTeclado(pagina) {
 // while playing. The address follows the step, at once after a step and
 // at least once a second while playing.
 async function pruebeLector(pagina, datos) {
-  const m = Modelo.cree(datos), todas = datos.estrategias.map((_, s) => s);
+  // The page opens with the default view: the demonstration's strategies.
+  const { m, mostradas: todas, M } = porOmision(datos);
   // The code blocks with a line lit at step 40, as the model reads the
   // recording.
   const codigo = await pagina.evaluate(() => JSON.parse(document.getElementById('codigo').textContent));
   const lineas40 = m.estrategias.filter((e) =>
     Modelo.lineaActual(e, Modelo.estadoEn(e, 40), Modelo.lineasMostradas(codigo[e.nombre])) !== null).length;
+  // Each panel's box is named after its strategy's display name and its
+  // container, and its number in the report, and its row after the
+  // strategy.
+  await pagina.evaluate(() => { document.getElementById('eleccion').open = true; });
   for (const [i, info] of datos.paneles.entries()) {
-    const nombre = 'Panel ' + (i + 1) + ': ' + datos.contenedores[info.contenedor].nombre + ', ' +
-      datos.estrategias[info.estrategia].nombre;
+    const e = datos.estrategias[info.estrategia];
+    const nombre = e.visible + ' sobre ' + datos.contenedores[info.contenedor].nombre + ', panel ' + (i + 1);
     assert.equal(await pagina.getByRole('checkbox', { name: nombre, exact: true }).count(), 1, nombre);
+    assert.equal(await pagina.getByRole('rowheader', { name: e.visible, exact: true }).count(), 1, e.visible);
   }
+  await pagina.evaluate(() => { document.getElementById('eleccion').open = false; });
+  // The default view again, whatever the keys above chose ("Todos" last).
+  await pagina.evaluate(() => { window.location.hash = ''; });
+  await pagina.waitForFunction((n) => document.querySelectorAll('section.panel:not([hidden])').length === n,
+    Modelo.panelesPorOmision(datos).length);
   const velocidad = async (v) => { await pagina.locator('#velocidad').fill(v); await sinFoco(pagina); };
   await velocidad('4');
   await pagina.keyboard.press('Home');
@@ -92,7 +105,7 @@ async function pruebeLector(pagina, datos) {
     ...['posicion', 'velocidad'].map((id) => document.getElementById(id).getAttribute('aria-valuetext')),
     [...document.querySelectorAll('[aria-current]')].filter((l) => l.hasAttribute('data-actual')).length,
     document.querySelectorAll('[data-actual]').length]),
-  ['#paso=40', Modelo.anuncio(m, 40, todas, false), 'Paso 40 de ' + m.M, '20 pasos por segundo', lineas40, lineas40]);
+  ['#paso=40', Modelo.anuncio(m, 40, todas, false), 'Paso 40 de ' + M, '20 pasos por segundo', lineas40, lineas40]);
   // From the start to the end at 100 steps a second.
   await velocidad('6');
   await pagina.keyboard.press('Home');
@@ -112,7 +125,7 @@ async function pruebeLector(pagina, datos) {
   console.log('while playing, the address written every ' + huecos(registro.direcciones).join(', ') +
     ' ms, the step said every ' + huecos(durante).join(', ') + ' ms');
   assert.ok(durante.every((a) => /^Paso \d+ de \d+$/.test(a[1])) && huecos(durante).every((h) => h >= 950) &&
-    registro.anuncios.pop()[1] === Modelo.anuncio(m, m.M, todas, false), JSON.stringify(registro.anuncios));
+    registro.anuncios.pop()[1] === Modelo.anuncio(m, M, todas, false), JSON.stringify(registro.anuncios));
   // Every 800 ms: a machine too busy to draw its frames may pass a second,
   // and pass on a run again.
   assert.ok(registro.direcciones.length >= 3 && huecos(registro.direcciones).every((h) => h <= 1000) &&

@@ -33,6 +33,14 @@ function demostracion(datos) {
   return datos.paneles.map((info, i) => (info.estrategia < 3 ? i + 1 : 0)).filter((n) => n > 0);
 }
 
+// The strategies of the view a page opens with, where its address names
+// no panels (the demonstration's), and its last step: where the longest of
+// them ends.
+function porOmision(datos) {
+  const m = Modelo.cree(datos), mostradas = Modelo.estrategiasMostradas(datos, Modelo.panelesPorOmision(datos));
+  return { m: m, mostradas: mostradas, M: Modelo.ultimoPaso(m, mostradas) };
+}
+
 // What panel info should show at global step K, from the page's own model
 // of the recording, which modelo_test.js checks against a replay from the
 // start.
@@ -183,6 +191,6 @@ const reproduce = (pagina) => pagina.evaluate(() => /Pausa/.test(document.getEle
 const sinFoco = (pagina) => pagina.evaluate(() => document.activeElement.blur());
 
 module.exports = {
-  argumentos: { traza, navegador, carpeta, modo, paginaWeb }, raiz, escriba, operaciones, demostracion, esperado, lea,
+  argumentos: { traza, navegador, carpeta, modo, paginaWeb }, raiz, escriba, operaciones, demostracion, porOmision, esperado, lea,
   lineasActuales, compruebe, espereCuadros, compruebeAjuste, datosNativos, mediana, pasoDe, reproduce, sinFoco
 };

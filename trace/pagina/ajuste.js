@@ -5,6 +5,10 @@
 (function () {
   'use strict';
 
+  // The smallest font the code takes where the first screen is fitted:
+  // below it, code scrolls in its box rather than shrink.
+  const TALLA_MINIMA = 11;
+
   // Whether el is shown: the panel choice hides elements through their
   // hidden attribute, which is read without laying the page out.
   function mostrado(el) { return el.closest('[hidden]') === null; }
@@ -32,25 +36,29 @@
     }
 
     // Marks the blocks named in desbordados as too tall for their row,
-    // which then scroll to their lit line, and no other. The keyboard
-    // reaches a block that scrolls, to scroll it with its arrows.
-    function marqueDesbordados(vista, desbordados) {
+    // which then scroll to their lit line, and those named in envueltos as
+    // too wide, whose lines then wrap; no other. The keyboard reaches a
+    // block that scrolls, to scroll it with its arrows.
+    function marqueDesbordados(vista, desbordados, envueltos) {
       const poner = window.Traza.dibujo.poner;
       vista.codigos.forEach((b) => {
-        const desborda = desbordados.includes(b.elemento.getAttribute('data-codigo'));
+        const nombre = b.elemento.getAttribute('data-codigo');
+        const desborda = desbordados.includes(nombre);
+        poner(b.elemento, 'data-envuelve', (envueltos || []).includes(nombre) ? '' : null);
         poner(b.elemento, 'data-desborda', desborda ? '' : null);
         poner(b.elemento, 'tabindex', desborda ? '0' : null);
         if (desborda) { window.Traza.dibujo.muestreLinea(b.elemento); }
       });
     }
 
-    // The largest code font, from 14 px down to 8, at which every shown
-    // strategy's code fits its row, in height and within the width it may
-    // take: up to 45 % of the row, as long as each panel beside it keeps
-    // 300 px. All take that font and the same width, so that the panels
-    // line up. Code that does not fit even at 8 px (a long strategy with
-    // its helpers) keeps that width, cut at its right, and scrolls to its
-    // lit line.
+    // The largest code font, from 14 px down to TALLA_MINIMA, at which
+    // every shown strategy's code fits its row, in height and within the
+    // width it may take: up to 45 % of the row, as long as each panel beside
+    // it keeps 300 px (the narrowest row's, where rows differ). All take
+    // that font and the same width, so that the panels line up. Code that
+    // does not fit even at TALLA_MINIMA (a quicksort with its partition)
+    // keeps it and that width: a line too wide wraps, and a block too tall
+    // scrolls, keeping its lit line in view.
     function ajusteCodigo(vista, eleccion) {
       const bloques = vista.codigos.map((b) => b.elemento).filter(mostrado);
       if (bloques.length === 0 || !ajustado(vista)) {
@@ -69,15 +77,16 @@
       const clave = geometria(vista, eleccion);
       if (tallaDelCodigo !== null && tallaDelCodigo.clave === clave) {
         ponga(tallaDelCodigo.tamano, tallaDelCodigo.ancho);
-        marqueDesbordados(vista, tallaDelCodigo.desbordados);
+        marqueDesbordados(vista, tallaDelCodigo.desbordados, tallaDelCodigo.envueltos);
         return;
       }
       // Measured as plain blocks, without the scroll bar of one too tall.
       marqueDesbordados(vista, []);
-      const fila = bloques[0].parentNode.clientWidth;
-      const paneles = Math.max.apply(null, bloques.map((el) =>
-        el.parentNode.querySelectorAll('section:not([hidden])').length));
-      const maximo = Math.max(0.22 * fila, Math.min(0.45 * fila, fila - paneles * 306));
+      const maximo = Math.min.apply(null, bloques.map((el) => {
+        const fila = el.parentNode.clientWidth;
+        const paneles = el.parentNode.querySelectorAll('section:not([hidden])').length;
+        return Math.max(0.22 * fila, Math.min(0.45 * fila, fila - paneles * 306));
+      }));
       const cabe = (el) => el.scrollHeight <= el.clientHeight + 1 && el.offsetWidth <= maximo;
       ponga(null, 'max-content');
       // Text scales with its font, so one measure at 14 px gives the size to
@@ -87,19 +96,21 @@
       if (!bloques.every(cabe)) {
         const escala = Math.min.apply(null, bloques.map((el) =>
           Math.min((el.clientHeight + 1) / el.scrollHeight, maximo / el.offsetWidth)));
-        tamano = Math.max(8, Math.floor(tamano * escala * 2) / 2);
+        tamano = Math.max(TALLA_MINIMA, Math.floor(tamano * escala * 2) / 2);
         ponga(tamano, null);
-        while (tamano > 8 && !bloques.every(cabe)) {
+        while (tamano > TALLA_MINIMA && !bloques.every(cabe)) {
           tamano -= 0.5;
           ponga(tamano, null);
         }
       }
+      const envueltos = bloques.filter((el) => el.offsetWidth > maximo).map((el) => el.getAttribute('data-codigo'));
       const ancho = Math.min(Math.floor(maximo), Math.max.apply(null, bloques.map((el) => el.offsetWidth))) + 'px';
       ponga(null, ancho);
+      marqueDesbordados(vista, [], envueltos);
       const desbordados = bloques.filter((el) => el.scrollHeight > el.clientHeight + 1)
         .map((el) => el.getAttribute('data-codigo'));
-      marqueDesbordados(vista, desbordados);
-      tallaDelCodigo = { clave: clave, tamano: tamano, ancho: ancho, desbordados: desbordados };
+      marqueDesbordados(vista, desbordados, envueltos);
+      tallaDelCodigo = { clave: clave, tamano: tamano, ancho: ancho, desbordados: desbordados, envueltos: envueltos };
     }
 
     // The widest label of the data: a value, and its occurrence's index

@@ -18,7 +18,10 @@
   let vista = null;        // the elements built for it
   let planos = null;       // the cost chart's plots
   let K = 0;               // the global step shown
-  let eleccion = null;     // panel numbers shown, or null for all
+  let M = 0;               // the last step: where the longest strategy shown ends
+  let eleccion = [];       // the numbers of the panels shown, in order
+  let porOmision = [];     // those shown where the address names none
+  let nombrada = false;    // whether the address named the panels shown
   let otras = [];          // parts of the address the page does not read
   const reproduccion = { activa: false, anterior: null, acumulado: 0 };
   const ajustador = Traza.ajuste.cree();
@@ -50,37 +53,73 @@
     anuncio.pida(urgente);
   }
 
-  // A check box per panel, and a button per container that shows its
-  // panels alone.
+  // The panels to choose from, by name: a table with a row per strategy,
+  // named as it is shown (Nombre_Visible in the C++, with its accents), a
+  // column per container, and in each cell the box of that panel, named
+  // for a screen reader "Selección sobre Lista_Ordenable, panel 6"; then a
+  // button per container that shows its panels alone, one for the
+  // demonstration's (the default view) and one for all. It folds out under
+  // the controls, so that any number of strategies takes one line there.
   function construyaEleccion(datos) {
+    const visible = Modelo.nombreVisible;
     const casillas = $('casillas');
     casillas.replaceChildren();
-    datos.paneles.forEach((info, i) => {
-      const etiqueta = Dibujo.elemento('label');
-      const casilla = Dibujo.elemento('input');
-      casilla.type = 'checkbox';
-      casilla.value = i + 1;
-      etiqueta.title = info.titulo;
-      casilla.setAttribute('aria-label', 'Panel ' + (i + 1) + ': ' + datos.contenedores[info.contenedor].nombre +
-        ', ' + datos.estrategias[info.estrategia].nombre);
-      etiqueta.appendChild(casilla);
-      etiqueta.appendChild(document.createTextNode(String(i + 1)));
-      casillas.appendChild(etiqueta);
+    const tabla = Dibujo.elemento('table');
+    const cabeza = tabla.createTHead().insertRow();
+    cabeza.appendChild(Dibujo.elemento('td'));
+    datos.contenedores.forEach((contenedor) => {
+      const columna = Dibujo.elemento('th', '', contenedor.etiqueta);
+      columna.scope = 'col';
+      columna.title = contenedor.nombre;
+      cabeza.appendChild(columna);
     });
+    const cuerpo = tabla.createTBody();
+    datos.estrategias.forEach((e, s) => {
+      const fila = cuerpo.insertRow();
+      const nombre = Dibujo.elemento('th', '', visible(e));
+      nombre.scope = 'row';
+      nombre.title = e.nombre;
+      nombre.style.setProperty('--color', Dibujo.color(s));
+      fila.appendChild(nombre);
+      datos.contenedores.forEach((contenedor, c) => {
+        const celda = fila.insertCell();
+        const i = datos.paneles.findIndex((info) => info.estrategia === s && info.contenedor === c);
+        if (i < 0) { return; }
+        const etiqueta = Dibujo.elemento('label');
+        const casilla = Dibujo.elemento('input');
+        casilla.type = 'checkbox';
+        casilla.value = i + 1;
+        etiqueta.title = datos.paneles[i].titulo;
+        casilla.setAttribute('aria-label', visible(e) + ' sobre ' + contenedor.nombre + ', panel ' + (i + 1));
+        etiqueta.appendChild(casilla);
+        celda.appendChild(etiqueta);
+      });
+    });
+    casillas.appendChild(tabla);
+    const botones = Dibujo.elemento('div', 'botones');
     datos.contenedores.forEach((contenedor, c) => {
       const boton = Dibujo.elemento('button', '', contenedor.etiqueta);
       boton.type = 'button';
       boton.title = 'Solo ' + contenedor.nombre;
       boton.setAttribute('data-contenedor', c);
-      casillas.appendChild(boton);
+      botones.appendChild(boton);
     });
+    if (datos.estrategias.length > Modelo.DEMOSTRACION) {
+      const propios = Dibujo.elemento('button', '', 'Demostración');
+      propios.type = 'button';
+      propios.title = 'Las estrategias de la demostración';
+      propios.setAttribute('data-omision', '');
+      botones.appendChild(propios);
+    }
     const todos = Dibujo.elemento('button', '', 'Todos');
     todos.type = 'button';
-    casillas.appendChild(todos);
+    botones.appendChild(todos);
+    casillas.appendChild(botones);
   }
 
+
   function dibujeControles() {
-    const paso = 'Paso ' + K + ' de ' + m.M;
+    const paso = 'Paso ' + K + ' de ' + M;
     Dibujo.texto($('paso-texto'), paso);
     $('posicion').value = K;
     Dibujo.poner($('posicion'), 'aria-valuetext', paso);
@@ -97,8 +136,12 @@
 
   // ---- Which panels are shown.
 
+  // Shows the panels of eleccion, and makes the steps span their
+  // strategies: the slider, "Fin", the chart and the words said end where
+  // the longest of them does, and the step shown stays, or moves to that
+  // end if it is past it.
   function muestreEleccion() {
-    const mostrado = (numero) => eleccion === null || eleccion.indexOf(numero) >= 0;
+    const mostrado = (numero) => eleccion.indexOf(numero) >= 0;
     vista.paneles.forEach((panel) => { panel.seccion.hidden = !mostrado(panel.numero); });
     vista.filas.forEach((fila) => {
       fila.hidden = !Array.prototype.some.call(fila.querySelectorAll('section'), (s) => !s.hidden);
@@ -106,13 +149,25 @@
     $('casillas').querySelectorAll('input').forEach((casilla) => {
       casilla.checked = mostrado(+casilla.value);
     });
+    Dibujo.texto($('eleccion-resumen'), 'Paneles: ' + eleccion.length + ' de ' + vista.paneles.length);
+    const reparto = Modelo.reparto(m.datos, eleccion);
+    Dibujo.poner($('pantalla'), 'data-sin-ajuste', reparto.ajusta ? null : '');
+    Dibujo.poner($('paneles'), 'data-columnas', reparto.columnas);
+    vista.filas.forEach((fila) => {
+      Dibujo.poner(fila, 'data-mostrados', fila.querySelectorAll('section:not([hidden])').length);
+    });
+    const mostradas = Modelo.estrategiasMostradas(m.datos, eleccion);
+    M = Modelo.ultimoPaso(m, mostradas);
+    K = Math.min(K, M);
+    $('posicion').max = M;
+    planos = Traza.grafico.construya(m, mostradas);
   }
 
   function elija(numeros) {
-    const validos = numeros.filter((x) => x >= 1 && x <= vista.paneles.length);
-    eleccion = validos.length === 0 || validos.length === vista.paneles.length
-      ? null : validos.sort((a, b) => a - b);
+    nombrada = false;
+    eleccion = Modelo.elijaPaneles(numeros, vista.paneles.length, porOmision);
     muestreEleccion();
+    dibuje();
     ajuste();
     siga(true);
   }
@@ -122,7 +177,10 @@
 
   function escribaDireccion() {
     if (m === null) { return; }
-    const nuevo = Modelo.fragmento(eleccion, K, m.M, otras);
+    // Panels the address named stay named; panels chosen on the page are
+    // named unless they are the default view.
+    const paneles = nombrada ? eleccion : Modelo.panelesDeDireccion(eleccion, porOmision);
+    const nuevo = Modelo.fragmento(paneles, K, M, otras);
     if (window.location.hash.replace(/^#/, '') === nuevo) { return; }
     const base = window.location.href.replace(/#.*$/, '');
     window.history.replaceState(window.history.state, '', nuevo === '' ? base : base + '#' + nuevo);
@@ -132,8 +190,7 @@
   // call in words; while playing, the step alone.
   function anuncie() {
     if (m === null) { return; }
-    const mostradas = m.estrategias.map((_, s) => s).filter((s) =>
-      vista.paneles.some((panel) => panel.s === s && !panel.seccion.hidden));
+    const mostradas = Modelo.estrategiasMostradas(m.datos, eleccion);
     Dibujo.texto($('anuncio'), Modelo.anuncio(m, K, mostradas, reproduccion.activa));
   }
 
@@ -150,13 +207,10 @@
     const leida = Modelo.leaDireccion(window.location.hash);
     otras = leida.otras;
     detenga();
-    eleccion = null;
-    if (leida.paneles !== null) {
-      const validos = leida.paneles.filter((x) => x >= 1 && x <= vista.paneles.length);
-      eleccion = validos.length === 0 ? null : validos.sort((a, b) => a - b);
-    }
+    eleccion = Modelo.elijaPaneles(leida.paneles || [], vista.paneles.length, porOmision);
+    nombrada = Modelo.elijaPaneles(leida.paneles || [], vista.paneles.length, []).length > 0;
     muestreEleccion();
-    K = Math.max(0, Math.min(m.M, leida.fin ? m.M : leida.paso === null ? 0 : leida.paso));
+    K = Math.max(0, Math.min(M, leida.fin ? M : leida.paso === null ? 0 : leida.paso));
     dibuje();
     ajuste();
     anuncie();
@@ -191,7 +245,7 @@
   // Goes to step k; seguido is a step among others that run on (a key held
   // down, the slider dragged), whose address waits for its pace.
   function vaya(k, seguido) {
-    K = Math.max(0, Math.min(m.M, k));
+    K = Math.max(0, Math.min(M, k));
     reproduccion.activa = false;
     dibuje();
     siga(!seguido);
@@ -216,8 +270,8 @@
     const avance = Math.floor(reproduccion.acumulado);
     if (avance > 0) {
       reproduccion.acumulado -= avance;
-      K = Math.min(m.M, K + avance);
-      if (K === m.M) { reproduccion.activa = false; }
+      K = Math.min(M, K + avance);
+      if (K === M) { reproduccion.activa = false; }
       suene(dibuje());
       siga(!reproduccion.activa);
     }
@@ -225,7 +279,7 @@
   }
 
   function reproduzca() {
-    if (K >= m.M) { K = 0; }
+    if (K >= M) { K = 0; }
     reproduccion.activa = true;
     reproduccion.anterior = null;
     reproduccion.acumulado = 0;
@@ -246,7 +300,7 @@
   // Each move does nothing before data is loaded.
   function conDatos(accion) { return (seguido) => { if (m !== null) { accion(seguido === true); } }; }
   const alInicio = conDatos(() => vaya(0));
-  const alFinal = conDatos(() => vaya(m.M));
+  const alFinal = conDatos(() => vaya(M));
   const atras = conDatos((seguido) => vaya(K - 1, seguido));
   const adelante = conDatos((seguido) => vaya(K + 1, seguido));
 
@@ -326,6 +380,10 @@
     $('casillas').addEventListener('click', (evento) => {
       const boton = evento.target.closest('button');
       if (boton === null) { return; }
+      if (boton.hasAttribute('data-omision')) {
+        elija(porOmision);
+        return;
+      }
       const c = boton.getAttribute('data-contenedor');
       elija(m.datos.paneles.map((info, i) => (c === null || info.contenedor === +c ? i + 1 : 0)));
     });
@@ -361,8 +419,7 @@
     m = Modelo.cree(datos);
     construyaEleccion(datos);
     vista = Dibujo.construya(m, JSON.parse($('codigo').textContent));
-    planos = Traza.grafico.construya(m);
-    $('posicion').max = m.M;
+    porOmision = Modelo.panelesPorOmision(datos);
     habilite(true);
     lugar();
     document.body.setAttribute('data-estado', 'listo');

@@ -6,16 +6,9 @@
   'use strict';
 
   const Modelo = window.Traza.modelo;
-  // The strategies' colours, in the order of the registry: each stands 3:1
-  // or more from white, and each two stay apart (by 30 or more in CIELAB)
-  // seen with normal colour vision, without red cones and without green
-  // ones.
-  const COLORES = ['#0072b2', '#d55e00', '#333333', '#4433cc', '#74958a', '#7f2a00'];
+  const color = Modelo.color;
 
   function $(id) { return document.getElementById(id); }
-
-  // Strategy s's colour, in its row, its chart line and its legend.
-  function color(s) { return COLORES[s % COLORES.length]; }
 
   // ---- Words.
 
@@ -104,7 +97,7 @@
       bloque.appendChild(elemento('div', 'aviso', 'Sin línea resaltada: la compilación no pudo leer qué línea ' +
         'hace cada llamada, y dice por qué en su aviso.'));
     }
-    const lineas = {};
+    const lineas = {}, orden = [];
     codigo.tramos.forEach((tramo, n) => {
       if (n > 0) {
         const hueco = elemento('div', 'hueco', '⋮');
@@ -124,9 +117,13 @@
         linea.setAttribute('data-linea', numero);
         bloque.appendChild(linea);
         lineas[numero] = linea;
+        orden.push(linea);
       });
     });
-    return { elemento: bloque, lineas: lineas, mostradas: Modelo.lineasMostradas(codigo), actual: null };
+    const hecho = { elemento: bloque, lineas: lineas, orden: orden, mostradas: Modelo.lineasMostradas(codigo),
+                    actual: null, impresas: null };
+    marqueImpresas(hecho);
+    return hecho;
   }
 
   function construyaPanel(m, barrasDe, numero, info) {
@@ -332,6 +329,30 @@
     }
   }
 
+  // Lines of code printed: code longer than this prints the lines around
+  // its lit line alone, so that its row keeps to a printed page's share.
+  const LINEAS_IMPRESAS = 17;
+
+  // Marks the lines of a code block that print (see the style): where it
+  // has more than LINEAS_IMPRESAS, the others are marked data-lejos, and
+  // the block says which lines print. Only the lines whose mark changes
+  // are written, so that a step costs little.
+  function marqueImpresas(bloque) {
+    const orden = bloque.orden;
+    if (orden.length <= LINEAS_IMPRESAS) { return; }
+    const donde = bloque.actual === null ? 0 : orden.indexOf(bloque.lineas[bloque.actual]);
+    const desde = Math.max(0, Math.min(orden.length - LINEAS_IMPRESAS, donde - Math.floor(LINEAS_IMPRESAS / 2)));
+    const antes = bloque.impresas;
+    if (antes === desde) { return; }
+    const fuera = (i, d) => i < d || i >= d + LINEAS_IMPRESAS;
+    orden.forEach((linea, i) => {
+      if (antes === null || fuera(i, antes) !== fuera(i, desde)) { poner(linea, 'data-lejos', fuera(i, desde) ? '' : null); }
+    });
+    bloque.impresas = desde;
+    poner(bloque.elemento.querySelector('.archivo'), 'data-impresas', 'líneas ' + orden[desde].getAttribute('data-linea') + ' a ' +
+      orden[desde + LINEAS_IMPRESAS - 1].getAttribute('data-linea'));
+  }
+
   // Lights the line that made the current call, and marks it as the
   // current one for a screen reader; an exchange's line has a look of its
   // own.
@@ -353,6 +374,7 @@
     bloque.actual = numero;
     bloque.intercambio = intercambio;
     if (movida && numero !== null) { muestreLinea(bloque.elemento); }
+    if (movida) { marqueImpresas(bloque); }
   }
 
   // Draws step K of model m on vista; returns each strategy's state at K.

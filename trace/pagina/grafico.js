@@ -29,25 +29,27 @@
 
   // Strategy s's line: its colour and, as a second cue, its dash and
   // width, the widest under the others where they overlap.
-  const TRAZOS = ['', '9 4', '2 3', '12 3 3 3', '5 2'];
   function trazo(s) {
-    return { stroke: Dibujo.color(s), 'stroke-dasharray': TRAZOS[s % TRAZOS.length] || 'none',
+    return { stroke: Dibujo.color(s), 'stroke-dasharray': window.Traza.modelo.trazo(s),
              'stroke-width': Math.max(1.4, 3.2 - s * 0.7) };
   }
 
   // Plots against the step, side by side where each has room, else one
   // under the other: the pairs still out of order, the same in every
   // container, then for each container that pays links to reach a
-  // position, the links it has followed. The chart is drawn ancho units
-  // wide, one unit a pixel of its width, so that its text keeps its size.
-  function construyaGrafico(m, ancho) {
+  // position, the links it has followed: for the strategies numbered in
+  // mostradas, up to the step where the longest of them ends. The chart is
+  // drawn ancho units wide, one unit a pixel of its width, so that its text
+  // keeps its size.
+  function construyaGrafico(m, ancho, mostradas) {
+    const estrategias = mostradas.map((s) => m.estrategias[s]);
     const grafico = $('grafico');
     grafico.replaceChildren();
     const series = [{ titulo: 'Pares aún fuera de orden (inversiones)', serie: (e) => e.inversiones }];
     m.datos.contenedores.forEach((contenedor) => {
       const porPosicion = contenedor.enlaces_por_posicion;
       if (porPosicion > 0) {
-        const enlaces = new Map(m.estrategias.map((e) => [e, e.enlaces.map((x) => x * porPosicion)]));
+        const enlaces = new Map(estrategias.map((e) => [e, e.enlaces.map((x) => x * porPosicion)]));
         series.push({ titulo: contenedor.etiqueta + ': enlaces seguidos', serie: (e) => enlaces.get(e) });
       }
     });
@@ -58,12 +60,12 @@
     grafico.setAttribute('viewBox', '0 0 ' + ancho + ' ' + ALTO * filas);
     const anchoPlano = (ancho - (IZQUIERDA + HUECO) * columnas + HUECO - DERECHA) / columnas;
     const alto = ALTO - ARRIBA - ABAJO;
-    const M = m.M;
+    const M = window.Traza.modelo.ultimoPaso(m, mostradas);
     return series.map((plano, indice) => {
       const x0 = IZQUIERDA + (indice % columnas) * (anchoPlano + IZQUIERDA + HUECO);
       const arriba = ALTO * Math.floor(indice / columnas), y0 = arriba + ALTO - ABAJO;
       const valor = (e, k) => plano.serie(e)[Math.min(k, e.total)];
-      const tope = Math.max(1, Math.max.apply(null, m.estrategias.map(
+      const tope = Math.max(1, Math.max.apply(null, estrategias.map(
         (e) => Math.max.apply(null, plano.serie(e)))));
       const x = (k) => x0 + (M === 0 ? 0 : k / M * anchoPlano);
       const y = (v) => y0 - v / tope * alto;
@@ -78,8 +80,8 @@
       svg('line', { x1: x0, x2: x0, y1: arriba + ARRIBA, y2: y0, 'class': 'eje' }, grafico);
       svg('text', { x: x0 + anchoPlano, y: y0 + 28, 'text-anchor': 'end' }, grafico).textContent = 'paso';
       const salto = Math.max(1, Math.ceil(M / 500));
-      m.estrategias.forEach((e, s) => {
-        const pasos = [];
+      estrategias.forEach((e, i) => {
+        const s = mostradas[i], pasos = [];
         for (let k = 0; k < M; k += salto) { pasos.push(k); }
         pasos.push(M, e.total);
         pasos.sort((a, b) => a - b);
@@ -89,21 +91,22 @@
         }), grafico);
       });
       const marca = svg('line', { y1: arriba + ARRIBA, y2: y0, 'class': 'marca' }, grafico);
-      const puntos = m.estrategias.map((e, s) => svg('circle',
+      const puntos = mostradas.map((s) => svg('circle',
         { r: 4, fill: Dibujo.color(s), stroke: '#fff', 'stroke-width': 1.5 }, grafico));
-      return { x: x, y: y, valor: valor, marca: marca, puntos: puntos };
+      return { x: x, y: y, valor: valor, marca: marca, puntos: puntos, estrategias: estrategias };
     });
   }
 
-  function construyaLeyenda(m) {
+  function construyaLeyenda(m, mostradas) {
     const leyenda = $('leyenda');
     leyenda.replaceChildren();
-    m.estrategias.forEach((e, s) => {
+    mostradas.forEach((s) => {
+      const e = m.estrategias[s];
       const item = Dibujo.elemento('span', 'mono');
       const muestra = svg('svg', { width: 26, height: 8, viewBox: '0 0 26 8', 'aria-hidden': 'true' }, item);
       svg('line', Object.assign(trazo(s), { x1: 0, x2: 26, y1: 4, y2: 4 }), muestra);
       item.appendChild(document.createTextNode(
-        e.nombre + ' (' + Dibujo.plural(e.total, 'operación', 'operaciones') + ')'));
+        e.visible + ' (' + Dibujo.plural(e.total, 'operación', 'operaciones') + ')'));
       leyenda.appendChild(item);
     });
   }
@@ -114,13 +117,13 @@
   let observador = null;
   let anchoVisto = null;
 
-  // The chart and legend of model m; returns what dibuje draws on. Once
-  // laid out, the chart is drawn again at the step last shown whenever its
-  // width changes.
-  function construya(m) {
-    construyaLeyenda(m);
+  // The chart and legend of model m for the strategies numbered in
+  // mostradas; returns what dibuje draws on. Once laid out, the chart is
+  // drawn again at the step last shown whenever its width changes.
+  function construya(m, mostradas) {
+    construyaLeyenda(m, mostradas);
     const grafico = { m: m, K: 0, ancho: anchoVisto === null ? 1000 : anchoVisto };
-    grafico.planos = construyaGrafico(m, grafico.ancho);
+    grafico.planos = construyaGrafico(m, grafico.ancho, mostradas);
     if (observador !== null) { observador.disconnect(); }
     if (window.ResizeObserver) {
       // Drawn in the next frame rather than in the observer's call, whose
@@ -135,7 +138,7 @@
           pendiente = false;
           if (observador !== propio || anchoVisto === grafico.ancho) { return; }
           grafico.ancho = anchoVisto;
-          grafico.planos = construyaGrafico(m, grafico.ancho);
+          grafico.planos = construyaGrafico(m, grafico.ancho, mostradas);
           dibuje(m, grafico, grafico.K);
         });
       });
@@ -153,9 +156,9 @@
       const x = plano.x(K);
       plano.marca.setAttribute('x1', x);
       plano.marca.setAttribute('x2', x);
-      m.estrategias.forEach((e, s) => {
-        plano.puntos[s].setAttribute('cx', x);
-        plano.puntos[s].setAttribute('cy', plano.y(plano.valor(e, K)));
+      plano.estrategias.forEach((e, i) => {
+        plano.puntos[i].setAttribute('cx', x);
+        plano.puntos[i].setAttribute('cy', plano.y(plano.valor(e, K)));
       });
     });
   }

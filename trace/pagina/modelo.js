@@ -109,7 +109,7 @@
     const enDescenso = entrada.map(() => false);
     finales.forEach((d) => { enDescenso[d.p] = enDescenso[d.p + 1] = true; });
     if (total % FOTO_CADA === 0) { fotos.push({ valores: valores, origenes: origenes }); }
-    return { nombre: e.nombre, ops: e.ops, lineas: e.lineas || [], total: total,
+    return { nombre: e.nombre, visible: nombreVisible(e), ops: e.ops, lineas: e.lineas || [], total: total,
              comparaciones: comparaciones, intercambios: intercambios, enlaces: enlaces,
              inversiones: inversiones, ultimo: ultimo, fotos: fotos,
              ordenado: finales.length === 0, descensos: finales, enDescenso: enDescenso };
@@ -198,6 +198,86 @@
       minimo: Math.min(0, Math.min.apply(null, datos.entrada)),
       maximo: Math.max(0, Math.max.apply(null, datos.entrada))
     };
+  }
+
+  // A strategy's name as the page says it: its display name (the C++'s
+  // Nombre_Visible, which may have accents and spaces), or where the data
+  // has none, its class's name with spaces for its underscores.
+  function nombreVisible(e) { return e.visible || e.nombre.replace(/_/g, ' '); }
+
+  // ---- Colours.
+
+  // The strategies' colours, in the order of the registry: blue,
+  // vermillion, near-black, indigo, grey-green, brown and plum. Each stands
+  // 3:1 or more from white, and each two stay 33 or more apart in CIELAB
+  // (CIE76) seen with normal colour vision, and 20 or more without red
+  // cones or without green ones (modelo_test.js measures them).
+  const COLORES = ['#0072b2', '#d55e00', '#333333', '#4433cc', '#74958a', '#7f2a00', '#880077'];
+
+  // Strategy s's colour, in its row, its boxes, its chart line and its
+  // legend. Past the palette's length colours repeat; the strategies are
+  // still told apart by name, and in the chart by their lines' dashes.
+  function color(s) { return COLORES[s % COLORES.length]; }
+
+  // Strategy s's dash in the chart: as many as there are, five, is prime
+  // to the colours' seven, so that the first 35 strategies differ in colour
+  // or dash.
+  const TRAZOS = ['none', '9 4', '2 3', '12 3 3 3', '5 2'];
+  function trazo(s) { return TRAZOS[s % TRAZOS.length]; }
+
+  // ---- Which panels are shown, and the steps they span.
+
+  // The demonstration's strategies, which the registry lists first: their
+  // panels are those shown when the address names none.
+  const DEMOSTRACION = 3;
+
+  // The numbers (from 1, as in the report) of the panels shown by default:
+  // the demonstration's strategies' panels, every panel where there are no
+  // more strategies than those.
+  function panelesPorOmision(datos) {
+    return datos.paneles.map((info, i) => (info.estrategia < DEMOSTRACION ? i + 1 : 0)).filter((x) => x > 0);
+  }
+
+  // The panels a list of numbers chooses out of cuantos: each valid number
+  // once, in order; porOmision where none is valid, so that a page always
+  // shows some panel.
+  function elijaPaneles(numeros, cuantos, porOmision) {
+    const validos = numeros.filter((x) => Number.isInteger(x) && x >= 1 && x <= cuantos);
+    const elegidos = Array.from(new Set(validos)).sort((a, b) => a - b);
+    return elegidos.length === 0 ? porOmision.slice() : elegidos;
+  }
+
+  // What the address says of a choice of panels: nothing (null) for the
+  // default, so that an address without paneles keeps meaning it.
+  function panelesDeDireccion(eleccion, porOmision) {
+    const igual = eleccion.length === porOmision.length && eleccion.every((x, i) => x === porOmision[i]);
+    return igual ? null : eleccion;
+  }
+
+  // The strategies (their indices, in order) that have a panel among the
+  // panels numbered in eleccion.
+  function estrategiasMostradas(datos, eleccion) {
+    const mostradas = new Set(eleccion.map((x) => datos.paneles[x - 1].estrategia));
+    return datos.estrategias.map((_, s) => s).filter((s) => mostradas.has(s));
+  }
+
+  // The last step of model m for the strategies numbered in estrategias:
+  // where the longest of them ends.
+  function ultimoPaso(m, estrategias) {
+    return estrategias.reduce((M, s) => Math.max(M, m.estrategias[s].total), 0);
+  }
+
+  // How many panels the first screen fits to the window: more reflow, as
+  // on a smaller window, and the page scrolls.
+  const PANELES_AJUSTADOS = 6;
+
+  // How the first screen lays out the panels numbered in eleccion: whether
+  // it fits them to the window (ajusta), and in how many columns its rows
+  // stand: two past three rows, a row of two panels across both, so that
+  // up to PANELES_AJUSTADOS panels take three lines.
+  function reparto(datos, eleccion) {
+    const filas = estrategiasMostradas(datos, eleccion).length;
+    return { ajusta: eleccion.length <= PANELES_AJUSTADOS, columnas: filas > 3 ? 2 : 1 };
   }
 
   // ---- The address: keys joined by '&', such as paneles=1,3,5&paso=40 or
@@ -312,12 +392,13 @@
   }
 
   // What a screen reader is told at step K of model m about the strategies
-  // numbered in estrategias: the step and each one's call, said once for
-  // the strategies that make the same (as they do at first). The names are
-  // said with spaces for their underscores. breve says the step alone,
+  // numbered in estrategias, whose steps end at the longest of them's: the
+  // step and each one's call, said once for
+  // the strategies that make the same (as they do at first), each by its
+  // display name. breve says the step alone,
   // short enough to be said while the steps run.
   function anuncio(m, K, estrategias, breve) {
-    const paso = 'Paso ' + K + ' de ' + m.M;
+    const paso = 'Paso ' + K + ' de ' + ultimoPaso(m, estrategias);
     if (breve) { return paso; }
     if (K === 0) { return paso + ': ninguna llamada todavía.'; }
     const grupos = new Map();
@@ -325,7 +406,7 @@
       const e = m.estrategias[s], dicho = frase(e, estadoEn(e, K));
       const clave = dicho.verbo[0] + dicho.resto + (dicho.ultima ? '.' + dicho.fin : '');
       if (!grupos.has(clave)) { grupos.set(clave, { dicho: dicho, nombres: [] }); }
-      grupos.get(clave).nombres.push(e.nombre.replace(/_/g, ' '));
+      grupos.get(clave).nombres.push(e.visible);
     });
     return paso + '. ' + Array.from(grupos.values()).map((grupo) => {
       const nombres = grupo.nombres, uno = nombres.length === 1 ? 0 : 1;
@@ -376,7 +457,9 @@
     cuenteInversiones: cuenteInversiones, cambioDeInversiones: cambioDeInversiones,
     recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
     lineaActual: lineaActual, lineasMostradas: lineasMostradas, desorden: desorden,
-    ocurrencias: ocurrencias, cree: cree,
+    ocurrencias: ocurrencias, cree: cree, DEMOSTRACION: DEMOSTRACION, panelesPorOmision: panelesPorOmision,
+    elijaPaneles: elijaPaneles, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
+    ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, COLORES: COLORES, color: color, trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
     leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
     anuncio: anuncio, seguidor: seguidor
   };
