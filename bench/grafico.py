@@ -10,8 +10,9 @@ another file; --docs writes docs/ordenamiento_bench.png instead, the copy the
 README shows, so the tracked figure changes only when asked to.
 
 Draws the time of one sort against N, log-log, one line per family, from
-the median of each size's repetitions, and prints a Markdown table of the
-fitted growth, the times, the counts at N = 64 and, for each strategy that
+the median of each size's repetitions: a colour per strategy, a line style
+per container, and the legend right of the plot. Prints a Markdown table of
+the fitted growth, the times, the counts at N = 64 and, for each strategy that
 has an int[] baseline, the time on Vector_Ordenable over the time on int[]
 at the largest common N. The table needs every family at N = 64 with its
 fitted growth: results cut down by --benchmark_filter may lack them, and
@@ -155,32 +156,69 @@ def tabla(datos, puntos, ajustes, resultados):
     return lineas
 
 
+# One colour per strategy, in the registry's order: the Okabe-Ito palette
+# without its yellow, too pale on white, so that the colours stay apart for
+# readers with a red-green deficiency too. Strategies past these seven take
+# gnuplot's own colours.
+COLORES = ["#000000", "#E69F00", "#56B4E9", "#009E73", "#0072B2", "#D55E00",
+           "#CC79A7"]
+# One line style and point shape per container: (dash type, point type).
+ESTILOS = {"Vector_Ordenable": (1, 7), "Lista_Ordenable": (2, 5),
+           "int[]": (3, 9)}
+
+
+def color(indice):
+    if indice < len(COLORES):
+        return f"lc rgb '{COLORES[indice]}'"
+    return f"lc {indice + 1}"
+
+
+def estilo(contenedores, contenedor):
+    """(dash type, point type) of a container; one not in ESTILOS gets its
+    own from its place among the containers."""
+    if contenedor in ESTILOS:
+        return ESTILOS[contenedor]
+    indice = contenedores.index(contenedor)
+    return indice + 4, indice * 2 + 4
+
+
 def dibuje(puntos, grafico):
     familias = list(puntos)
     # gnuplot writes a quote inside a single-quoted string as two.
     salida = str(grafico).replace("'", "''")
-    guion = ["set terminal pngcairo size 1000,700 font ',10' noenhanced",
+    guion = ["set terminal pngcairo size 1200,720 font ',10' noenhanced",
              f"set output '{salida}'",
              "set logscale xy", "set grid", "set xrange [12:1400]",
+             "set xtics (16, 32, 64, 128, 256, 512, 1024)",
              "set xlabel 'N (elements)'", "set ylabel 'time of one sort (us)'",
-             "set key top left",
+             # Right of the plot, the legend covers no data.
+             "set key outside right top vertical Left reverse samplen 5",
              "set title 'ordenamiento: time per sort, median of repetitions'"]
     for indice, familia in enumerate(familias):
         guion.append(f"$d{indice} << EOD")
         guion += [f"{n} {micros(run)}"
                   for n, run in sorted(puntos[familia].items())]
         guion.append("EOD")
-    # One colour per strategy; one point shape per container, int[] dashed.
     estrategias = list(dict.fromkeys(f.split("/")[0] for f in familias))
     contenedores = list(dict.fromkeys(f.split("/")[1] for f in familias))
     estilos = []
     for indice, familia in enumerate(familias):
         estrategia, contenedor = familia.split("/")
+        dt, pt = estilo(contenedores, contenedor)
         estilos.append(
             f"$d{indice} using 1:2 with linespoints "
-            f"lc {estrategias.index(estrategia) + 1} "
-            f"pt {contenedores.index(contenedor) * 2 + 5} "
-            f"dt {2 if contenedor == 'int[]' else 1} lw 2 title '{familia}'")
+            f"{color(estrategias.index(estrategia))} dt {dt} pt {pt} ps 0.8 "
+            "lw 2 notitle")
+    # The legend is two keys in one: a colour for each strategy, then a line
+    # style for each container. Its entries draw nothing (NaN).
+    for indice, estrategia in enumerate(estrategias):
+        estilos.append(f"NaN with lines {color(indice)} lw 4 "
+                       f"title '{estrategia}'")
+    estilos.append("NaN with lines lc rgb 'white' title ' '")
+    for contenedor in contenedores:
+        dt, pt = estilo(contenedores, contenedor)
+        estilos.append(f"NaN with linespoints lc rgb '#444444' dt {dt} "
+                       f"pt {pt} lw 2 title '{contenedor}'")
     guion.append("plot " + ", \\\n     ".join(estilos))
     proceso = subprocess.run(["gnuplot"], input="\n".join(guion), text=True,
                              check=False)

@@ -30,12 +30,15 @@
 namespace {
 
 // How many containers of n elements are filled at a time, with the timer
-// stopped: 32768 / n^2 of them, and at least one. A sort makes n * (n - 1) / 2
-// comparisons, so a batch holds some 16000 comparisons of sorting (more once
-// a single container exceeds that, from n = 256 on). Stopping and restarting
-// the timer costs far less than that much sorting.
+// stopped: 16384 / n of them, and at least one, so that a batch holds some
+// 16384 values whatever n is. Even an N lg N strategy then makes some 60000
+// comparisons or more between one stop of the timer and the next, against
+// which stopping and restarting it costs next to nothing. A batch sized for
+// N^2 work would hold a single container from n = 256 on, and the timer's
+// cost, a share of each N lg N sort that shrinks as n grows, would bend
+// those strategies' fitted growth.
 std::size_t Lote(std::int64_t n) {
-  return static_cast<std::size_t>(std::max<std::int64_t>(1, 32768 / (n * n)));
+  return static_cast<std::size_t>(std::max<std::int64_t>(1, 16384 / n));
 }
 
 // Sorts freshly filled containers of type K with strategy S, through the
