@@ -28,6 +28,7 @@
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
 #include "sorting/estrategias.h"
+#include "sorting/ordenador_rapido.h"
 #include "sorting/ordenador_seleccion.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
@@ -156,6 +157,7 @@ TEST(OpcionesTest, BothCommandsShownBuildTheSameInputAgain) {
            {"ordenamiento_traza", "--entrada", "ordenada", "--n", "7"},
            {"ordenamiento_traza", "--entrada=invertida", "--semilla", "9"},
            {"ordenamiento_traza", "--entrada", "casi_ordenada", "--n", "64"},
+           {"ordenamiento_traza", "--entrada", "organo", "--n", "5"},
            {"ordenamiento_traza", "--valores=-5,0,2147483647"}}) {
     const Opciones_Traza opciones = Lea(palabras);
     for (const std::string& comando :
@@ -230,8 +232,8 @@ TEST(OpcionesTest, EachMistakeGetsOneLineThatNamesTheOption) {
       {{"--semilla", "-1"},
        "ERROR: --semilla debe ser un entero de 0 a 4294967295, no \"-1\""},
       {{"--entrada", "desordenada"},
-       "ERROR: --entrada debe ser aleatoria, ordenada, invertida o "
-       "casi_ordenada, no \"desordenada\""},
+       "ERROR: --entrada debe ser aleatoria, ordenada, invertida, "
+       "casi_ordenada u organo, no \"desordenada\""},
       {{"--valores", "1,,2"}, lista + "\"\" no es un entero"},
       {{"--valores", "7, x ,3"}, lista + "\"x\" no es un entero"},
       {{"--valores", "1, 2147483648"},
@@ -243,11 +245,12 @@ TEST(OpcionesTest, EachMistakeGetsOneLineThatNamesTheOption) {
       // Control characters escaped, C1 as a code point (C2 9B) or as a
       // stray byte (9B), and long values cut on a character.
       {{"--entrada", "t\x1b]0;X\a\n\x9b\xc2\x9b\xc5\x9b\xff"},
-       "ERROR: --entrada debe ser aleatoria, ordenada, invertida o "
-       "casi_ordenada, no \"t\\x1b]0;X\\x07\\n\\x9b\\u009b\xc5\x9b\\xff\""},
+       "ERROR: --entrada debe ser aleatoria, ordenada, invertida, "
+       "casi_ordenada u organo, no "
+       "\"t\\x1b]0;X\\x07\\n\\x9b\\u009b\xc5\x9b\\xff\""},
       {{"--entrada", largo},
-       "ERROR: --entrada debe ser aleatoria, ordenada, invertida o "
-       "casi_ordenada, no \"" +
+       "ERROR: --entrada debe ser aleatoria, ordenada, invertida, "
+       "casi_ordenada u organo, no \"" +
            largo.substr(0, 120) + "…\""},
       {{"--desconocida"},
        "ERROR: opción desconocida: \"--desconocida\" (vea ordenamiento_traza "
@@ -321,6 +324,26 @@ TEST(OpcionesTest, DrawnShapesHoldOverManySeeds) {
       EXPECT_EQ(casi.Cambios() == 0, ordenados.front() == ordenados.back());
       std::sort(valores.begin(), valores.end());
       ASSERT_EQ(valores, ordenados);
+
+      // Read from its two ends in turn, front first, organo is sorted.
+      const std::vector<int> organo = forma("organo").Entrada();
+      std::vector<int> leidos;
+      for (auto frente = organo.begin(), fondo = organo.end();
+           frente != fondo;) {
+        leidos.push_back(leidos.size() % 2 == 0 ? *frente++ : *--fondo);
+      }
+      ASSERT_EQ(leidos, ordenados) << semilla << " " << n;
+      // Quicksort makes N^2 / 5 comparisons or more on organo, and at most
+      // 2 N lg N on the values as drawn.
+      if (n == 64) {
+        using Memoria = Contenedor_Registro::Memoria;
+        Contenedor_Registro en_organo(organo, Memoria::kCuentas);
+        Contenedor_Registro al_azar(sorteados, Memoria::kCuentas);
+        Ordenador_Rapido().Ordene(en_organo);
+        Ordenador_Rapido().Ordene(al_azar);
+        EXPECT_GE(en_organo.Cuenta(Operacion::kEs_Menor), n * n / 5) << semilla;
+        EXPECT_LE(al_azar.Cuenta(Operacion::kEs_Menor), 2 * n * 6) << semilla;
+      }
     }
   }
 }

@@ -189,8 +189,9 @@ Opciones_Traza::Resultado Opciones_Traza::Lea(int argc, const char* const* argv,
   std::string dados;
   CLI::Option* entrada =
       app.add_option("--entrada", origen_,
-                     "Cómo es la entrada: aleatoria, ordenada, invertida o "
-                     "casi_ordenada (por omisión, aleatoria)")
+                     "Cómo es la entrada: aleatoria, ordenada, invertida, "
+                     "casi_ordenada u organo, que sube hasta el centro y "
+                     "baja de nuevo (por omisión, aleatoria)")
           ->type_name("FORMA");
   CLI::Option* cuantos =
       app.add_option("-n,--n", cuantos_dado,
@@ -288,11 +289,11 @@ bool Opciones_Traza::Compruebe(const std::string& cuantos,
                                std::vector<int>& dados) {
   std::errc error{};
   const std::vector<std::string> formas = {"aleatoria", "ordenada", "invertida",
-                                           "casi_ordenada"};
+                                           "casi_ordenada", "organo"};
   if (std::find(formas.begin(), formas.end(), origen_) == formas.end()) {
     mensaje_ = "ERROR: " + Nombre("--entrada") +
-               " debe ser aleatoria, ordenada, invertida o casi_ordenada, "
-               "no " +
+               " debe ser aleatoria, ordenada, invertida, casi_ordenada u "
+               "organo, no " +
                Citado(origen_);
     return false;
   }
@@ -366,6 +367,18 @@ void Opciones_Traza::Construya_Entrada(int n, const std::vector<int>& dados) {
   } else if (origen_ != "aleatoria") {
     std::sort(entrada_.begin(), entrada_.end());
   }
+  if (origen_ == "organo") {
+    // The 1st, 3rd, 5th, ... smallest rise from the front to the middle and
+    // the 2nd, 4th, ... fall from the middle to the back, so that the
+    // largest meet in the middle: 0 0 1 1 ... 31 31 becomes 0 1 ... 31 31
+    // ... 1 0.
+    const std::vector<int> ordenados = entrada_;
+    for (std::size_t k = 0; k < ordenados.size(); ++k) {
+      entrada_[k % 2 == 0 ? k / 2 : ordenados.size() - 1 - k / 2] =
+          ordenados[k];
+    }
+    return;
+  }
   if (origen_ != "casi_ordenada") {
     return;
   }
@@ -400,6 +413,8 @@ std::string Opciones_Traza::Descripcion() const {
     texto += ", ya ordenados";
   } else if (origen_ == "invertida") {
     texto += ", en orden inverso";
+  } else if (origen_ == "organo") {
+    texto += ", en forma de órgano: suben hasta el centro y bajan de nuevo";
   } else if (origen_ == "casi_ordenada" && cambios_ == 0) {
     texto +=
         ", ordenados; son todos iguales, así que ningún cambio de "

@@ -37,7 +37,7 @@ class Opciones_Traza {
   const std::string& Salida() const { return salida_; }
 
   // How the input is made: "aleatoria", "ordenada", "invertida",
-  // "casi_ordenada", or "valores" when the values were given.
+  // "casi_ordenada", "organo", or "valores" when the values were given.
   const std::string& Origen() const { return origen_; }
 
   // The same in words, for the page, with the number of values and, for
@@ -50,9 +50,15 @@ class Opciones_Traza {
 
   // The input the strategies sort. A drawn input is N values rand() % 100
   // after srand(Semilla()): kept as drawn (aleatoria), sorted (ordenada),
-  // sorted backwards (invertida), or sorted and then disturbed by N / 10
+  // sorted backwards (invertida), sorted and then disturbed by N / 10
   // exchanges, at least one, of unequal neighbours at positions drawn next,
-  // no two exchanges touching the same position (casi_ordenada).
+  // no two exchanges touching the same position (casi_ordenada), or sorted
+  // and dealt out like organ pipes (organo): the 1st, 3rd, 5th, ...
+  // smallest rise from the front to the middle and the 2nd, 4th, 6th, ...
+  // fall from the middle to the back, so that 0 0 1 1 ... 31 31 becomes
+  // 0 1 ... 31 31 ... 1 0. Quicksort taking its middle value as the pivot
+  // makes about N^2 / 4 comparisons on it, against about 1.39 N lg N on
+  // aleatoria.
   const std::vector<int>& Entrada() const { return entrada_; }
 
   // The exchanges that casi_ordenada made: N / 10 (at least one) unless
