@@ -10,6 +10,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { test } = require('node:test');
 const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
+const Palabras = require(path.join(__dirname, '..', 'trace', 'pagina', 'palabras.js'));
 const { contraste, VISIONES, diferencia } = require(path.join(__dirname, 'navegador', 'colores.js'));
 
 // A reproducible stream of numbers in [0, 1).
@@ -140,21 +141,25 @@ test('the words for a screen reader: the step, each call once for the strategies
   const datos = {
     entrada: [3, 3, 1],
     estrategias: [
-      { nombre: 'Ordenador_Burbuja', ops: [[1, 0, 0], [2, 1, 1], [2, 1]] },
+      { nombre: 'Ordenador_Burbuja', ops: [[1, 0, 0], [2, 1, 1], [2, 1]], lineas: [7, 7, 9] },
       { nombre: 'Ordenador_Burbuja_Optimizada', ops: [[1, 0, 0], [2, 1, 1], [2, 1], [1, 0, 1], [1, 0]] },
       { nombre: 'Ordenador_Seleccion', ops: [[1, 0, 0], [2, 0, 1], [0, 2], [1, 1]] }
     ]
   };
   const m = Modelo.cree(datos);
-  const dicho = (K, estrategias, breve) => Modelo.anuncio(m, K, estrategias, breve);
-  assert.equal(dicho(1, [0, 1, 2]), 'Paso 1 de 5. Ordenador Burbuja, Ordenador Burbuja Optimizada y Ordenador ' +
-    'Seleccion comparan las posiciones 1 y 0: 3 no es menor que 3.');
+  const dicho = (K, estrategias, breve) => Palabras.anuncio(m, K, estrategias, breve);
+  // Which 3 is which, the line of the file that made the call where the
+  // recording has it, and the positions settled (the first bubble sort
+  // never exchanges position 0).
+  assert.equal(dicho(1, [0, 1, 2]), 'Paso 1 de 5. Ordenador Burbuja compara las posiciones 1 y 0 (línea 7): 3, ' +
+    'segunda vez, no es menor que 3, primera vez; asentada la posición 0. Ordenador Burbuja Optimizada y Ordenador ' +
+    'Seleccion comparan las posiciones 1 y 0: 3, segunda vez, no es menor que 3, primera vez.');
   // The first bubble sort stops after one pass, its values left 3 1 3:
   // it says so at its last call and from then on.
-  assert.equal(dicho(3, [0, 1, 2]), 'Paso 3 de 5. Ordenador Burbuja intercambia las posiciones 2 y 1, que ' +
-    'quedan con 3 y 1, y termina; NO ordenado: 3 antes de 1 en las posiciones 0 y 1. Ordenador Burbuja ' +
-    'Optimizada intercambia las posiciones 2 y 1, que quedan con 3 y 1. Ordenador Seleccion intercambia las ' +
-    'posiciones 0 y 2, que quedan con 1 y 3.');
+  assert.equal(dicho(3, [0, 1, 2]), 'Paso 3 de 5. Ordenador Burbuja intercambia las posiciones 2 y 1 (línea 9), que ' +
+    'quedan con 3, segunda vez, y 1, y termina; NO ordenado: 3 antes de 1 en las posiciones 0 y 1. Ordenador Burbuja ' +
+    'Optimizada intercambia las posiciones 2 y 1, que quedan con 3, segunda vez, y 1. Ordenador Seleccion intercambia ' +
+    'las posiciones 0 y 2, que quedan con 1 y 3, primera vez.');
   // The steps span the strategies said: selection sort's 4 calls are the
   // longest of these two.
   assert.equal(dicho(4, [2, 0]), 'Paso 4 de 4. Ordenador Seleccion intercambia la posición 1 consigo misma, y ' +
@@ -163,8 +168,10 @@ test('the words for a screen reader: the step, each call once for the strategies
   // A strategy with a display name is said by it, accents and all.
   datos.estrategias[2].visible = 'Selección';
   datos.estrategias[1].visible = 'Burbuja optimizada';
-  assert.equal(Modelo.anuncio(Modelo.cree(datos), 1, [1, 2]), 'Paso 1 de 5. Burbuja optimizada y Selección comparan ' +
-    'las posiciones 1 y 0: 3 no es menor que 3.');
+  assert.match(Palabras.anuncio(Modelo.cree(datos), 1, [1, 2]), /^Paso 1 de 5\. Burbuja optimizada y Selección comparan /);
+  // Positions said in runs, and occurrences past the ordinals' words.
+  assert.deepEqual([Palabras.posiciones([0, 1, 4, 5, 6, 7, 9]), Palabras.vez(3), Palabras.vez(13)],
+    ['0 y 1, 4 a 7 y 9', 'tercera vez', 'vez número 13']);
 });
 
 test('an unsorted end: whether the values are sorted, and where their order breaks, in words', () => {
@@ -178,10 +185,10 @@ test('an unsorted end: whether the values are sorted, and where their order brea
       '4 antes de 3 en las posiciones 1 y 2; 3 antes de 2 en las posiciones 2 y 3']
   ]) {
     const e = Modelo.recorra({ nombre: 'E', ops: [] }, valores);
-    assert.deepEqual([e.ordenado, Modelo.desorden(e)], [dicho === '', dicho], valores.join(' '));
+    assert.deepEqual([e.ordenado, Palabras.desorden(e)], [dicho === '', dicho], valores.join(' '));
   }
   // Briefly, under a panel: the first, and how many more.
-  assert.equal(Modelo.desorden(Modelo.recorra({ nombre: 'E', ops: [] }, [3, 2, 1]), true),
+  assert.equal(Palabras.desorden(Modelo.recorra({ nombre: 'E', ops: [] }, [3, 2, 1]), true),
     '3 antes de 2 en las posiciones 0 y 1 (y en 1 lugar más)');
 });
 
@@ -264,7 +271,7 @@ test('the panels shown: the default view, any choice, the address, and the steps
       const leida = Modelo.leaDireccion(Modelo.fragmento(Modelo.panelesDeDireccion(eleccion, omision), K, M, []));
       assert.deepEqual([Modelo.elijaPaneles(leida.paneles || [], total, omision), leida.fin ? M : leida.paso || 0],
         [eleccion, K], String(eleccion));
-      assert.match(Modelo.anuncio(m, K, mostradas, true), new RegExp('^Paso ' + K + ' de ' + M + '$'));
+      assert.match(Palabras.anuncio(m, K, mostradas, true), new RegExp('^Paso ' + K + ' de ' + M + '$'));
       // Up to six panels fit the first screen in three lines: a row a
       // strategy, or past three rows two to a line, a row of two panels
       // across the line.

@@ -12,6 +12,7 @@ const fs = require('node:fs');
 const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
 const Modelo = require('../trace/pagina/modelo.js');
+const Palabras = require('../trace/pagina/palabras.js');
 const {
   argumentos, escriba, operaciones, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste, datosNativos,
   mediana, pasoDe, sinFoco
@@ -47,7 +48,7 @@ async function pruebeTraza(navegadorAbierto) {
   assert.deepEqual(await pagina.evaluate(() => [document.getElementById('comando').textContent,
     document.getElementById('comando-semilla').textContent, document.getElementById('con-semilla').hidden]),
   [datos.comando, datos.comando_semilla, false]);
-  const ayuda = await pagina.textContent('#controles .ayuda');
+  const ayuda = await pagina.textContent('#opciones .ayuda');
   assert.match(ayuda, /Inicio\/Fin o I\/F/);
   assert.match(await pagina.textContent('#detalles'), new RegExp('Las ' + datos.estrategias.length + ' estrategias ordenan'));
   // The demonstration's strategies' display names, with their accents, as
@@ -207,12 +208,20 @@ async function pruebeTraza(navegadorAbierto) {
   }
   // Each label is its value with, for a repeated one, which of its
   // occurrences in the input it is: at the end, 1 3₁ 3₂ for the bubble
-  // sorts, which keep equal values in order, and 1 3₂ 3₁ for selection sort.
+  // sorts, which keep equal values in order, and 1 3₂ 3₁ for selection sort;
+  // a screen reader and a copy get words, "3, segunda vez", and each panel's
+  // heading in words.
   const ocurrencias = Modelo.cree(datos).ocurrencias;
   (await lea(pagina)).forEach((panel, i) => {
-    assert.deepEqual(panel.cifras, panel.valores.map((v, p) => String(v) + (ocurrencias[panel.origenes[p]] || '')),
-                     '3,3,1, labels of panel ' + (i + 1));
+    const vez = (p) => ocurrencias[panel.origenes[p]];
+    assert.deepEqual([panel.cifras, panel.leidas], [panel.valores.map((v, p) => String(v) + (vez(p) || '')),
+      panel.valores.map((v, p) => String(v) + (vez(p) ? ', ' + Palabras.vez(vez(p)) : ''))], '3,3,1, labels of panel ' + (i + 1));
   });
+  const arbol = await pagina.locator('section.panel').first().ariaSnapshot();
+  const uno = datos.paneles[0];
+  assert.ok(arbol.includes('heading "Panel 1: ' + datos.estrategias[uno.estrategia].nombre + ' sobre ' +
+    datos.contenedores[uno.contenedor].nombre + '"') && /listitem: 3 ?, primera vez/.test(arbol) && !/<<</.test(arbol),
+  arbol);
 
   // ---- Counts agree in number.
   datos = await abra(escriba('v12', ['--valores', '1,2']) + '#paso=1');
@@ -235,7 +244,7 @@ async function pruebeTraza(navegadorAbierto) {
   await pagina.evaluate((d) => { window.location.hash = 'paso=' + d.paso; window.Traza.cargue(d.datos); },
     { datos: corta, paso: mitad });
   await compruebe(pagina, corta, mitad, 'cut short, at its last call');
-  assert.equal(await pagina.textContent('#anuncio'), Modelo.anuncio(mCorta, mitad, porOmision(corta).mostradas));
+  assert.equal(await pagina.textContent('#anuncio'), Palabras.anuncio(mCorta, mitad, porOmision(corta).mostradas));
   await pagina.keyboard.press('End');
   await compruebe(pagina, corta, porOmision(corta).M, 'cut short, at the end');
   const mayores = await pagina.evaluate(() => [...document.querySelectorAll('[data-descenso="primera"]')]
@@ -243,13 +252,20 @@ async function pruebeTraza(navegadorAbierto) {
   assert.equal(mayores, 2 * mCorta.estrategias[0].descensos.length, 'a ">" for each descent in both panels');
 
   // ---- Other screens, colour and paper.
-  await compruebePantallas(navegadorAbierto, async (otra, n) => {
-    await otra.goto(escriba('a' + n, ['--entrada', 'aleatoria', '--n', String(n), '--semilla', '5']) + '#paso=40');
+  await compruebePantallas(navegadorAbierto, async (otra, n, resto) => {
+    await otra.goto(escriba('a' + n, ['--entrada', 'aleatoria', '--n', String(n), '--semilla', '5']) + '#' + resto);
     await otra.waitForSelector('body[data-estado="listo"]');
   }, [20, 64]);
   await abra(a20 + '#paso=40');
   await compruebeColores(pagina);
   await compruebeImpresion(pagina);
+  // Six strategies' panels, their rows two to a line, and 64 values print
+  // on one page too.
+  for (const otra of [a20 + '#paneles=' + elecciones[0].join(',') + '&paso=60',
+    escriba('n64', ['--entrada', 'invertida', '--n', '64']) + '#paso=40']) {
+    await abra(otra);
+    await compruebeImpresion(pagina);
+  }
 
   datos = await abra(a20);
   await pruebeTeclado(pagina);
@@ -330,8 +346,8 @@ async function pruebeWeb(navegadorAbierto) {
   await pruebeAxe(navegadorAbierto, web + '#valores=3,3,1');
 
   // ---- Other screens, 65 values' error line included, and paper.
-  await compruebePantallas(navegadorAbierto, async (otra, n) => {
-    await otra.goto(web + '#valores=' + Array.from({ length: n }, (_, k) => (k * 37) % 101 - 50).join(',') + '&paso=40');
+  await compruebePantallas(navegadorAbierto, async (otra, n, resto) => {
+    await otra.goto(web + '#valores=' + Array.from({ length: n }, (_, k) => (k * 37) % 101 - 50).join(',') + '&' + resto);
     await otra.waitForFunction((cuantos) => (cuantos > 64 ? !document.querySelector('[data-error]').hidden
       : document.body.getAttribute('data-estado') === 'listo' && window.Traza.datos().entrada.length === cuantos), n);
   }, [20, 64, 65]);
@@ -452,10 +468,22 @@ async function pruebeFormulario(pagina, web) {
     for (const [campo, valor] of [['n', '20'], ['semilla', ''], ['valores', valores]]) {
       await pagina.locator('#formulario [name="' + campo + '"]').fill(valor);
     }
+    await pagina.check('#formulario [name="origen"][value="' + (valores === '' ? 'sorteo' : 'valores') + '"]');
     await pagina.click('#formulario [type="submit"]');
     return pagina.evaluate(() => [window.Traza.datos(), window.location.hash]);
   };
   assert.deepEqual((await envie('7, 3, 3'))[0].entrada, [7, 3, 3]);
+  // Values given by a link, then a shape and a count typed: the form's
+  // choice follows what is typed, and what is drawn is what it shows.
+  await pagina.evaluate(() => { window.location.hash = 'valores=5,3,9,1&paso=2'; });
+  await pagina.waitForFunction(() => window.Traza.datos().entrada.join() === '5,3,9,1');
+  const eleccion = () => pagina.evaluate(() => document.getElementById('formulario').elements.origen.value);
+  assert.equal(await eleccion(), 'valores');
+  await pagina.selectOption('#formulario [name="entrada"]', 'invertida');
+  await pagina.locator('#formulario [name="n"]').fill('30');
+  await pagina.click('#formulario [type="submit"]');
+  const dibujados = await pagina.evaluate(() => window.Traza.datos());
+  assert.deepEqual([await eleccion(), dibujados.origen, dibujados.entrada.length], ['sorteo', 'invertida', 30]);
   await pagina.evaluate(() => { window.location.hash = 'valores=9,%201,%205'; });
   await pagina.waitForFunction(() => window.location.hash === '#valores=9,1,5');
   const sorteos = [await envie(''), await envie('')];
@@ -487,9 +515,10 @@ async function pruebeFormulario(pagina, web) {
   await pagina.keyboard.press('ArrowRight');
   await espereCuadros(pagina);
   assert.deepEqual([await error(), (await campos())[3], await pagina.evaluate(() =>
-    [window.location.hash, window.Traza.datos(), document.querySelectorAll('section[data-estrategia]').length])],
+    [window.location.hash, window.Traza.datos(), document.querySelectorAll('section[data-estrategia]').length,
+     getComputedStyle(document.getElementById('costos')).display])],
   ['ERROR: «valores» debe ser una lista de enteros separados por comas, como 7,3,3; "x" no es un entero',
-   '7,3,x', ['#valores=7,3,x&paso=2', null, 0]]);
+   '7,3,x', ['#valores=7,3,x&paso=2', null, 0, 'none']]);
   await pagina.setViewportSize({ width: 1024, height: 768 });
   assert.equal((await envie('7,3,3'))[1], '#valores=7,3,3');
 }

@@ -31,11 +31,11 @@
   // within a second.
   function sorteeSemilla() { return String(Math.floor(Math.random() * 1000000)); }
 
-  // What the form asks for: the given values alone, or the shape, the count
-  // and the seed, drawn where none is typed.
+  // What the form asks for, as its choice says: the given values, or the
+  // shape, the count and the seed, drawn where none is typed.
   function entradaDelFormulario() {
     const campos = $('formulario').elements;
-    if (campos.valores.value.trim() !== '') {
+    if (campos.origen.value === 'valores') {
       return [['valores', campos.valores.value.trim()]];
     }
     const semilla = campos.semilla.value.trim();
@@ -52,6 +52,7 @@
       const par = entrada.find(([c]) => c === clave);
       return par === undefined ? omision : par[1];
     };
+    campos.origen.value = valor('valores', null) === null ? 'sorteo' : 'valores';
     campos.valores.value = valor('valores', '');
     // A shape the list does not have leaves it with none chosen.
     campos.entrada.value = valor('entrada', 'aleatoria');
@@ -151,7 +152,16 @@
   function alEnviar(evento) {
     evento.preventDefault();
     const campos = $('formulario').elements;
-    muestre(entradaDelFormulario(), 'push', campos.valores.value.trim() === '' && campos.semilla.value.trim() === '');
+    muestre(entradaDelFormulario(), 'push', campos.origen.value === 'sorteo' && campos.semilla.value.trim() === '');
+  }
+
+  // Typing in a field, or choosing a shape, chooses the way of giving
+  // values that the field belongs to.
+  function alEscribir(evento) {
+    const grupo = evento.target.closest('[data-origen]');
+    if (grupo !== null && evento.target.name !== 'origen') {
+      $('formulario').elements.origen.value = grupo.getAttribute('data-origen');
+    }
   }
 
   // A new address: a new input is recorded; the step and the panels are
@@ -182,6 +192,7 @@
   function inicie(listo) {
     modulo = listo;
     $('formulario').addEventListener('submit', alEnviar);
+    $('formulario').addEventListener('input', alEscribir);
     $('boton-informe').addEventListener('click', ejecuteInforme);
     window.addEventListener('hashchange', alCambiarDireccion);
     window.addEventListener('popstate', alCambiarDireccion);

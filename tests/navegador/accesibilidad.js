@@ -5,6 +5,7 @@
 const assert = require('node:assert/strict');
 const path = require('node:path');
 const Modelo = require('../../trace/pagina/modelo.js');
+const Palabras = require('../../trace/pagina/palabras.js');
 const { raiz, porOmision, pasoDe, reproduce, sinFoco } = require('./arnes.js');
 
 // Tab through every control: each shows its focus and does its own job with
@@ -67,6 +68,44 @@ async function pruebeTeclado(pagina) {
     await pagina.keyboard.press(tecla);
     assert.equal(await (esperado === +esperado ? pasoDe : reproduce)(pagina), esperado, tecla + ' on ' + donde);
   }
+  // Pressed by a pointer, a button, a box or a summary leaves the keys to
+  // the page: the space plays and pauses, and the control stays as the
+  // press left it (full screen too).
+  const estados = () => pagina.evaluate(() => [document.getElementById('sonido').checked,
+    document.getElementById('eleccion').open, document.fullscreenElement !== null]);
+  for (const donde of ['#boton-inicio', '#sonido', '#eleccion summary', '#boton-pantalla']) {
+    await pagina.click(donde);
+    const pulsado = await estados();
+    await pagina.keyboard.press(' ');
+    assert.deepEqual([await reproduce(pagina), await estados()], [true, pulsado], 'space after a press on ' + donde);
+    await pagina.keyboard.press(' ');
+    assert.equal(await reproduce(pagina), false, 'and again, on ' + donde);
+  }
+  await pagina.click('#boton-pantalla');
+  await pagina.waitForFunction(() => document.fullscreenElement === null);
+  // Esc folds the panels' table, and so does a click outside it.
+  await pagina.click('#eleccion summary');
+  await pagina.keyboard.press('Escape');
+  assert.equal((await estados())[1], false, 'Esc folds the table');
+  await pagina.click('#eleccion summary');
+  await pagina.mouse.click(5, await pagina.evaluate(() => innerHeight - 5));
+  assert.deepEqual((await estados()).slice(1), [false, false], 'Esc and a click outside fold the table');
+  // The header's boxes unfold in it, pushing the controls down, which
+  // still work; Esc folds them and leaves the focus on their summary.
+  for (const caja of await pagina.evaluate(() => [...document.querySelectorAll('#cabecera details')].map((d) => d.id))) {
+    await pagina.click('#' + caja + ' summary');
+    const [abajo, controles] = await pagina.evaluate((id) => [document.querySelector('#' + id + ' .desplegado')
+      .getBoundingClientRect().bottom, document.getElementById('controles').getBoundingClientRect().top], caja);
+    assert.ok(abajo <= controles, caja + ' unfolds above the controls');
+    const antes = await pasoDe(pagina);
+    await pagina.click('#boton-adelante');
+    assert.equal(await pasoDe(pagina), antes + 1, caja + ': Adelante, with it unfolded');
+    await pagina.evaluate((id) => (document.querySelector('#' + id + ' .desplegado button') ||
+      document.querySelector('#' + id + ' summary')).focus(), caja);
+    await pagina.keyboard.press('Escape');
+    assert.deepEqual(await pagina.evaluate((id) => [document.getElementById(id).open,
+      document.activeElement === document.querySelector('#' + id + ' summary')], caja), [false, true], caja + ', Esc');
+  }
   await sinFoco(pagina);
 }
 
@@ -105,7 +144,10 @@ async function pruebeLector(pagina, datos) {
     ...['posicion', 'velocidad'].map((id) => document.getElementById(id).getAttribute('aria-valuetext')),
     [...document.querySelectorAll('[aria-current]')].filter((l) => l.hasAttribute('data-actual')).length,
     document.querySelectorAll('[data-actual]').length]),
-  ['#paso=40', Modelo.anuncio(m, 40, todas, false), 'Paso 40 de ' + M, '20 pasos por segundo', lineas40, lineas40]);
+  ['#paso=40', Palabras.anuncio(m, 40, todas, false), 'Paso 40 de ' + M, '20 pasos por segundo', lineas40, lineas40]);
+  await velocidad('0');
+  assert.deepEqual(await pagina.evaluate(() => [document.getElementById('velocidad-texto').textContent,
+    document.getElementById('velocidad').getAttribute('aria-valuetext')]), ['1 paso/s', '1 paso por segundo']);
   // From the start to the end at 100 steps a second.
   await velocidad('6');
   await pagina.keyboard.press('Home');
@@ -125,7 +167,7 @@ async function pruebeLector(pagina, datos) {
   console.log('while playing, the address written every ' + huecos(registro.direcciones).join(', ') +
     ' ms, the step said every ' + huecos(durante).join(', ') + ' ms');
   assert.ok(durante.every((a) => /^Paso \d+ de \d+$/.test(a[1])) && huecos(durante).every((h) => h >= 950) &&
-    registro.anuncios.pop()[1] === Modelo.anuncio(m, M, todas, false), JSON.stringify(registro.anuncios));
+    registro.anuncios.pop()[1] === Palabras.anuncio(m, M, todas, false), JSON.stringify(registro.anuncios));
   // Every 800 ms: a machine too busy to draw its frames may pass a second,
   // and pass on a run again.
   assert.ok(registro.direcciones.length >= 3 && huecos(registro.direcciones).every((h) => h <= 1000) &&

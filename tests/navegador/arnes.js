@@ -86,7 +86,10 @@ function lea(pagina) {
       contadores: Object.fromEntries([...s.querySelectorAll('[data-contador]')]
         .map((c) => [c.getAttribute('data-contador'), +c.textContent])),
       estado: s.querySelector('.estado').textContent,
-      cifras: [...s.querySelectorAll('.cifra')].map((c) => c.textContent),
+      // Each label as it is seen (its index as a digit) and as it is read.
+      cifras: [...s.querySelectorAll('.cifra')].map((c) => c.textContent.replace(/, .*$/, '')),
+      leidas: [...s.querySelectorAll('.cifra')].map((c) => [...c.childNodes]
+        .filter((n) => n.nodeType === Node.TEXT_NODE || !n.hasAttribute('aria-hidden')).map((n) => n.textContent).join('')),
       ancho: s.getBoundingClientRect().width
     };
   }));
@@ -163,6 +166,8 @@ async function compruebeAjuste(pagina, tamano, que) {
     return {
       desplazado: window.scrollY,
       fuera: [document.getElementById('controles')].concat(secciones).filter((el) => !dentro(el)).length,
+      // One scale: every panel's bars of the same height.
+      altos: new Set(secciones.map((s) => Math.round(s.querySelector('.barras').getBoundingClientRect().height))).size,
       cortados: [...document.querySelectorAll('#controles, section h2, section .estado')]
         .filter(cortado).map((el) => el.textContent),
       cifras: cifras.map((lista) => ({
@@ -173,7 +178,7 @@ async function compruebeAjuste(pagina, tamano, que) {
       }))
     };
   });
-  assert.deepEqual([medida.desplazado, medida.fuera, medida.cortados], [0, 0, []], que);
+  assert.deepEqual([medida.desplazado, medida.fuera, medida.cortados, medida.altos], [0, 0, [], 1], que);
   medida.cifras.forEach((c) => assert.deepEqual([c.chicas, c.solapadas], [0, 0], que + ', labels'));
   return medida;
 }

@@ -41,18 +41,33 @@ function midaPantalla() {
     // A control's target: the label it is in, if any.
     objetivos: [...document.querySelectorAll('button, input, select, summary, a[href]')].filter(visto)
       .filter((el) => caja(el.closest('label') || el).width < 24 || caja(el.closest('label') || el).height < 24).map(nombre),
-    ayuda: getComputedStyle(document.querySelector('#controles .ayuda')).display !== 'none',
+    ayuda: getComputedStyle(document.querySelector('#opciones .ayuda')).display !== 'none',
+    // The step bar: its share of the window, and whether it is on screen
+    // with the page scrolled to the end of the last panel.
+    barra: caja(document.getElementById('controles')).height / innerHeight,
+    alFinal: (() => {
+      const ultimo = [...document.querySelectorAll('section.panel')].filter(visto).pop();
+      window.scrollTo(0, scrollY + caja(ultimo).bottom - innerHeight);
+      const r = caja(document.getElementById('boton-adelante'));
+      window.scrollTo(0, 0);
+      return r.top >= 0 && r.bottom <= innerHeight;
+    })(),
+    altos: new Set([...document.querySelectorAll('section.panel .barras')].filter(visto)
+      .map((b) => Math.round(caja(b).height))).size,
     movimientos: document.getAnimations().length +
       [...document.querySelectorAll('*')].filter((el) => parseFloat(getComputedStyle(el).transitionDuration) > 0).length
   };
 }
 
-// At each of PANTALLAS, for each n of entradas that abra(pagina, n)
-// opens: no sideways scroll; no panel or code block spilling or overlapping
-// another; panels at least min(320, width - 32) px; no text under 11 px
-// (indices aside); the lit lines shown; on touch, targets of 24x24 px or
-// more and no keys' hint; with reduced motion, nothing moving. No script
-// error, resizes included.
+// At each of PANTALLAS, for each n of entradas that abra(pagina, n, resto)
+// opens at the address's part resto: no sideways scroll; no panel or code
+// block spilling or overlapping another; panels at least min(320, width -
+// 32) px; no text under 11 px (indices aside); the lit lines shown; every
+// panel's bars of one height; a step bar of at most a fifth of the window,
+// at hand at the end of the last panel; on touch, targets of 24x24 px or
+// more and no keys' hint; with reduced motion, nothing moving. A link that
+// names the last two panels opens with the first one's bars on screen,
+// below the step bar. No script error, resizes included.
 async function compruebePantallas(navegadorAbierto, abra, entradas) {
   for (const [escala, tacto, ...tamanos] of PANTALLAS) {
     const contexto = await navegadorAbierto.newContext({ viewport: { width: tamanos[0][0], height: tamanos[0][1] },
@@ -60,7 +75,7 @@ async function compruebePantallas(navegadorAbierto, abra, entradas) {
     const pagina = await contexto.newPage(), errores = [];
     pagina.on('pageerror', (error) => errores.push(String(error)));
     for (const n of entradas) {
-      await abra(pagina, n);
+      await abra(pagina, n, 'paso=40');
       for (const [ancho, alto] of tamanos) {
         const que = n + ' values at ' + ancho + 'x' + alto + ' x' + escala;
         await pagina.setViewportSize({ width: ancho, height: alto });
@@ -70,7 +85,21 @@ async function compruebePantallas(navegadorAbierto, abra, entradas) {
         m.paneles.forEach((w) => assert.ok(w >= Math.min(320, ancho - 32) - 0.5, que + ': a panel ' + w + ' px wide'));
         assert.ok(m.lineas.length > 0 && m.lineas.every(Boolean), que + ': the lit lines');
         assert.deepEqual([tacto ? m.objetivos : [], m.ayuda, m.movimientos], [[], !tacto, 0], que + ': touch, motion');
+        assert.deepEqual([m.barra <= 0.2, m.alFinal, m.altos], [true, true, 1], que + ': the step bar, ' + m.barra);
       }
+      await pagina.setViewportSize({ width: tamanos[0][0], height: tamanos[0][1] });
+      const paneles = await pagina.evaluate(() => [...document.querySelectorAll('section.panel:not([hidden])')]
+        .map((s) => s.getAttribute('data-panel')).slice(-2).join(','));
+      await pagina.goto('about:blank');
+      await abra(pagina, n, 'paneles=' + paneles + '&paso=40');
+      await espereCuadros(pagina);
+      // (A page with an input it refuses has no panels to open on.)
+      assert.ok(await pagina.evaluate(() => {
+        if (document.body.getAttribute('data-estado') !== 'listo') { return true; }
+        const barras = document.querySelector('section.panel:not([hidden]) .barras').getBoundingClientRect();
+        return barras.top >= document.getElementById('controles').getBoundingClientRect().bottom &&
+          barras.bottom <= innerHeight;
+      }), n + ' values: a link to panels ' + paneles + ' opens on them at ' + tamanos[0]);
     }
     assert.deepEqual(errores, []);
     await contexto.close();
@@ -131,8 +160,10 @@ async function compruebeColores(pagina) {
 
 // On paper, without backgrounds as browsers print by default: the bars,
 // the chain and the lit line print theirs all the same, and the lit line an
-// outline; the controls and the form do not print; the panels fit A4
-// across (277 mm between 10 mm margins: 1047 px). And the page prints.
+// outline; the controls and the form do not print; the step shown, its
+// panels and code, on the first A4 page across (277 x 190 mm between 10 mm
+// margins: 1047 x 718 px) from its top, under "Paso K de M" and the input;
+// the chart on the next. And the page prints.
 async function compruebeImpresion(pagina) {
   const antes = pagina.viewportSize();
   await pagina.emulateMedia({ media: 'print' });
@@ -141,17 +172,22 @@ async function compruebeImpresion(pagina) {
   const medida = await pagina.evaluate(() => [
     [...document.querySelectorAll('.relleno, .nodo, [data-actual]')].filter((el) => getComputedStyle(el).printColorAdjust !== 'exact'),
     [...document.querySelectorAll('[data-actual]')].filter((l) => getComputedStyle(l).outlineStyle === 'none'),
-    [...document.querySelectorAll('#controles, #formulario, [data-error], #demostracion')].filter((el) => getComputedStyle(el).display !== 'none'),
-    [...document.querySelectorAll('section.panel')].filter((s) => s.getBoundingClientRect().right > 1047),
+    [...document.querySelectorAll('#controles, #opciones, #formulario, [data-error], #demostracion, #detalles')]
+      .filter((el) => getComputedStyle(el).display !== 'none'),
+    [...document.querySelectorAll('section.panel, .codigo')].filter((s) => s.closest('[hidden]') === null)
+      .filter((s) => s.getBoundingClientRect().right > 1047 || s.getBoundingClientRect().bottom > 718),
+    /^Paso \d+ de \d+ · Entrada: \[[-\d ]+\]$/.test(document.getElementById('paso-impreso').innerText) &&
+      document.getElementById('paso-impreso').getBoundingClientRect().top < 40 ? [] : [document.getElementById('paso-impreso')],
+    getComputedStyle(document.getElementById('costos')).breakBefore === 'page' ? [] : [document.getElementById('costos')],
     document.documentElement.scrollWidth > 1047 ? [document.documentElement] : [],
-    // Long code prints 17 lines around its lit line, which prints.
+    // Long code prints 13 lines around its lit line, which prints.
     [...document.querySelectorAll('.codigo')].filter((b) => {
       const impresa = (l) => getComputedStyle(l).display !== 'none';
-      return [...b.querySelectorAll('[data-linea]')].filter(impresa).length > 17 ||
+      return [...b.querySelectorAll('[data-linea]')].filter(impresa).length > 13 ||
         [...b.querySelectorAll('[data-actual]')].some((l) => !impresa(l));
     })
   ].map((lista) => lista.map((el) => el.id || el.className)).concat(document.querySelectorAll('[data-actual]').length > 0));
-  assert.deepEqual(medida, [[], [], [], [], [], [], true], 'on paper');
+  assert.deepEqual(medida, [[], [], [], [], [], [], [], [], true], 'on paper');
   assert.ok((await pagina.pdf({ format: 'A4', landscape: true })).length > 10000, 'prints');
   await pagina.emulateMedia({ media: null });
   await pagina.setViewportSize(antes);

@@ -143,12 +143,44 @@
       });
     }
 
+    // One scale for every panel shown: where the first screen is fitted,
+    // the bars of each take the height that the shortest panel's have (a
+    // chain, a heading on two lines, labels on more rows take some of a
+    // panel's), kept for as long as the window, the panels and the number
+    // of values stay.
+    let altoDeBarras = null;
+    function ajusteBarras(m, vista, eleccion) {
+      const poner = window.Traza.dibujo.poner, contenedor = vista.filas.length > 0 ? vista.filas[0].parentNode : null;
+      if (contenedor === null) { return; }
+      if (!ajustado(vista)) {
+        poner(contenedor, 'data-alto', null);
+        return;
+      }
+      const clave = geometria(vista, eleccion) + '|' + m.n;
+      if (altoDeBarras === null || altoDeBarras.clave !== clave) {
+        poner(contenedor, 'data-alto', null);
+        const altos = vista.paneles.filter((panel) => mostrado(panel.seccion)).map((panel) => panel.barras.clientHeight);
+        altoDeBarras = { clave: clave, alto: Math.max(24, Math.min.apply(null, altos)) };
+      }
+      contenedor.style.setProperty('--alto-barras', altoDeBarras.alto + 'px');
+      poner(contenedor, 'data-alto', '');
+    }
+
     // Fits the view of model m with the panels eleccion shown (a list of
     // numbers, or null for all) to the window.
     return {
       ajuste: function (m, vista, eleccion) {
         ajusteCodigo(vista, eleccion);
         ajusteCifras(m, vista, eleccion);
+        ajusteBarras(m, vista, eleccion);
+      },
+      // Forgets the sizes measured, for a first screen whose header or
+      // controls took another height in the same window (an error line, a
+      // form that wraps).
+      olvide: function () {
+        tallaDelCodigo = null;
+        anchoDeColumnas = null;
+        altoDeBarras = null;
       }
     };
   }

@@ -22,6 +22,7 @@
   let eleccion = [];       // the numbers of the panels shown, in order
   let porOmision = [];     // those shown where the address names none
   let nombrada = false;    // whether the address named the panels shown
+  let ajusta = true;       // whether the panels shown may be fitted to the window
   let otras = [];          // parts of the address the page does not read
   const reproduccion = { activa: false, anterior: null, acumulado: 0 };
   const ajustador = Traza.ajuste.cree();
@@ -53,77 +54,15 @@
     anuncio.pida(urgente);
   }
 
-  // The panels to choose from, by name: a table with a row per strategy,
-  // named as it is shown (Nombre_Visible in the C++, with its accents), a
-  // column per container, and in each cell the box of that panel, named
-  // for a screen reader "Selección sobre Lista_Ordenable, panel 6"; then a
-  // button per container that shows its panels alone, one for the
-  // demonstration's (the default view) and one for all. It folds out under
-  // the controls, so that any number of strategies takes one line there.
-  function construyaEleccion(datos) {
-    const visible = Modelo.nombreVisible;
-    const casillas = $('casillas');
-    casillas.replaceChildren();
-    const tabla = Dibujo.elemento('table');
-    const cabeza = tabla.createTHead().insertRow();
-    cabeza.appendChild(Dibujo.elemento('td'));
-    datos.contenedores.forEach((contenedor) => {
-      const columna = Dibujo.elemento('th', '', contenedor.etiqueta);
-      columna.scope = 'col';
-      columna.title = contenedor.nombre;
-      cabeza.appendChild(columna);
-    });
-    const cuerpo = tabla.createTBody();
-    datos.estrategias.forEach((e, s) => {
-      const fila = cuerpo.insertRow();
-      const nombre = Dibujo.elemento('th', '', visible(e));
-      nombre.scope = 'row';
-      nombre.title = e.nombre;
-      nombre.style.setProperty('--color', Dibujo.color(s));
-      fila.appendChild(nombre);
-      datos.contenedores.forEach((contenedor, c) => {
-        const celda = fila.insertCell();
-        const i = datos.paneles.findIndex((info) => info.estrategia === s && info.contenedor === c);
-        if (i < 0) { return; }
-        const etiqueta = Dibujo.elemento('label');
-        const casilla = Dibujo.elemento('input');
-        casilla.type = 'checkbox';
-        casilla.value = i + 1;
-        etiqueta.title = datos.paneles[i].titulo;
-        casilla.setAttribute('aria-label', visible(e) + ' sobre ' + contenedor.nombre + ', panel ' + (i + 1));
-        etiqueta.appendChild(casilla);
-        celda.appendChild(etiqueta);
-      });
-    });
-    casillas.appendChild(tabla);
-    const botones = Dibujo.elemento('div', 'botones');
-    datos.contenedores.forEach((contenedor, c) => {
-      const boton = Dibujo.elemento('button', '', contenedor.etiqueta);
-      boton.type = 'button';
-      boton.title = 'Solo ' + contenedor.nombre;
-      boton.setAttribute('data-contenedor', c);
-      botones.appendChild(boton);
-    });
-    if (datos.estrategias.length > Modelo.DEMOSTRACION) {
-      const propios = Dibujo.elemento('button', '', 'Demostración');
-      propios.type = 'button';
-      propios.title = 'Las estrategias de la demostración';
-      propios.setAttribute('data-omision', '');
-      botones.appendChild(propios);
-    }
-    const todos = Dibujo.elemento('button', '', 'Todos');
-    todos.type = 'button';
-    botones.appendChild(todos);
-    casillas.appendChild(botones);
-  }
-
-
   function dibujeControles() {
     const paso = 'Paso ' + K + ' de ' + M;
     Dibujo.texto($('paso-texto'), paso);
+    Dibujo.texto($('paso-impreso'), paso + ' · Entrada: [' + m.datos.entrada.join(' ') + ']');
     $('posicion').value = K;
     Dibujo.poner($('posicion'), 'aria-valuetext', paso);
-    Dibujo.texto($('boton-reproducir'), reproduccion.activa ? '‖ Pausa' : '▶ Reproducir');
+    const boton = $('boton-reproducir');
+    Dibujo.texto(boton.querySelector('.signo'), reproduccion.activa ? '‖' : '▶');
+    Dibujo.texto(boton.querySelector('.palabra'), reproduccion.activa ? 'Pausa' : 'Reproducir');
   }
 
   // Draws step K everywhere; returns each strategy's state at K.
@@ -151,7 +90,8 @@
     });
     Dibujo.texto($('eleccion-resumen'), 'Paneles: ' + eleccion.length + ' de ' + vista.paneles.length);
     const reparto = Modelo.reparto(m.datos, eleccion);
-    Dibujo.poner($('pantalla'), 'data-sin-ajuste', reparto.ajusta ? null : '');
+    ajusta = reparto.ajusta;
+    marqueAjuste();
     Dibujo.poner($('paneles'), 'data-columnas', reparto.columnas);
     vista.filas.forEach((fila) => {
       Dibujo.poner(fila, 'data-mostrados', fila.querySelectorAll('section:not([hidden])').length);
@@ -161,6 +101,25 @@
     K = Math.min(K, M);
     $('posicion').max = M;
     planos = Traza.grafico.construya(m, mostradas);
+  }
+
+  // The first screen is fitted to the window for up to six panels, and
+  // not while a box of the header is unfolded in it: the page then
+  // reflows, and scrolls.
+  function marqueAjuste() {
+    const desplegada = document.querySelector('#cabecera details[open]') !== null;
+    Dibujo.poner($('pantalla'), 'data-sin-ajuste', ajusta && !desplegada ? null : '');
+  }
+
+  // Where the page reflows (a phone, a small window), a link that names
+  // panels opens on the first of them, below the step bar.
+  function vayaAPaneles() {
+    const primero = vista.paneles.find((panel) => !panel.seccion.hidden);
+    const ajustada = getComputedStyle($('paneles')).getPropertyValue('--pantalla').trim() === '1';
+    if (primero !== undefined && !ajustada) {
+      document.documentElement.style.setProperty('--alto-controles', $('controles').offsetHeight + 'px');
+      primero.seccion.scrollIntoView({ block: 'start' });
+    }
   }
 
   function elija(numeros) {
@@ -191,7 +150,7 @@
   function anuncie() {
     if (m === null) { return; }
     const mostradas = Modelo.estrategiasMostradas(m.datos, eleccion);
-    Dibujo.texto($('anuncio'), Modelo.anuncio(m, K, mostradas, reproduccion.activa));
+    Dibujo.texto($('anuncio'), Traza.palabras.anuncio(m, K, mostradas, reproduccion.activa));
   }
 
   // Stops playing and forgets the writes put off, which would write the
@@ -214,6 +173,7 @@
     dibuje();
     ajuste();
     anuncie();
+    if (nombrada) { vayaAPaneles(); }
   }
 
   // ---- Sound: a short tone for each strategy shown that made a call, its
@@ -304,29 +264,13 @@
   const atras = conDatos((seguido) => vaya(K - 1, seguido));
   const adelante = conDatos((seguido) => vaya(K + 1, seguido));
 
-  // ---- Input.
+  // ---- Input (teclado.js says which keys are the page's).
 
   // Home and End are missing on a Mac laptop: I and F do the same.
   const TECLAS = new Map([
     [' ', conDatos(alterne)], ['ArrowLeft', atras], ['ArrowRight', adelante], ['Home', alInicio],
     ['End', alFinal], ['i', alInicio], ['I', alInicio], ['f', alFinal], ['F', alFinal]
   ]);
-
-  // The page's keys that a control uses itself, by its type: there the
-  // control keeps them. A check box toggles and a button is pressed by the
-  // space, a slider moves by the arrows, Home and End; a text field or a
-  // list takes every key (the browser page shares the page with a form).
-  const TECLAS_PROPIAS = {
-    checkbox: [' '], radio: [' ', 'ArrowLeft', 'ArrowRight'], button: [' '], submit: [' '], reset: [' '],
-    range: ['ArrowLeft', 'ArrowRight', 'Home', 'End']
-  };
-  function usaTecla(el, tecla) {
-    if (el.isContentEditable || el.tagName === 'TEXTAREA' || el.tagName === 'SELECT') { return true; }
-    if (el.tagName === 'BUTTON' || el.tagName === 'SUMMARY') { return tecla === ' '; }
-    if (el.tagName !== 'INPUT') { return false; }
-    const propias = TECLAS_PROPIAS[el.type];
-    return propias === undefined || propias.indexOf(tecla) >= 0;
-  }
 
   // Full screen, where the browser allows it: the button's words follow
   // the state, whoever changed it (Esc leaves too).
@@ -363,8 +307,9 @@
       if (m !== null && tecla === null) { siga(true); }
     });
     const muestreVelocidad = () => {
-      $('velocidad-texto').textContent = pasosPorSegundo() + ' pasos/s';
-      $('velocidad').setAttribute('aria-valuetext', pasosPorSegundo() + ' pasos por segundo');
+      const uno = pasosPorSegundo() === 1;
+      $('velocidad-texto').textContent = pasosPorSegundo() + (uno ? ' paso/s' : ' pasos/s');
+      $('velocidad').setAttribute('aria-valuetext', pasosPorSegundo() + (uno ? ' paso' : ' pasos') + ' por segundo');
     };
     $('velocidad').addEventListener('input', muestreVelocidad);
     muestreVelocidad();
@@ -387,14 +332,7 @@
       const c = boton.getAttribute('data-contenedor');
       elija(m.datos.paneles.map((info, i) => (c === null || info.contenedor === +c ? i + 1 : 0)));
     });
-    document.addEventListener('keydown', (evento) => {
-      const accion = TECLAS.get(evento.key);
-      if (!accion || evento.altKey || evento.ctrlKey || evento.metaKey || evento.defaultPrevented ||
-          usaTecla(evento.target, evento.key)) { return; }
-      evento.preventDefault();
-      // A space held down would play and pause in turn.
-      if (evento.key !== ' ' || !evento.repeat) { accion(evento.repeat); }
-    });
+    Traza.teclado.inicie(TECLAS, $('eleccion'));
     window.addEventListener('hashchange', lugar);
     // A page hidden or left keeps the step it shows, for a reload, a copied
     // address or the way back.
@@ -403,12 +341,33 @@
     });
     window.addEventListener('pagehide', () => direccion.ya());
     inicieCompleta();
+    document.querySelectorAll('#cabecera details').forEach((caja) => caja.addEventListener('toggle', () => {
+      if (m !== null) {
+        marqueAjuste();
+        ajuste();
+      }
+    }));
     let ajustePendiente = false;
-    window.addEventListener('resize', () => {
+    const pidaAjuste = () => {
       if (ajustePendiente) { return; }
       ajustePendiente = true;
       window.requestAnimationFrame(() => { ajustePendiente = false; ajuste(); });
-    });
+    };
+    window.addEventListener('resize', pidaAjuste);
+    // The header and the controls above the panels change their height in
+    // the same window (an error line, a box unfolded, a form that wraps):
+    // the panels have another height to fit.
+    if (window.ResizeObserver) {
+      let alto = null;
+      new ResizeObserver((cambios) => {
+        const antes = alto;
+        alto = Math.round(cambios[cambios.length - 1].contentRect.height);
+        if (antes !== null && antes !== alto) {
+          ajustador.olvide();
+          pidaAjuste();
+        }
+      }).observe($('cabecera'));
+    }
   }
 
   // (Re)builds the whole view from datos, at the step and with the panels
@@ -417,7 +376,7 @@
     document.body.setAttribute('data-estado', 'cargando');
     detenga();
     m = Modelo.cree(datos);
-    construyaEleccion(datos);
+    Dibujo.construyaEleccion(datos);
     vista = Dibujo.construya(m, JSON.parse($('codigo').textContent));
     porOmision = Modelo.panelesPorOmision(datos);
     habilite(true);
@@ -428,7 +387,8 @@
   // The controls that move the view wait for its data; sound and full
   // screen need none.
   function habilite(si) {
-    $('controles').querySelectorAll('button:not(#boton-pantalla), input:not(#sonido)')
+    document.querySelectorAll('#controles button, #controles input, #opciones input:not(#sonido), ' +
+      '#opciones button:not(#boton-pantalla)')
       .forEach((control) => { control.disabled = !si; });
   }
 

@@ -5,47 +5,10 @@
 (function () {
   'use strict';
 
-  const Modelo = window.Traza.modelo;
+  const Modelo = window.Traza.modelo, Palabras = window.Traza.palabras;
   const color = Modelo.color;
 
   function $(id) { return document.getElementById(id); }
-
-  // ---- Words.
-
-  function plural(n, uno, varios) {
-    return n + ' ' + (n === 1 ? uno : varios);
-  }
-
-  // The call in the order it was made: Es_Menor(i, j) asks whether the
-  // value at i is less than the value at j. On a container that follows
-  // porPosicion links to reach each position, also what the call cost.
-  function describa(op, valores, porPosicion) {
-    let texto = Modelo.esComparacion(op)
-      ? 'Es_Menor(' + op[0] + ', ' + op[1] + '): ' + valores[op[0]] + ' < ' +
-        valores[op[1]] + ' → ' + (op[2] ? 'sí' : 'no')
-      : 'Intercambie(' + op[0] + ', ' + op[1] + ')';
-    if (porPosicion > 0) {
-      const suma = op[0] + ' + ' + op[1];
-      texto += ' · ' + (porPosicion === 1 ? suma : '(' + suma + ') × ' + porPosicion) + ' = ' +
-        plural((op[0] + op[1]) * porPosicion, 'enlace', 'enlaces');
-    }
-    return texto;
-  }
-
-  function textoDeEstado(e, estado, porPosicion) {
-    if (estado.k === 0) {
-      return 'Sin empezar: ' + plural(e.total, 'operación', 'operaciones') + ' en total';
-    }
-    if (estado.terminado) {
-      // Values left out of order say so first, and where the order breaks
-      // (the first place; the bars mark every one).
-      const fin = e.ordenado ? 'Terminado tras ' + plural(e.total, 'operación', 'operaciones')
-        : 'NO ordenado tras ' + plural(e.total, 'operación', 'operaciones') + ': ' + Modelo.desorden(e, true);
-      return fin + (estado.op === null ? '' : '; la última, ' + describa(estado.op, estado.valores, porPosicion));
-    }
-    return 'Operación ' + estado.k + ' de ' + e.total + ': ' +
-      describa(estado.op, estado.valores, porPosicion);
-  }
 
   // ---- Elements.
 
@@ -135,13 +98,24 @@
     seccion.setAttribute('data-estrategia', datos.estrategias[info.estrategia].nombre);
     seccion.setAttribute('data-contenedor', contenedor.nombre);
     seccion.setAttribute('data-panel', numero);
-    seccion.appendChild(elemento('h2', 'mono', info.titulo));
+    // The heading shows the report's, and says the panel in words.
+    const titulo = elemento('h2', 'mono');
+    const visto = elemento('span', '', info.titulo);
+    visto.setAttribute('aria-hidden', 'true');
+    titulo.appendChild(visto);
+    titulo.appendChild(elemento('span', 'solo-lector', Palabras.tituloDicho(numero,
+      datos.estrategias[info.estrategia].nombre, contenedor.nombre)));
+    seccion.appendChild(titulo);
 
     const barras = elemento('div', 'barras');
     const cero = elemento('div', 'cero');
     cero.style.bottom = barrasDe.cero;
     barras.appendChild(cero);
+    // The labels are read as a list of values, each repeated one with its
+    // occurrence in words.
     const cifras = elemento('div', 'cifras');
+    cifras.setAttribute('role', 'list');
+    cifras.setAttribute('aria-label', 'Valores');
     const panel = { numero: numero, s: info.estrategia, porPosicion: porPosicion, seccion: seccion,
                     barras: barras, columnas: [], cifras: [], estado: null,
                     contadores: {}, visto: [] };
@@ -151,10 +125,17 @@
       columna.appendChild(relleno);
       barras.appendChild(columna);
       const cifra = elemento('span', 'cifra');
+      cifra.setAttribute('role', 'listitem');
       cifra.style.left = ((p + 0.5) / n * 100).toFixed(3) + '%';
       cifra.appendChild(document.createTextNode(''));
-      // The index of a repeated value's occurrence, where the input has one.
-      if (m.repetidos) { cifra.appendChild(elemento('sub')); }
+      // The index of a repeated value's occurrence, where the input has one,
+      // and its words.
+      if (m.repetidos) {
+        const indice = elemento('sub');
+        indice.setAttribute('aria-hidden', 'true');
+        cifra.appendChild(indice);
+        cifra.appendChild(elemento('span', 'solo-lector'));
+      }
       cifras.appendChild(cifra);
       panel.columnas.push({ elemento: columna, relleno: relleno });
       panel.cifras.push(cifra);
@@ -226,6 +207,70 @@
     return { filas: filas, paneles: paneles, codigos: codigos, estilos: barrasDe.estilos };
   }
 
+  // The panels to choose from, by name: a table with a row per strategy,
+  // named as it is shown (Nombre_Visible in the C++, with its accents), a
+  // column per container, and in each cell the box of that panel, named
+  // for a screen reader "Selección sobre Lista_Ordenable, panel 6"; then a
+  // button per container that shows its panels alone, one for the
+  // demonstration's (the default view) and one for all. It folds out under
+  // the controls, so that any number of strategies takes one line there.
+  function construyaEleccion(datos) {
+    const visible = Modelo.nombreVisible;
+    const casillas = $('casillas');
+    casillas.replaceChildren();
+    const tabla = elemento('table');
+    const cabeza = tabla.createTHead().insertRow();
+    cabeza.appendChild(elemento('td'));
+    datos.contenedores.forEach((contenedor) => {
+      const columna = elemento('th', '', contenedor.etiqueta);
+      columna.scope = 'col';
+      columna.title = contenedor.nombre;
+      cabeza.appendChild(columna);
+    });
+    const cuerpo = tabla.createTBody();
+    datos.estrategias.forEach((e, s) => {
+      const fila = cuerpo.insertRow();
+      const nombre = elemento('th', '', visible(e));
+      nombre.scope = 'row';
+      nombre.title = e.nombre;
+      nombre.style.setProperty('--color', color(s));
+      fila.appendChild(nombre);
+      datos.contenedores.forEach((contenedor, c) => {
+        const celda = fila.insertCell();
+        const i = datos.paneles.findIndex((info) => info.estrategia === s && info.contenedor === c);
+        if (i < 0) { return; }
+        const etiqueta = elemento('label');
+        const casilla = elemento('input');
+        casilla.type = 'checkbox';
+        casilla.value = i + 1;
+        etiqueta.title = datos.paneles[i].titulo;
+        casilla.setAttribute('aria-label', visible(e) + ' sobre ' + contenedor.nombre + ', panel ' + (i + 1));
+        etiqueta.appendChild(casilla);
+        celda.appendChild(etiqueta);
+      });
+    });
+    casillas.appendChild(tabla);
+    const botones = elemento('div', 'botones');
+    datos.contenedores.forEach((contenedor, c) => {
+      const boton = elemento('button', '', contenedor.etiqueta);
+      boton.type = 'button';
+      boton.title = 'Solo ' + contenedor.nombre;
+      boton.setAttribute('data-contenedor', c);
+      botones.appendChild(boton);
+    });
+    if (datos.estrategias.length > Modelo.DEMOSTRACION) {
+      const propios = elemento('button', '', 'Demostración');
+      propios.type = 'button';
+      propios.title = 'Las estrategias de la demostración';
+      propios.setAttribute('data-omision', '');
+      botones.appendChild(propios);
+    }
+    const todos = elemento('button', '', 'Todos');
+    todos.type = 'button';
+    botones.appendChild(todos);
+    casillas.appendChild(botones);
+  }
+
   // ---- Drawing step K. Each element is written only when what it shows
   // changed, so that a step costs little even at 64 values.
 
@@ -263,7 +308,11 @@
       }
       if (visto.o !== o) {
         columna.elemento.setAttribute('data-origen', o);
-        if (m.repetidos) { texto(cifra.lastChild, m.ocurrencias[o] ? String(m.ocurrencias[o]) : ''); }
+        if (m.repetidos) {
+          const vez = m.ocurrencias[o];
+          texto(cifra.childNodes[1], vez ? String(vez) : '');
+          texto(cifra.lastChild, vez ? ', ' + Palabras.vez(vez) : '');
+        }
         visto.o = o;
       }
       const asentado = Modelo.asentada(e, estado, p);
@@ -312,7 +361,7 @@
     poner(panel.seccion, 'data-paso', estado.k);
     dibujeColumnas(m, vista, panel, estado);
     if (panel.cadena) { dibujeCadena(panel, estado.op); }
-    texto(panel.estado, textoDeEstado(e, estado, panel.porPosicion));
+    texto(panel.estado, Palabras.estadoDePanel(e, estado, panel.porPosicion));
     const c = panel.contadores;
     texto(c.comparaciones, String(e.comparaciones[estado.k]));
     texto(c.intercambios, String(e.intercambios[estado.k]));
@@ -330,27 +379,33 @@
   }
 
   // Lines of code printed: code longer than this prints the lines around
-  // its lit line alone, so that its row keeps to a printed page's share.
-  const LINEAS_IMPRESAS = 17;
+  // its lit line alone, so that its row keeps to a printed page's share;
+  // fewer where rows stand two to a line (see the style).
+  const LINEAS_IMPRESAS = 13, LINEAS_IMPRESAS_A_MEDIAS = 9;
 
   // Marks the lines of a code block that print (see the style): where it
-  // has more than LINEAS_IMPRESAS, the others are marked data-lejos, and
-  // the block says which lines print. Only the lines whose mark changes
-  // are written, so that a step costs little.
+  // has more than LINEAS_IMPRESAS_A_MEDIAS, the others are marked
+  // data-lejos, with the window they fall out of ("13" falls out of both),
+  // and the block says which lines print in each. Only the lines whose mark
+  // changes are written, so that a step costs little.
   function marqueImpresas(bloque) {
     const orden = bloque.orden;
-    if (orden.length <= LINEAS_IMPRESAS) { return; }
+    if (orden.length <= LINEAS_IMPRESAS_A_MEDIAS) { return; }
     const donde = bloque.actual === null ? 0 : orden.indexOf(bloque.lineas[bloque.actual]);
-    const desde = Math.max(0, Math.min(orden.length - LINEAS_IMPRESAS, donde - Math.floor(LINEAS_IMPRESAS / 2)));
-    const antes = bloque.impresas;
-    if (antes === desde) { return; }
-    const fuera = (i, d) => i < d || i >= d + LINEAS_IMPRESAS;
+    const desde = (cuantas) => Math.max(0, Math.min(orden.length - cuantas, donde - Math.floor(cuantas / 2)));
+    const amplia = desde(LINEAS_IMPRESAS), breve = desde(LINEAS_IMPRESAS_A_MEDIAS);
+    if (bloque.impresas === amplia + '|' + breve) { return; }
+    const fuera = (i, d, cuantas) => i < d || i >= d + cuantas;
     orden.forEach((linea, i) => {
-      if (antes === null || fuera(i, antes) !== fuera(i, desde)) { poner(linea, 'data-lejos', fuera(i, desde) ? '' : null); }
+      poner(linea, 'data-lejos', fuera(i, amplia, LINEAS_IMPRESAS) ? String(LINEAS_IMPRESAS)
+        : fuera(i, breve, LINEAS_IMPRESAS_A_MEDIAS) ? String(LINEAS_IMPRESAS_A_MEDIAS) : null);
     });
-    bloque.impresas = desde;
-    poner(bloque.elemento.querySelector('.archivo'), 'data-impresas', 'líneas ' + orden[desde].getAttribute('data-linea') + ' a ' +
-      orden[desde + LINEAS_IMPRESAS - 1].getAttribute('data-linea'));
+    bloque.impresas = amplia + '|' + breve;
+    const lineas = (d, cuantas) => 'líneas ' + orden[d].getAttribute('data-linea') + ' a ' +
+      orden[Math.min(orden.length, d + cuantas) - 1].getAttribute('data-linea');
+    const archivo = bloque.elemento.querySelector('.archivo');
+    poner(archivo, 'data-impresas', orden.length > LINEAS_IMPRESAS ? lineas(amplia, LINEAS_IMPRESAS) : null);
+    poner(archivo, 'data-impresas-breve', lineas(breve, LINEAS_IMPRESAS_A_MEDIAS));
   }
 
   // Lights the line that made the current call, and marks it as the
@@ -386,7 +441,7 @@
   }
 
   window.Traza.dibujo = {
-    construya: construya, dibuje: dibuje, color: color, plural: plural,
+    construya: construya, construyaEleccion: construyaEleccion, dibuje: dibuje, color: color,
     elemento: elemento, poner: poner, texto: texto, muestreLinea: muestreLinea
   };
 }());

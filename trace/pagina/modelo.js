@@ -1,15 +1,18 @@
-// The replay page's script is five parts, run in this order, each in its
+// The replay page's script is in parts, run in this order, each in its
 // own <script> element of the joined page:
 //
 //   modelo.js     what a recording means at each step, with no page:
 //                 counts, positions, settled positions, origins,
 //                 inversions, whether the values end sorted, the line of
-//                 code that made each call, the address's keys, the words
-//                 said to a screen reader, and how often both are written;
+//                 code that made each call, the address's keys, and how
+//                 often the address and the words said are written;
+//   palabras.js   the words: each panel's call and state, and what a
+//                 screen reader is told;
 //   dibujo.js     the panels, the code and the header: their elements, and
 //                 how step K is drawn on them;
 //   grafico.js    the cost chart below the panels and its legend;
 //   ajuste.js     the fitting of the first screen to the window;
+//   teclado.js    which keys are the page's and which a control's, and Esc;
 //   controles.js  the page's state (the data loaded, the step shown, the
 //                 panel choice), the controls, keys, address and sound; it
 //                 loads the data and starts the page.
@@ -19,8 +22,8 @@
 // No part reads another's variables. The page's state belongs to
 // controles.js, which passes what each function needs as arguments: the
 // model of the data, the elements built for it, the step. So each part
-// reads on its own, and this one also runs under node, where require()
-// returns it, for its tests.
+// reads on its own, and this one and palabras.js also run under node,
+// where require() returns them, for their tests.
 (function () {
   'use strict';
 
@@ -347,75 +350,6 @@
     return partesEscritas.concat(otras).join('&');
   }
 
-  // ---- Words for a screen reader.
-
-  function plural(n, uno, varios) { return n + ' ' + (n === 1 ? uno : varios); }
-
-  // How many descents are said by name: past them, only their number.
-  const DESCENSOS_DICHOS = 3;
-
-  // Where strategy e's final values break their order, in words: each
-  // descent as its two values and their positions, the first
-  // DESCENSOS_DICHOS of them where there are more; or, breve, the first
-  // and how many more. '' for sorted values.
-  function desorden(e, breve) {
-    const d = e.descensos;
-    if (d.length === 0) { return ''; }
-    const uno = (x) => x.antes + ' antes de ' + x.despues + ' en las posiciones ' + x.p + ' y ' + (x.p + 1);
-    if (d.length === 1) { return uno(d[0]); }
-    if (breve) { return uno(d[0]) + ' (y en ' + plural(d.length - 1, 'lugar', 'lugares') + ' más)'; }
-    return 'el orden se rompe en ' + d.length + ' lugares' +
-      (d.length > DESCENSOS_DICHOS ? ', los ' + DESCENSOS_DICHOS + ' primeros' : '') + ': ' +
-      d.slice(0, DESCENSOS_DICHOS).map(uno).join('; ');
-  }
-
-  // Strategy e's call at state estado in words: its verb (singular and
-  // plural), what follows it, whether the call was its last, and, once it
-  // has finished with its values out of order, where the order breaks
-  // (fin). A comparison asks whether the value at its first position is
-  // less than the one at its second; an exchange says what the two
-  // positions hold after it.
-  function frase(e, estado) {
-    const op = estado.op, v = estado.valores, ultima = estado.terminado;
-    const fin = ultima && !e.ordenado ? '; NO ordenado: ' + desorden(e) : '';
-    if (op === null) {
-      return { verbo: ['terminó', 'terminaron'],
-               resto: ' tras ' + plural(e.total, 'operación', 'operaciones') + fin };
-    }
-    if (esComparacion(op)) {
-      return { verbo: ['compara', 'comparan'], ultima: ultima, fin: fin, resto: ' las posiciones ' + op[0] + ' y ' +
-        op[1] + ': ' + v[op[0]] + (op[2] ? ' es menor que ' : ' no es menor que ') + v[op[1]] };
-    }
-    return { verbo: ['intercambia', 'intercambian'], ultima: ultima, fin: fin, resto: op[0] === op[1]
-      ? ' la posición ' + op[0] + ' consigo misma'
-      : ' las posiciones ' + op[0] + ' y ' + op[1] + ', que quedan con ' + v[op[0]] + ' y ' + v[op[1]] };
-  }
-
-  // What a screen reader is told at step K of model m about the strategies
-  // numbered in estrategias, whose steps end at the longest of them's: the
-  // step and each one's call, said once for
-  // the strategies that make the same (as they do at first), each by its
-  // display name. breve says the step alone,
-  // short enough to be said while the steps run.
-  function anuncio(m, K, estrategias, breve) {
-    const paso = 'Paso ' + K + ' de ' + ultimoPaso(m, estrategias);
-    if (breve) { return paso; }
-    if (K === 0) { return paso + ': ninguna llamada todavía.'; }
-    const grupos = new Map();
-    estrategias.forEach((s) => {
-      const e = m.estrategias[s], dicho = frase(e, estadoEn(e, K));
-      const clave = dicho.verbo[0] + dicho.resto + (dicho.ultima ? '.' + dicho.fin : '');
-      if (!grupos.has(clave)) { grupos.set(clave, { dicho: dicho, nombres: [] }); }
-      grupos.get(clave).nombres.push(e.visible);
-    });
-    return paso + '. ' + Array.from(grupos.values()).map((grupo) => {
-      const nombres = grupo.nombres, uno = nombres.length === 1 ? 0 : 1;
-      return (uno === 0 ? nombres[0] : nombres.slice(0, -1).join(', ') + ' y ' + nombres[nombres.length - 1]) +
-        ' ' + grupo.dicho.verbo[uno] + grupo.dicho.resto +
-        (grupo.dicho.ultima ? [', y termina', ', y terminan'][uno] + grupo.dicho.fin : '') + '.';
-    }).join(' ');
-  }
-
   // ---- Pacing. What follows the step (the address, the words for a
   // screen reader) is written at once after a move of its own; while the
   // steps run on (playing, dragging the slider, a key held down) at most
@@ -456,12 +390,12 @@
     FOTO_CADA: FOTO_CADA, CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, esComparacion: esComparacion,
     cuenteInversiones: cuenteInversiones, cambioDeInversiones: cambioDeInversiones,
     recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
-    lineaActual: lineaActual, lineasMostradas: lineasMostradas, desorden: desorden,
+    lineaActual: lineaActual, lineasMostradas: lineasMostradas,
     ocurrencias: ocurrencias, cree: cree, DEMOSTRACION: DEMOSTRACION, panelesPorOmision: panelesPorOmision,
     elijaPaneles: elijaPaneles, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
     ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, COLORES: COLORES, color: color, trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
     leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
-    anuncio: anuncio, seguidor: seguidor
+    seguidor: seguidor
   };
   if (typeof module === 'object' && module !== null && module.exports) {
     module.exports = modelo;
