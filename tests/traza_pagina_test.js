@@ -19,6 +19,7 @@ const {
 } = require('./navegador/arnes.js');
 const { compruebePantallas, compruebeColores, compruebeImpresion } = require('./navegador/pantallas.js');
 const { pruebeTeclado, pruebeLector, pruebeAxe } = require('./navegador/accesibilidad.js');
+const { pruebeLaminas } = require('./navegador/laminas.js');
 
 const { navegador, modo, paginaWeb } = argumentos;
 
@@ -271,6 +272,7 @@ async function pruebeTraza(navegadorAbierto) {
   await pruebeTeclado(pagina);
   await pruebeLector(pagina, datos);
   await pruebeAxe(navegadorAbierto, a20);
+  errores.push(...await pruebeLaminas(navegadorAbierto, a20 + '#paso=40&hasta=60', true));
   assert.deepEqual(errores, []);
 }
 
@@ -344,6 +346,7 @@ async function pruebeWeb(navegadorAbierto) {
   await pruebeTeclado(pagina);
   await pruebeFormulario(pagina, web);
   await pruebeAxe(navegadorAbierto, web + '#valores=3,3,1');
+  errores.push(...await pruebeLaminas(navegadorAbierto, web + '#entrada=invertida&n=12&semilla=5&paso=40', false));
 
   // ---- Other screens, 65 values' error line included, and paper.
   await compruebePantallas(navegadorAbierto, async (otra, n, resto) => {

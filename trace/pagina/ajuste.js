@@ -117,7 +117,10 @@
     // where it has one.
     function anchoDeCifras(m, cifra) {
       const estilo = getComputedStyle(cifra);
+      // A browser that draws on no canvas gets a guess: a digit is some
+      // 0.6 of its font's size.
       const ancho = (texto, tamano) => {
+        if (lienzo === null) { return texto.length * parseFloat(tamano) * 0.6; }
         lienzo.font = tamano + ' ' + estilo.fontFamily;
         return lienzo.measureText(texto).width;
       };

@@ -15,6 +15,7 @@
   // ---- State of the page.
 
   let m = null;            // the model of the data loaded
+  let codigo = null;       // each strategy's code, as the build read it (#codigo)
   let vista = null;        // the elements built for it
   let planos = null;       // the cost chart's plots
   let K = 0;               // the global step shown
@@ -332,7 +333,9 @@
       const c = boton.getAttribute('data-contenedor');
       elija(m.datos.paneles.map((info, i) => (c === null || info.contenedor === +c ? i + 1 : 0)));
     });
-    Traza.teclado.inicie(TECLAS, $('eleccion'));
+    Traza.teclado.inicie(TECLAS, [$('eleccion'), $('guardar')]);
+    Traza.guardado.inicie(() => (m === null ? null
+      : { m: m, codigo: codigo, eleccion: eleccion, K: K, M: M, velocidad: pasosPorSegundo() }));
     window.addEventListener('hashchange', lugar);
     // A page hidden or left keeps the step it shows, for a reload, a copied
     // address or the way back.
@@ -377,7 +380,8 @@
     detenga();
     m = Modelo.cree(datos);
     Dibujo.construyaEleccion(datos);
-    vista = Dibujo.construya(m, JSON.parse($('codigo').textContent));
+    codigo = codigo || JSON.parse($('codigo').textContent);
+    vista = Dibujo.construya(m, codigo);
     porOmision = Modelo.panelesPorOmision(datos);
     habilite(true);
     lugar();
@@ -385,10 +389,11 @@
   }
 
   // The controls that move the view wait for its data; sound and full
-  // screen need none.
+  // screen need none, and the saving buttons follow what the browser can
+  // do (guardado.js).
   function habilite(si) {
     document.querySelectorAll('#controles button, #controles input, #opciones input:not(#sonido), ' +
-      '#opciones button:not(#boton-pantalla)')
+      '#opciones button:not(#boton-pantalla):not(#guardado button)')
       .forEach((control) => { control.disabled = !si; });
   }
 

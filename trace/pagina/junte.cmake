@@ -7,8 +7,10 @@
 # order given, with GUION_EXTRA (a list of files); all are optional. It may
 # also carry in its head the text of the file MODULO, in an element
 # #modulo, and the scripts GUION_CABEZA (a list of files), which run before
-# the rest of the page is read. pagina.cmake's ordenamiento_junte_pagina()
-# names them all.
+# the rest of the page is read, and the text of the file CODIFICADOR (the
+# GIF encoder) in an inert element #gifenc, which no browser runs. All
+# these are optional. pagina.cmake's ordenamiento_junte_pagina() names
+# them all.
 #
 # The page keeps the marker @DATOS_TRAZA@ exactly once: the program puts
 # its recordings there. A page that records in the browser has DATOS put
@@ -17,7 +19,7 @@
 # cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION="a.js;b.js"
 #       -DCODIGO=codigo.json [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
 #       [-DGUION_EXTRA="c.js;d.js"] [-DMODULO=f.txt] [-DGUION_CABEZA=e.js]
-#       [-DDATOS=null]
+#       [-DCODIFICADOR=gifenc.js] [-DDATOS=null]
 #       -DSALIDA=pagina_unida.html -P junte.cmake
 
 # How many times aguja stands in texto.
@@ -79,13 +81,22 @@ endif()
 guiones("${GUION_CABEZA}" guion_cabeza)
 string(APPEND cabeza_extra "${guion_cabeza}")
 
-foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA)
+# The GIF encoder, in a data block too: guardado.js turns it into code only
+# when a GIF is asked for, so that a first visit neither runs nor compiles
+# it.
+set(codificador "")
+if(NOT "${CODIFICADOR}" STREQUAL "")
+  lea("${CODIFICADOR}" "</script" texto_codificador)
+  set(codificador "<script type=\"text/plain\" id=\"gifenc\">${texto_codificador}</script>")
+endif()
+
+foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA CODIFICADOR)
   cuente("${pagina}" "@${marca}@" veces)
   if(NOT veces EQUAL 1)
     message(FATAL_ERROR "${PLANTILLA} holds the marker @${marca}@ ${veces} times, not once")
   endif()
 endforeach()
-foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA)
+foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA CODIFICADOR)
   string(TOLOWER "${marca}" variable)
   string(REPLACE "@${marca}@" "${${variable}}" pagina "${pagina}")
 endforeach()

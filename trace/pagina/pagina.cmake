@@ -30,9 +30,12 @@ function(ordenamiento_junte_pagina salida)
   set(aqui ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   # The replay page's scripts, in the order they run (modelo.js says what
   # each does).
-  set(guiones modelo.js palabras.js dibujo.js grafico.js ajuste.js teclado.js controles.js)
+  set(guiones modelo.js palabras.js lamina.js dibujo.js grafico.js ajuste.js teclado.js guardado.js controles.js)
   list(TRANSFORM guiones PREPEND ${aqui}/)
   get_target_property(codigo ordenamiento_codigo ORDENAMIENTO_ARCHIVO)
+  # The GIF encoder, carried as inert text that guardado.js turns into code
+  # when a GIF is first asked for (third_party/gifenc/README.md).
+  set(codificador ${PROJECT_SOURCE_DIR}/third_party/gifenc/gifenc.js)
 
   set(extra "")
   foreach(clave IN ITEMS ESTILO MARCADO)
@@ -74,9 +77,9 @@ function(ordenamiento_junte_pagina salida)
   add_custom_command(
     OUTPUT ${salida}
     COMMAND ${CMAKE_COMMAND} -DPLANTILLA=${aqui}/pagina.html -DESTILO=${aqui}/pagina.css
-            "-DGUION=${guion}" -DCODIGO=${codigo} ${extra} -DSALIDA=${salida}
+            "-DGUION=${guion}" -DCODIGO=${codigo} -DCODIFICADOR=${codificador} ${extra} -DSALIDA=${salida}
             -P ${aqui}/junte.cmake
-    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${guiones} ${codigo} ${aqui}/junte.cmake
+    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${guiones} ${codigo} ${codificador} ${aqui}/junte.cmake
             ${arg_ESTILO} ${arg_MARCADO} ${propios} ${arg_MODULO} ${arranque} ${arg_DEPENDE}
     COMMENT "Joining the page ${salida}"
     VERBATIM)

@@ -38,15 +38,15 @@
   }
 
   // Listens for the keys: acciones maps a key to the page's action, which
-  // takes whether the key is held down. eleccion is the box that unfolds
-  // over the panels, which a press of a pointer outside it folds.
-  function inicie(acciones, eleccion) {
+  // takes whether the key is held down. plegables are the boxes that
+  // unfold over the panels, which a press of a pointer outside folds.
+  function inicie(acciones, plegables) {
     let pulsado = null;  // the control last pressed by a pointer, while it keeps the focus
     document.addEventListener('pointerdown', (evento) => {
       const el = evento.target.closest('button, summary, label, input');
       const control = el !== null && el.tagName === 'LABEL' ? el.control : el;
       pulsado = deLaPagina(control) ? control : null;
-      if (eleccion.open && !eleccion.contains(evento.target)) { eleccion.open = false; }
+      plegables.forEach((caja) => { if (caja.open && !caja.contains(evento.target)) { caja.open = false; } });
     }, true);
     document.addEventListener('focusin', (evento) => {
       if (evento.target !== pulsado) { pulsado = null; }

@@ -1,0 +1,448 @@
+// The slide (see modelo.js for the parts and how they share): a step drawn
+// as one SVG picture of 1280x720 whatever the window, the panels shown
+// laid out as on the first screen, for a teacher's slides. The page saves
+// it as it is, rasterises it for a PNG and draws a GIF's frames from it
+// (guardado.js). No page is needed: it also runs under node, for its tests.
+(function () {
+  'use strict';
+
+  const enNode = typeof module === 'object' && module !== null && module.exports;
+  const Modelo = enNode ? require('./modelo.js') : window.Traza.modelo;
+  const Palabras = enNode ? require('./palabras.js') : window.Traza.palabras;
+  const ANCHO = 1280, ALTO = 720;
+  // The page's colours (pagina.css), which the slide keeps.
+  const TINTA = {
+    fondo: '#f3f4f7', tarjeta: '#ffffff', texto: '#20242c', tenue: '#5f6775', numero: '#6b7383',
+    barra: '#7590bd', asentada: '#2a804a', comparada: '#cc8000', intercambiada: '#b0201e',
+    cadena: '#c9d1de', pisada: '#7d8797', doble: '#39414f', cero: '#4b5363', indice: '#2f5f9a',
+    luzComparacion: '#fde4b0', luzIntercambio: '#f7c9cd'
+  };
+  // Each state's fill: a colour, or a hatching (its id no other element of the file uses).
+  const RELLENO = { normal: TINTA.barra, asentada: TINTA.asentada, comparada: 'url(#lamina-rayas)',
+                    intercambiada: 'url(#lamina-cuadros)', descenso: 'url(#lamina-quiebre)' };
+  // Generic families only, which every browser and slide program has.
+  const SANS = 'sans-serif', MONO = 'monospace';
+  // A character's width, as a share of the font's size: monospace's own,
+  // and sans-serif's by kind of character, a little over Arial's and
+  // Liberation Sans's, so that a text's guessed width is seldom short of
+  // its drawn one.
+  const ANCHO_MONO = 0.6;
+  const ANCHOS_SANS = [[/ /, 0.29], [/[iljtfrI.,:;!|()[\]'·]/, 0.33], [/[mwMW]/, 0.88], [/[0-9]/, 0.58],
+                       [/[A-ZÁÉÍÓÚÑ]/, 0.7], [/[a-záéíóúñü]/, 0.56]];
+  function anchoSans(c) {
+    const clase = ANCHOS_SANS.find((par) => par[0].test(c));
+    return clase === undefined ? 0.62 : clase[1];
+  }
+  const MARGEN = 8, HUECO = 8;
+
+  // ---- Text.
+  function escape(texto) {
+    return String(texto).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+  }
+
+  // A coordinate, to a tenth of a pixel.
+  function n(x) { return String(Math.round(x * 10) / 10); }
+  function largo(texto) { return Array.from(texto).length; }
+  function anchoDe(texto, talla, mono) {
+    return mono ? largo(texto) * talla * ANCHO_MONO : Array.from(texto).reduce((a, c) => a + anchoSans(c), 0) * talla;
+  }
+
+  // One <text> at (x, y). Where its guessed width passes ancho, it is
+  // squeezed to ancho (textLength), so that it never spills out of its box
+  // whatever font draws it. atributos are added as they come; trozos, when
+  // given, replaces texto by ready-made markup.
+  function texto(x, y, cadena, talla, opciones) {
+    const o = opciones || {};
+    const apretado = o.ancho !== undefined && anchoDe(cadena, talla, o.mono) > o.ancho
+      ? ' textLength="' + n(o.ancho) + '" lengthAdjust="spacingAndGlyphs"' : '';
+    return '<text x="' + n(x) + '" y="' + n(y) + '" font-size="' + talla + '"' +
+      (o.mono ? ' font-family="' + MONO + '"' : '') + (o.peso ? ' font-weight="' + o.peso + '"' : '') +
+      (o.color ? ' fill="' + o.color + '"' : '') + (o.ancla ? ' text-anchor="' + o.ancla + '"' : '') +
+      (o.atributos || '') + apretado + '>' + (o.trozos || escape(cadena)) + '</text>';
+  }
+
+  // A text cut into lines of at most ancho, at its spaces, up to
+  // maximo lines: the last keeps whatever is left (and is squeezed).
+  function renglones(cadena, talla, ancho, maximo, mono) {
+    const lineas = [];
+    let resto = cadena;
+    while (lineas.length < maximo - 1 && anchoDe(resto, talla, mono) > ancho) {
+      const letras = Array.from(resto);
+      let caben = letras.length;
+      while (caben > 1 && anchoDe(letras.slice(0, caben).join(''), talla, mono) > ancho) { caben--; }
+      let corte = letras.lastIndexOf(' ', caben);
+      if (corte <= 0) { corte = caben; }
+      lineas.push(letras.slice(0, corte).join(''));
+      resto = letras.slice(corte).join('').replace(/^ /, '');
+    }
+    lineas.push(resto);
+    return lineas;
+  }
+
+  function caja(x, y, ancho, alto, relleno, extra) {
+    return '<rect x="' + n(x) + '" y="' + n(y) + '" width="' + n(Math.max(0, ancho)) + '" height="' +
+      n(Math.max(0, alto)) + '" fill="' + relleno + '"' + (extra || '') + '/>';
+  }
+
+  // ---- The bars' hatchings, as the page's (pagina.css): dark stripes on
+  // a compared bar, light cross-hatching on an exchanged one, flat
+  // stripes on a bar beside a descent.
+  function patrones() {
+    const patron = (id, lado, giro, cuerpo) => '<pattern id="lamina-' + id + '" patternUnits="userSpaceOnUse" width="' +
+      lado + '" height="' + lado + '"' + (giro ? ' patternTransform="rotate(45)"' : '') + '>' + cuerpo + '</pattern>';
+    const velo = (opacidad) => ' fill-opacity="' + opacidad + '"';
+    return '<defs>' +
+      patron('rayas', 6, true, caja(0, 0, 6, 6, TINTA.comparada) + caja(0, 0, 2, 6, '#000000', velo(0.4))) +
+      patron('cuadros', 6, true, caja(0, 0, 6, 6, TINTA.intercambiada) + caja(0, 0, 1.5, 6, '#ffffff', velo(0.5)) +
+        caja(0, 0, 6, 1.5, '#ffffff', velo(0.5))) +
+      patron('quiebre', 5, false, caja(0, 0, 5, 5, TINTA.barra) + caja(0, 0, 5, 2, '#000000', velo(0.55))) + '</defs>';
+  }
+
+  function raya(x1, y1, x2, y2, color, grosor) {
+    return '<line x1="' + n(x1) + '" y1="' + n(y1) + '" x2="' + n(x2) + '" y2="' + n(y2) + '" stroke="' + color +
+      '" stroke-width="' + grosor + '"/>';
+  }
+  function circulo(x, y, radio, color) {
+    return '<circle cx="' + n(x) + '" cy="' + n(y) + '" r="' + radio + '" fill="' + color + '"/>';
+  }
+
+  // ---- A panel.
+  // What a bar at position p shows at state estado of strategy e: the
+  // current call's mark first, then a descent at an unsorted end, then
+  // whether it is settled (the page's style gives them in that order).
+  function estadoDeBarra(e, estado, p) {
+    const op = estado.op;
+    if (op !== null && op.slice(0, 2).includes(p)) { return Modelo.esComparacion(op) ? 'comparada' : 'intercambiada'; }
+    if (estado.terminado && e.enDescenso[p]) { return 'descenso'; }
+    return Modelo.asentada(e, estado, p) ? 'asentada' : 'normal';
+  }
+
+  // The widest value label of the data, in pixels at talla, with its
+  // occurrence's index where it has one.
+  function anchoDeCifra(m, talla) {
+    const digitos = Math.max.apply(null, m.datos.entrada.map((v) => String(v).length));
+    const indice = Math.max.apply(null, m.ocurrencias);
+    return digitos * talla * ANCHO_MONO + 3 + (indice === 0 ? 0 : String(indice).length * 9 * ANCHO_MONO + 1);
+  }
+
+  const TALLA_CIFRA = 12, ALTO_CIFRA = 14;
+  // Panel numero (info, its entry of the data's paneles) at state estado,
+  // in the box r.
+  function panel(m, numero, info, estado, r) {
+    const datos = m.datos, e = m.estrategias[info.estrategia];
+    const porPosicion = datos.contenedores[info.contenedor].enlaces_por_posicion;
+    const x0 = r.x + 8, ancho = r.ancho - 16;
+    const partes = ['<g class="panel" data-panel="' + numero + '" data-paso="' + estado.k + '">',
+      caja(r.x, r.y, r.ancho, r.alto, Modelo.color(info.estrategia), ' rx="6"'),
+      caja(r.x, r.y + 4, r.ancho, r.alto - 4, TINTA.tarjeta, ' rx="6"')];
+    let y = r.y + 4;
+    // The heading, as the report writes it: on two lines, before its
+    // strategy, where one would squeeze it much.
+    const tallaTitulo = Math.max(10.5, Math.min(12.5, ancho / (largo(info.titulo) * ANCHO_MONO)));
+    const titulo = anchoDe(info.titulo, tallaTitulo, true) > ancho * 1.15
+      ? info.titulo.split(/(?= <===> )/) : [info.titulo];
+    titulo.forEach((linea, i) => partes.push(texto(x0, y + 14 + 14 * i, linea, tallaTitulo, { mono: true, peso: 600,
+      ancho: ancho, color: TINTA.texto, atributos: ' class="titulo"' })));
+    y += 5 + 14 * titulo.length;
+    // From the bottom up: the counters, the call's line, the chain; the
+    // bars and their labels take what is left.
+    const contadores = [['Comparaciones', e.comparaciones[estado.k]], ['Intercambios', e.intercambios[estado.k]],
+                        ['Operaciones', estado.k]];
+    if (porPosicion > 0) { contadores.push(['Enlaces', e.enlaces[estado.k] * porPosicion]); }
+    const frase = Palabras.estadoDePanel(e, estado, porPosicion);
+    const paso = (ancho + (m.n > 32 ? 1 : 2)) / m.n, hueco = m.n > 32 ? 1 : 2;
+    const filasDeCifras = Math.max(1, Math.ceil(anchoDeCifra(m, TALLA_CIFRA) / paso));
+    const filas = filasDeCifras <= 3 ? filasDeCifras : 2;
+    const cadena = porPosicion > 0 ? 14 : 0;
+    // The call's line on two lines, where it needs them and the bars keep
+    // some height.
+    const libre = r.y + r.alto - y - 5 - 15 - cadena - filas * ALTO_CIFRA - 4;
+    const estadoLineas = renglones(frase, 12, ancho, libre >= 70 ? 2 : 1, false);
+    let altoBarras = libre - 15 * estadoLineas.length;
+    // Too many panels for the slide: what does not fit in its card is cut.
+    const recorte = altoBarras < 10 ? ' clip-path="url(#lamina-recorte-' + numero + ')"' : '';
+    if (recorte !== '') {
+      partes.push('<clipPath id="lamina-recorte-' + numero + '">' + caja(r.x, r.y, r.ancho, r.alto, '#000000') +
+        '</clipPath><g' + recorte + '>');
+    }
+    altoBarras = Math.max(10, altoBarras);
+    // The bars, on the zero line; a negative value hangs below it.
+    const rango = Math.max(1, m.maximo - m.minimo);
+    const cero = y + altoBarras * m.maximo / rango;
+    const anchoBarra = paso - hueco;
+    const centro = (p) => x0 + p * paso + anchoBarra / 2;
+    for (let p = 0; p < m.n; p++) {
+      const v = estado.valores[p], alto = Math.max(3, altoBarras * Math.abs(v) / rango);
+      const cual = estadoDeBarra(e, estado, p);
+      partes.push(caja(x0 + p * paso, v >= 0 ? cero - alto : cero, anchoBarra, alto, RELLENO[cual],
+        ' rx="' + Math.min(2, anchoBarra / 4).toFixed(1) + '" class="barra" data-p="' + p + '" data-valor="' + v +
+        '" data-estado="' + cual + '"'));
+    }
+    partes.push(raya(x0, cero, x0 + ancho, cero, TINTA.cero, 1));
+    // Where an unsorted end breaks its order: a ">" between the two bars.
+    (estado.terminado ? e.descensos : []).forEach((d) => {
+      const x = x0 + (d.p + 1) * paso - hueco / 2;
+      partes.push(caja(x - 6, y, 12, 14, TINTA.tarjeta, ' rx="3" stroke="' + TINTA.texto + '" stroke-width="1"') +
+        texto(x, y + 11, '>', 12, { mono: true, peso: 700, ancla: 'middle', color: TINTA.texto }));
+    });
+    y += altoBarras + 2;
+    // The labels: in as many rows as a label needs columns, each label on
+    // the next row; where three are not enough, only the current call's
+    // two, the right one on the lower row.
+    const op = estado.op;
+    for (let p = 0; p < m.n; p++) {
+      const actual = op !== null && (op[0] === p || op[1] === p);
+      let fila = p % filas;
+      if (filasDeCifras > 3) {
+        if (!actual) { continue; }
+        fila = op[0] !== op[1] && p === Math.max(op[0], op[1]) ? 1 : 0;
+      }
+      const o = m.ocurrencias[estado.origenes[p]];
+      const sub = o ? '<tspan class="indice" dy="3" font-size="9" fill="' + TINTA.indice + '">' + o + '</tspan>' : '';
+      partes.push(texto(centro(p), y + fila * ALTO_CIFRA + 11, '', TALLA_CIFRA, {
+        ancla: 'middle', color: actual ? TINTA.texto : TINTA.tenue, peso: actual ? 700 : 0,
+        atributos: ' class="cifra" data-p="' + p + '"', trozos: escape(estado.valores[p]) + sub }));
+    }
+    y += filas * ALTO_CIFRA + 2;
+    if (porPosicion > 0) { partes.push(cadenaDe(op, m.n, centro, y + 6, x0)); }
+    y += cadena;
+    estadoLineas.forEach((linea, i) => partes.push(texto(x0, y + 12 + 15 * i, linea, 12, { ancho: ancho,
+      color: TINTA.texto, atributos: ' class="estado"' })));
+    y += 15 * estadoLineas.length;
+    const trozos = contadores.map((c) => escape(c[0]) + ' <tspan font-weight="700" fill="' + TINTA.texto + '">' +
+      c[1] + '</tspan>').join('   ');
+    const dicho = contadores.map((c) => c[0] + ' ' + c[1]).join('   ');
+    partes.push(texto(x0, y + 12, dicho, 11.5, { ancho: ancho, color: TINTA.tenue, trozos: trozos,
+      atributos: ' class="contadores" xml:space="preserve"' }));
+    partes.push(recorte === '' ? '</g>' : '</g></g>');
+    return partes.join('');
+  }
+
+  // The list's chain at height y: the links that the call op walks from
+  // the first node, up to each of its two positions (thicker where both
+  // walks pass), its two nodes in the call's colour.
+  function cadenaDe(op, cuantos, centro, y, x0) {
+    const largo = op === null ? -1 : Math.max(op[0], op[1]);
+    const corto = op === null ? -1 : Math.min(op[0], op[1]);
+    const marca = op === null ? null : Modelo.esComparacion(op)
+      ? [TINTA.comparada, '#fbe2b5'] : [TINTA.intercambiada, '#f5c6ca'];
+    const partes = ['<g class="cadena">', texto(x0 - 7, y + 4, '→', 11, { ancla: 'middle', color: TINTA.tenue })];
+    for (let q = 0; q + 1 < cuantos; q++) {
+      const dos = q < corto, una = q < largo;
+      const color = dos ? TINTA.doble : una ? TINTA.pisada : TINTA.cadena;
+      partes.push(raya(centro(q), y, centro(q + 1), y, color, dos ? 4 : 2));
+    }
+    for (let q = 0; q < cuantos; q++) {
+      const destino = marca !== null && (q === op[0] || q === op[1]);
+      if (destino) { partes.push(circulo(centro(q), y, 5.5, marca[1])); }
+      partes.push(circulo(centro(q), y, 3.5, destino ? marca[0] : q <= largo ? TINTA.pisada : TINTA.cadena));
+    }
+    partes.push('</g>');
+    return partes.join('');
+  }
+
+  // ---- A strategy's code, with the line of the current call lit.
+  // The rows of a strategy's code (codigo, its entry of codigo.json): each
+  // line with its number, a function's first line broken before its name
+  // as the page breaks it, and a gap between pieces.
+  function filasDeCodigo(codigo) {
+    const filas = [];
+    codigo.tramos.forEach((tramo, t) => {
+      if (t > 0) { filas.push({ numero: null, primera: true, texto: '⋮' }); }
+      tramo.lineas.forEach((linea, i) => {
+        const trozos = i === 0 ? linea.split(/(?<=::)(?=~?[A-Za-z_]\w*\s*\()/) : [linea];
+        trozos.forEach((trozo, j) => filas.push({ numero: tramo.desde + i, primera: j === 0,
+                                                   texto: trozo.replace(/\t/g, '    ') }));
+      });
+    });
+    return filas;
+  }
+
+  // Rows longer than caben characters go on under their own indentation.
+  function envuelva(filas, caben) {
+    const salida = [];
+    filas.forEach((fila) => {
+      let resto = fila.texto, primera = fila.primera;
+      const sangria = ' '.repeat(Math.min(resto.search(/\S|$/) + 2, Math.floor(caben / 2)));
+      while (largo(resto) > caben) {
+        const letras = Array.from(resto);
+        const espacio = letras.lastIndexOf(' ', caben);
+        const corte = espacio > sangria.length + caben / 3 ? espacio + 1 : caben;
+        salida.push({ numero: fila.numero, primera: primera, texto: letras.slice(0, corte).join('').trimEnd() });
+        resto = sangria + letras.slice(corte).join('');
+        primera = false;
+      }
+      salida.push({ numero: fila.numero, primera: primera, texto: resto });
+    });
+    return salida;
+  }
+
+  // The widest code row plus its number's room, in characters.
+  function columnasDeCodigo(filas) { return Math.max.apply(null, filas.map((f) => largo(f.texto))) + 4; }
+  const TALLA_CODIGO = [12, 11.5, 11, 10.5, 10];
+  // The width the code wants at its largest size, up to tope.
+  function anchoDeCodigo(codigo, tope) {
+    return Math.min(tope, columnasDeCodigo(filasDeCodigo(codigo)) * TALLA_CODIGO[0] * ANCHO_MONO + 14);
+  }
+
+  // Strategy e's code at state estado in the box r: at the largest size
+  // that shows it whole; code too long for its box shows the lines around
+  // the lit line, and says which.
+  function codigoEn(e, s, codigo, estado, r) {
+    const aviso = codigo.aviso !== null && codigo.aviso !== undefined;
+    const cabeza = 16 + (aviso ? 13 : 0), alto = r.alto - cabeza - 6, ancho = r.ancho - 14;
+    const base = filasDeCodigo(codigo);
+    const cabe = (talla, filas) => columnasDeCodigo(base) * talla * ANCHO_MONO <= ancho &&
+      filas * talla * 1.2 <= alto;
+    const talla = TALLA_CODIGO.find((t) => cabe(t, base.length)) ||
+      TALLA_CODIGO.find((t) => cabe(t, 0)) || TALLA_CODIGO[TALLA_CODIGO.length - 1];
+    const filas = envuelva(base, Math.max(8, Math.floor(ancho / (talla * ANCHO_MONO)) - 4));
+    const numero = Modelo.lineaActual(e, estado, Modelo.lineasMostradas(codigo));
+    const intercambio = numero !== null && !Modelo.esComparacion(estado.op);
+    const caben = Math.max(1, Math.floor(alto / (talla * 1.2)));
+    const donde = numero === null ? 0 : filas.findIndex((f) => f.numero === numero);
+    const desde = Math.max(0, Math.min(filas.length - caben, donde - Math.floor(caben / 2)));
+    const vistas = filas.slice(desde, desde + caben);
+    const numeradas = vistas.filter((f) => f.numero !== null);
+    const recorte = vistas.length < filas.length && numeradas.length > 0
+      ? ' · líneas ' + numeradas[0].numero + ' a ' + numeradas[numeradas.length - 1].numero : '';
+    const partes = ['<g class="codigo" data-codigo="' + escape(e.nombre) + '">',
+      caja(r.x, r.y, r.ancho, r.alto, Modelo.color(s), ' rx="6"'),
+      caja(r.x + 4, r.y, r.ancho - 4, r.alto, TINTA.tarjeta, ' rx="4"'),
+      texto(r.x + 10, r.y + 13, codigo.archivo + recorte, 11, { ancho: r.ancho - 16, color: TINTA.tenue })];
+    if (aviso) {
+      partes.push(texto(r.x + 10, r.y + 26, 'Sin línea resaltada: la compilación no pudo leer qué línea hace ' +
+        'cada llamada.', 10.5, { ancho: r.ancho - 16, color: TINTA.texto, atributos: ' font-style="italic"' }));
+    }
+    const anchoNumero = 3 * talla * ANCHO_MONO, x0 = r.x + 10 + anchoNumero + talla * ANCHO_MONO;
+    vistas.forEach((fila, i) => {
+      const y = r.y + cabeza + 2 + i * talla * 1.2, lucida = numero !== null && fila.numero === numero;
+      const [fondo, borde] = intercambio ? ['luzIntercambio', 'intercambiada'] : ['luzComparacion', 'comparada'];
+      if (lucida) {
+        partes.push(caja(r.x + 7, y, r.ancho - 10, talla * 1.2, TINTA[fondo], ' rx="2" stroke="' + TINTA[borde] + '"'));
+      }
+      if (fila.numero !== null && fila.primera) {
+        partes.push(texto(r.x + 10 + anchoNumero, y + talla, String(fila.numero), talla, { mono: true, ancla: 'end',
+          color: TINTA.numero }));
+      }
+      const sangria = fila.texto.search(/\S|$/);
+      const atributos = ' class="linea" xml:space="preserve"' + (fila.numero === null ? '' : ' data-linea="' +
+        fila.numero + '"') + (lucida ? ' data-actual="' + (intercambio ? 'intercambio' : 'comparacion') + '"' : '');
+      partes.push(texto(x0 + sangria * talla * ANCHO_MONO, y + talla, fila.texto.slice(sangria), talla, {
+        mono: true, peso: lucida ? 700 : 0, color: fila.numero === null ? TINTA.numero : TINTA.texto,
+        atributos: atributos }));
+    });
+    partes.push('</g>');
+    return partes.join('');
+  }
+
+  // ---- The slide.
+  // Where the strategies' rows stand, as on the first screen: one per
+  // strategy shown, one above the other; past three strategies, two to a
+  // line, a row of two panels across both, each row in the first place
+  // free (a grid's dense flow). Returns each row's strategy, panels and
+  // box, below arriba.
+  function disposicion(m, eleccion, arriba) {
+    const datos = m.datos, columnas = Modelo.reparto(datos, eleccion).columnas;
+    const ocupadas = [];
+    const filas = Modelo.estrategiasMostradas(datos, eleccion).map((s) => {
+      const paneles = eleccion.filter((x) => datos.paneles[x - 1].estrategia === s);
+      const ancho = columnas === 2 && paneles.length === 2 ? 2 : 1;
+      for (let l = 0; ; l++) {
+        if (ocupadas[l] === undefined) { ocupadas[l] = new Array(columnas).fill(false); }
+        const c = ancho === 2 ? (ocupadas[l].every((x) => !x) ? 0 : -1) : ocupadas[l].indexOf(false);
+        if (c >= 0) {
+          for (let i = c; i < c + ancho; i++) { ocupadas[l][i] = true; }
+          return { s: s, paneles: paneles, linea: l, columna: c, ancho: ancho };
+        }
+      }
+    });
+    const lineas = ocupadas.length;
+    const altoLinea = (ALTO - MARGEN - arriba - HUECO * (lineas - 1)) / lineas;
+    const anchoCelda = (ANCHO - 2 * MARGEN - HUECO * (columnas - 1)) / columnas;
+    filas.forEach((f) => {
+      f.caja = { x: MARGEN + f.columna * (anchoCelda + HUECO), y: arriba + f.linea * (altoLinea + HUECO),
+                 ancho: f.ancho * anchoCelda + (f.ancho - 1) * HUECO, alto: altoLinea };
+    });
+    return filas;
+  }
+
+  // The slide of step K of model m, with the panels numbered in eleccion
+  // (from 1, as in the report) and, where opciones.codigo, each strategy's
+  // code from codigo (codigo.json) at the left of its row: SVG text of
+  // 1280x720, drawn at opciones.escala times that size (1 unless given).
+  function svg(m, codigo, eleccion, K, opciones) {
+    const o = opciones || {}, escala = o.escala || 1, datos = m.datos;
+    const M = Modelo.ultimoPaso(m, Modelo.estrategiasMostradas(datos, eleccion));
+    K = Math.max(0, Math.min(K, M));
+    const paso = 'Paso ' + K + ' de ' + M;
+    const partes = [patrones(), caja(0, 0, ANCHO, ALTO, TINTA.fondo)];
+    // At the top, the step and the input.
+    partes.push(texto(16, 30, paso, 22, { peso: 700, color: TINTA.texto, atributos: ' class="paso"' }));
+    const origen = (datos.descripcion || '') + (datos.semilla === null || datos.semilla === undefined ? ''
+      : '; semilla ' + datos.semilla);
+    partes.push(texto(ANCHO - 16, 29, origen, 13, { ancla: 'end', color: TINTA.tenue,
+      ancho: ANCHO - 56 - anchoDe(paso, 22) }));
+    const entrada = renglones('Entrada: [' + datos.entrada.join(' ') + ']', 13, ANCHO - 32, 2, true);
+    entrada.forEach((linea, i) => partes.push(texto(16, 52 + 17 * i, linea, 13, { mono: true, ancho: ANCHO - 32,
+      color: TINTA.texto, atributos: ' class="entrada" xml:space="preserve"' })));
+    const arriba = 52 + 17 * (entrada.length - 1) + 10;
+    disposicion(m, eleccion, arriba).forEach((fila) => {
+      const e = m.estrategias[fila.s], estado = Modelo.estadoEn(e, K), r = fila.caja;
+      let x = r.x;
+      if (o.codigo && codigo && codigo[e.nombre]) {
+        const ancho = anchoDeCodigo(codigo[e.nombre], r.ancho * (r.ancho > 900 ? 0.36 : 0.48));
+        partes.push(codigoEn(e, fila.s, codigo[e.nombre], estado, { x: x, y: r.y, ancho: ancho, alto: r.alto }));
+        x += ancho + HUECO;
+      }
+      const cuantos = fila.paneles.length;
+      const anchoPanel = (r.x + r.ancho - x - HUECO * (cuantos - 1)) / cuantos;
+      fila.paneles.forEach((numero, i) => {
+        partes.push(panel(m, numero, datos.paneles[numero - 1], estado,
+          { x: x + i * (anchoPanel + HUECO), y: r.y, ancho: anchoPanel, alto: r.alto }));
+      });
+    });
+    return '<?xml version="1.0" encoding="UTF-8"?>\n<svg xmlns="http://www.w3.org/2000/svg" width="' +
+      ANCHO * escala + '" height="' + ALTO * escala + '" viewBox="0 0 ' + ANCHO + ' ' + ALTO +
+      '" font-family="' + SANS + '" role="img" aria-label="' + escape(paso) + '">' +
+      '<title>' + escape('Traza de ordenamiento, ' + paso) + '</title>' + partes.join('\n') + '\n</svg>\n';
+  }
+
+  // ---- The GIF's frames. A GIF counts its delays in hundredths of a
+  // second, and browsers play anything under two as ten: a GIF shows at
+  // most MAX_POR_SEGUNDO frames a second. MAX_CUADROS bounds its size and
+  // the time it takes to make.
+  const MAX_POR_SEGUNDO = 50, MAX_CUADROS = 600;
+
+  // The frames of a GIF from step A to step B at velocidad steps a second:
+  // one per step; past MAX_POR_SEGUNDO steps a second or MAX_CUADROS
+  // frames, steps at even intervals, A and B among them, each shown longer
+  // so that the whole lasts as long. Returns the steps, the delay in
+  // hundredths, whether it left steps out (muestreado) and what says so.
+  function cuadros(A, B, velocidad) {
+    const fin = Math.max(A, B);
+    const v = Number.isFinite(velocidad) && velocidad > 0 ? velocidad : 1;
+    const todos = fin - A + 1;
+    const porVelocidad = v > MAX_POR_SEGUNDO ? Math.floor((fin - A) * MAX_POR_SEGUNDO / v) + 1 : todos;
+    const cuantos = Math.max(Math.min(todos, 2), Math.min(todos, MAX_CUADROS, porVelocidad));
+    const muestreado = cuantos < todos;
+    const pasos = cuantos === 1 ? [A]
+      : Array.from({ length: cuantos }, (_, i) => A + Math.round(i * (fin - A) / (cuantos - 1)));
+    const centesimas = Math.min(65535, Math.max(2, Math.round(100 / v * (muestreado ? (fin - A) / (cuantos - 1) : 1))));
+    const nota = muestreado ? 'El GIF muestra ' + cuantos + ' de los ' + todos + ' pasos, tomados a intervalos ' +
+      'iguales: un GIF no pasa de ' + MAX_POR_SEGUNDO + ' cuadros por segundo ni de ' + MAX_CUADROS + ' cuadros.' : '';
+    return { pasos: pasos, centesimas: centesimas, muestreado: muestreado, nota: nota };
+  }
+
+  // The file a slide is saved as: traza-paso-K.svg, or for a GIF from
+  // step K to step hasta, traza-pasos-K-a-hasta.gif.
+  function nombreDeArchivo(K, extension, hasta) {
+    return (hasta === undefined ? 'traza-paso-' + K : 'traza-pasos-' + K + '-a-' + hasta) + '.' + extension;
+  }
+
+  const lamina = {
+    ANCHO: ANCHO, ALTO: ALTO, MAX_POR_SEGUNDO: MAX_POR_SEGUNDO, MAX_CUADROS: MAX_CUADROS,
+    svg: svg, cuadros: cuadros, nombreDeArchivo: nombreDeArchivo, escape: escape
+  };
+  if (enNode) { module.exports = lamina; } else { window.Traza.lamina = lamina; }
+}());
