@@ -20,6 +20,7 @@ const {
 const { compruebePantallas, compruebeColores, compruebeImpresion } = require('./navegador/pantallas.js');
 const { pruebeTeclado, pruebeLector, pruebeAxe } = require('./navegador/accesibilidad.js');
 const { pruebeLaminas } = require('./navegador/laminas.js');
+const { pruebePractica, pruebePracticaWeb } = require('./navegador/practica.js');
 
 const { navegador, modo, paginaWeb } = argumentos;
 
@@ -273,6 +274,8 @@ async function pruebeTraza(navegadorAbierto) {
   await pruebeLector(pagina, datos);
   await pruebeAxe(navegadorAbierto, a20);
   errores.push(...await pruebeLaminas(navegadorAbierto, a20 + '#paso=40&hasta=60', true));
+  errores.push(...await pruebePractica(navegadorAbierto, escriba('cinco', ['--valores', '3,1,2,5,4']),
+    escriba('n64', ['--entrada', 'invertida', '--n', '64'])));
   assert.deepEqual(errores, []);
 }
 
@@ -347,6 +350,7 @@ async function pruebeWeb(navegadorAbierto) {
   await pruebeFormulario(pagina, web);
   await pruebeAxe(navegadorAbierto, web + '#valores=3,3,1');
   errores.push(...await pruebeLaminas(navegadorAbierto, web + '#entrada=invertida&n=12&semilla=5&paso=40', false));
+  await pruebePracticaWeb(navegadorAbierto, web);
 
   // ---- Other screens, 65 values' error line included, and paper.
   await compruebePantallas(navegadorAbierto, async (otra, n, resto) => {

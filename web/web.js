@@ -187,10 +187,21 @@
       new TextDecoder('windows-1252').decode(Uint8Array.from(informe));
   }
 
+  // New values of the shape and count shown, from a new seed, for
+  // practice's "Otra vez"; false where the values shown were given, which
+  // practice then goes over again.
+  function otrosValores() {
+    const datos = window.Traza.datos();
+    if (datos === null || datos.semilla === null) { return false; }
+    return muestre([['entrada', datos.origen], ['n', String(datos.entrada.length)], ['semilla', sorteeSemilla()]],
+      'push', true);
+  }
+
   // Started once the module is compiled: the page records its input and
   // is drawn in the same task, and the report waits for the next one.
   function inicie(listo) {
     modulo = listo;
+    window.Traza.otrosValores = otrosValores;
     $('formulario').addEventListener('submit', alEnviar);
     $('formulario').addEventListener('input', alEscribir);
     $('boton-informe').addEventListener('click', ejecuteInforme);

@@ -107,10 +107,48 @@
   // The first screen is fitted to the window for up to six panels, and
   // not while a box of the header is unfolded in it: the page then
   // reflows, and scrolls.
+  // In practice too, whose box the panel takes on.
   function marqueAjuste() {
     const desplegada = document.querySelector('#cabecera details[open]') !== null;
-    Dibujo.poner($('pantalla'), 'data-sin-ajuste', ajusta && !desplegada ? null : '');
+    Dibujo.poner($('pantalla'), 'data-sin-ajuste', ajusta && !desplegada && !Traza.practicar.activa() ? null : '');
   }
+
+  // ---- Practice (practicar.js): on the first panel shown, from the step
+  // shown; the address says so (practica), for a link to open in it. The
+  // step controls wait while the page plays the steps itself.
+  function practique() {
+    if (!otras.includes('practica')) { otras = otras.concat('practica'); }
+    detenga();
+    Traza.practicar.empiece();
+    pasosEnPractica(true);
+    direccion.ya();
+  }
+
+  function pasosEnPractica(si) {
+    $('controles').querySelectorAll('button, input').forEach((control) => { control.disabled = si; });
+    $('boton-practicar').disabled = si;
+    marqueAjuste();
+    ajuste();
+  }
+
+  const ganchosDePractica = {
+    vista: () => ({ m: m, vista: vista, eleccion: eleccion, K: K }),
+    vaya: (k) => {
+      K = Math.max(0, Math.min(M, k));
+      dibuje();
+      direccion.pida(false);
+    },
+    diga: (texto) => Dibujo.texto($('anuncio'), texto),
+    velocidad: () => pasosPorSegundo(),
+    // The browser page draws new values for drawn ones (web.js).
+    otrosValores: () => typeof Traza.otrosValores === 'function' && Traza.otrosValores(),
+    termine: () => {
+      otras = otras.filter((parte) => parte !== 'practica');
+      pasosEnPractica(false);
+      direccion.ya();
+      anuncie();
+    }
+  };
 
   // Where the page reflows (a phone, a small window), a link that names
   // panels opens on the first of them, below the step bar.
@@ -124,6 +162,7 @@
   }
 
   function elija(numeros) {
+    Traza.practicar.salga();
     nombrada = false;
     eleccion = Modelo.elijaPaneles(numeros, vista.paneles.length, porOmision);
     muestreEleccion();
@@ -149,7 +188,7 @@
   // ---- What a screen reader is told: the step, and each shown strategy's
   // call in words; while playing, the step alone.
   function anuncie() {
-    if (m === null) { return; }
+    if (m === null || Traza.practicar.activa()) { return; }
     const mostradas = Modelo.estrategiasMostradas(m.datos, eleccion);
     Dibujo.texto($('anuncio'), Traza.palabras.anuncio(m, K, mostradas, reproduccion.activa));
   }
@@ -175,6 +214,11 @@
     ajuste();
     anuncie();
     if (nombrada) { vayaAPaneles(); }
+    if (otras.includes('practica')) {
+      practique();
+    } else {
+      Traza.practicar.salga();
+    }
   }
 
   // ---- Sound: a short tone for each strategy shown that made a call, its
@@ -258,8 +302,11 @@
     }
   }
 
-  // Each move does nothing before data is loaded.
-  function conDatos(accion) { return (seguido) => { if (m !== null) { accion(seguido === true); } }; }
+  // Each move does nothing before data is loaded, nor in practice, where
+  // the page plays the steps itself.
+  function conDatos(accion) {
+    return (seguido) => { if (m !== null && !Traza.practicar.activa()) { accion(seguido === true); } };
+  }
   const alInicio = conDatos(() => vaya(0));
   const alFinal = conDatos(() => vaya(M));
   const atras = conDatos((seguido) => vaya(K - 1, seguido));
@@ -334,6 +381,8 @@
       elija(m.datos.paneles.map((info, i) => (c === null || info.contenedor === +c ? i + 1 : 0)));
     });
     Traza.teclado.inicie(TECLAS, [$('eleccion'), $('guardar')]);
+    Traza.practicar.inicie(ganchosDePractica);
+    $('boton-practicar').addEventListener('click', () => { if (m !== null) { practique(); } });
     Traza.guardado.inicie(() => (m === null ? null
       : { m: m, codigo: codigo, eleccion: eleccion, K: K, M: M, velocidad: pasosPorSegundo() }));
     window.addEventListener('hashchange', lugar);

@@ -432,6 +432,16 @@
     if (movida) { marqueImpresas(bloque); }
   }
 
+  // Lights, in strategy s's code, the line of its call k (from 1), as at
+  // the step after it, whatever the step drawn: practice shows the line of
+  // the exchange that a wrong pick missed.
+  function resalte(m, vista, s, k) {
+    const e = m.estrategias[s];
+    if (k < 1 || k > e.total) { return; }
+    vista.codigos.filter((bloque) => bloque.s === s)
+      .forEach((bloque) => dibujeCodigo(e, bloque, { op: e.ops[k - 1], k: k }));
+  }
+
   // Draws step K of model m on vista; returns each strategy's state at K.
   function dibuje(m, vista, K) {
     const estados = m.estrategias.map((e) => Modelo.estadoEn(e, K));
@@ -441,7 +451,7 @@
   }
 
   window.Traza.dibujo = {
-    construya: construya, construyaEleccion: construyaEleccion, dibuje: dibuje, color: color,
+    construya: construya, construyaEleccion: construyaEleccion, dibuje: dibuje, resalte: resalte, color: color,
     elemento: elemento, poner: poner, texto: texto, muestreLinea: muestreLinea
   };
 }());

@@ -9,12 +9,15 @@
 //   palabras.js   the words: each panel's call and state, and what a
 //                 screen reader is told;
 //   lamina.js     a step drawn as one SVG slide, and a GIF's frames;
+//   practica.js   practice's rules and words: what to ask, what is right,
+//                 the score;
 //   dibujo.js     the panels, the code and the header: their elements, and
 //                 how step K is drawn on them;
 //   grafico.js    the cost chart below the panels and its legend;
 //   ajuste.js     the fitting of the first screen to the window;
 //   teclado.js    which keys are the page's and which a control's, and Esc;
 //   guardado.js   saving the step as SVG, PNG or GIF, and its controls;
+//   practicar.js  practice on the page: play, picks, the box on the panel;
 //   controles.js  the page's state (the data loaded, the step shown, the
 //                 panel choice), the controls, keys, address and sound; it
 //                 loads the data and starts the page.
@@ -24,8 +27,8 @@
 // No part reads another's variables. The page's state belongs to
 // controles.js, which passes what each function needs as arguments: the
 // model of the data, the elements built for it, the step. So each part
-// reads on its own, and this one, palabras.js and lamina.js also run
-// under node, where require() returns them, for their tests.
+// reads on its own, and this one, palabras.js, lamina.js and practica.js
+// also run under node, where require() returns them, for their tests.
 (function () {
   'use strict';
 

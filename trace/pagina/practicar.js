@@ -1,0 +1,233 @@
+// Practice on the page (see modelo.js for the parts and how they share;
+// practica.js holds its rules and words): on the first panel shown, the
+// page plays the comparisons itself and stops before each exchange; the
+// student picks the two bars it exchanges, by pointer, touch or keyboard,
+// and the page says whether they were right, shows the right pair where
+// they were not, and keeps the score on the panel.
+//
+// controles.js starts it with the hooks it needs (see inicie), and asks
+// activa() before it moves the step or speaks for itself.
+(function () {
+  'use strict';
+
+  const Traza = window.Traza, Practica = Traza.practica, Modelo = Traza.modelo, Dibujo = Traza.dibujo;
+
+  let pagina = null;    // the hooks of controles.js
+  let p = null;         // the practice, or null where there is none
+  let panel = null;     // the panel practised on, as dibujo.js built it
+  let caja = null;      // the practice's box on that panel
+  let reloj = null;     // the timer of the steps played
+  let enfocada = 0;     // the bar that the keyboard is on, while the page waits
+  let avisado = '';     // the words last said, so that a redraw does not say them again
+
+  function activa() { return p !== null; }
+
+  function $(id) { return document.getElementById(id); }
+
+  function boton(texto, accion) {
+    const b = Dibujo.elemento('button', '', texto);
+    b.type = 'button';
+    b.addEventListener('click', accion);
+    return b;
+  }
+
+  // The practice's box, under the panel's counters: the score, what the
+  // page asks or says, the buttons to go on, start again and leave, and a
+  // row of positions to pick from where the bars are too narrow to tap.
+  function construyaCaja(n) {
+    caja = Dibujo.elemento('div', 'practica');
+    caja.appendChild(Dibujo.elemento('p', 'puntuacion'));
+    caja.appendChild(Dibujo.elemento('p', 'indicacion'));
+    const botones = Dibujo.elemento('div', 'botones');
+    caja.seguir = botones.appendChild(boton('Seguir', siga));
+    caja.otraVez = botones.appendChild(boton('Otra vez', otraVez));
+    botones.appendChild(boton('Salir', salga));
+    caja.appendChild(botones);
+    caja.selector = Dibujo.elemento('div', 'selector');
+    caja.selector.setAttribute('role', 'group');
+    caja.selector.setAttribute('aria-label', 'Posiciones');
+    for (let q = 0; q < n; q++) {
+      const b = caja.selector.appendChild(boton(String(q), () => elija(q)));
+      b.setAttribute('data-posicion', q);
+    }
+    caja.appendChild(caja.selector);
+    panel.seccion.appendChild(caja);
+  }
+
+  // Draws the practice's state: the bars are buttons only while the page
+  // waits, the first pick and, after a wrong pick, the right pair are
+  // marked, and the box says what is asked, what was right or the end.
+  function muestre() {
+    const v = pagina.vista(), e = v.m.estrategias[panel.s], estado = Modelo.estadoEn(e, p.paso);
+    const veredicto = p.veredicto, errado = veredicto !== null && !veredicto.acierto;
+    Dibujo.texto(caja.querySelector('.puntuacion'), Practica.puntuacion(p));
+    const dicho = p.terminada ? Practica.final(p) : errado ? Practica.dichoDelVeredicto(veredicto)
+      : Practica.indicacion(p);
+    Dibujo.texto(caja.querySelector('.indicacion'), dicho);
+    caja.seguir.hidden = !errado;
+    caja.otraVez.hidden = !p.terminada;
+    panel.columnas.forEach((columna, q) => {
+      const el = columna.elemento;
+      Dibujo.poner(el, 'role', p.esperando ? 'button' : null);
+      Dibujo.poner(el, 'tabindex', p.esperando ? (q === enfocada ? '0' : '-1') : null);
+      Dibujo.poner(el, 'aria-label', p.esperando ? Practica.nombreDePosicion(v.m, estado, q) : null);
+      Dibujo.poner(el, 'data-elegida', p.primera === q ? '' : null);
+      Dibujo.poner(el, 'data-respuesta', errado && veredicto.par.indexOf(q) >= 0 ? '' : null);
+    });
+    caja.selector.hidden = !p.esperando || panel.barras.clientWidth / v.m.n >= 24;
+    caja.selector.querySelectorAll('button').forEach((b, q) => {
+      b.setAttribute('aria-label', Practica.nombreDePosicion(v.m, estado, q));
+      Dibujo.poner(b, 'aria-pressed', p.esperando ? String(p.primera === q) : null);
+    });
+    // A wrong pick lights the line of the exchange it missed.
+    if (errado) { Dibujo.resalte(v.m, v.vista, panel.s, p.paso + 1); }
+    const palabras = (dicho === '' ? '' : dicho + ' ') + Practica.puntuacion(p) + '.';
+    if ((p.esperando || veredicto !== null || p.terminada) && palabras !== avisado) {
+      avisado = palabras;
+      pagina.diga(palabras);
+    }
+  }
+
+  // Plays the steps up to the next exchange at the speed chosen, several
+  // to a tick where it is fast.
+  function juegue() {
+    window.clearTimeout(reloj);
+    if (p === null || p.esperando || p.veredicto !== null || p.terminada) { return; }
+    const siguiente = p.paradas[p.preguntas], tope = siguiente === undefined ? p.total : siguiente.paso;
+    const porSegundo = pagina.velocidad(), intervalo = Math.max(16, 1000 / porSegundo);
+    reloj = window.setTimeout(() => {
+      const pasos = Math.max(1, Math.round(porSegundo * intervalo / 1000));
+      p = Practica.llegue(p, Math.min(tope, p.paso + pasos));
+      pagina.vaya(p.paso);
+      muestre();
+      if (p.esperando) { enfoque(enfocada); }
+      juegue();
+    }, p.paso === tope ? 0 : intervalo);
+  }
+
+  function enfoque(q) {
+    enfocada = Math.max(0, Math.min(panel.columnas.length - 1, q));
+    panel.columnas.forEach((c, r) => Dibujo.poner(c.elemento, 'tabindex', r === enfocada ? '0' : '-1'));
+    const selector = caja.selector.hidden ? null : caja.selector.children[enfocada];
+    (selector || panel.columnas[enfocada].elemento).focus();
+  }
+
+  // The student's pick of position q: a right pair makes the exchange and
+  // play goes on; a wrong one waits for "Seguir".
+  function elija(q) {
+    const antes = p;
+    p = Practica.elija(p, q);
+    if (p === antes) { return; }
+    if (p.veredicto !== null && p.veredicto.acierto) {
+      pagina.diga(Practica.dichoDelVeredicto(p.veredicto) + ' ' + Practica.puntuacion(p) + '.');
+      avisado = '';
+      siga();
+      return;
+    }
+    muestre();
+    if (p.veredicto !== null) { caja.seguir.focus(); }
+  }
+
+  function siga() {
+    if (p === null || p.veredicto === null) { return; }
+    p = Practica.siga(p);
+    pagina.vaya(p.paso);
+    muestre();
+    if (p.esperando) { enfoque(enfocada); }
+    if (p.terminada) { caja.otraVez.focus(); }
+    juegue();
+  }
+
+  // Again from where it started; with new values where the page can draw
+  // them (the browser page, for drawn values), which starts it anew.
+  function otraVez() {
+    if (pagina.otrosValores()) { return; }
+    p = Practica.otraVez(p);
+    avisado = '';
+    pagina.vaya(p.paso);
+    muestre();
+    juegue();
+  }
+
+  // Takes the practice off the page: its timer, its box, the bars' marks.
+  function quite() {
+    window.clearTimeout(reloj);
+    p = null;
+    panel.columnas.forEach((c) => ['role', 'tabindex', 'aria-label', 'data-elegida', 'data-respuesta']
+      .forEach((a) => Dibujo.poner(c.elemento, a, null)));
+    caja.remove();
+    caja = null;
+  }
+
+  // Leaves practice at the step reached.
+  function salga() {
+    if (p === null) { return; }
+    quite();
+    pagina.termine();
+  }
+
+  // Practice on the first panel shown, from the step shown; none where no
+  // panel is shown.
+  function empiece() {
+    if (p !== null) { quite(); }
+    const v = pagina.vista();
+    panel = v.vista.paneles.find((x) => x.numero === v.eleccion[0]);
+    p = Practica.inicie(v.m.estrategias[panel.s], v.K);
+    enfocada = 0;
+    avisado = '';
+    construyaCaja(v.m.n);
+    pagina.vaya(p.paso);
+    muestre();
+    if (p.esperando) { enfoque(0); }
+    panel.seccion.scrollIntoView({ block: 'nearest' });
+    juegue();
+  }
+
+  // The keys on a bar while the page waits: the arrows, Home and End move
+  // between the bars; Enter or space picks. A tap or a click on a bar
+  // picks it; after a wrong pick, Enter or a tap on the panel goes on.
+  function escuche() {
+    document.addEventListener('keydown', (evento) => {
+      if (p === null) { return; }
+      if (evento.key === 'Escape') { salga(); return; }
+      const columna = evento.target.closest && evento.target.closest('.columna[role="button"]');
+      const q = columna === null ? -1 : panel.columnas.findIndex((c) => c.elemento === columna);
+      const mover = { ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1 }[evento.key];
+      if (q >= 0 && mover !== undefined) {
+        enfoque(q + mover);
+      } else if (q >= 0 && (evento.key === 'Home' || evento.key === 'End')) {
+        enfoque(evento.key === 'Home' ? 0 : panel.columnas.length - 1);
+      } else if (q >= 0 && (evento.key === 'Enter' || evento.key === ' ')) {
+        if (!evento.repeat) { elija(q); }
+      } else if (evento.key === 'Enter' && p.veredicto !== null && !evento.target.closest('button')) {
+        siga();
+      } else {
+        return;
+      }
+      evento.preventDefault();
+    });
+    document.addEventListener('click', (evento) => {
+      if (p === null || !panel.seccion.contains(evento.target) || caja.contains(evento.target)) { return; }
+      const columna = evento.target.closest('.columna');
+      const q = columna === null ? -1 : panel.columnas.findIndex((c) => c.elemento === columna);
+      if (p.esperando && q >= 0) {
+        elija(q);
+      } else if (p.veredicto !== null) {
+        siga();
+      }
+    });
+  }
+
+  // Starts the page's practice with controles.js's hooks: vista() gives the
+  // model (m), the elements (vista), the panels shown (eleccion) and the
+  // step (K); vaya(k) shows step k; diga(texto) tells a screen reader;
+  // velocidad() is the speed in steps a second; otrosValores() draws new
+  // values where the page can, and says whether it did; termine() is
+  // told when practice ends.
+  function inicie(ganchos) {
+    pagina = ganchos;
+    escuche();
+  }
+
+  Traza.practicar = { inicie: inicie, empiece: empiece, salga: salga, activa: activa };
+}());
