@@ -105,9 +105,8 @@
   }
 
   // The first screen is fitted to the window for up to six panels, and
-  // not while a box of the header is unfolded in it: the page then
-  // reflows, and scrolls.
-  // In practice too, whose box the panel takes on.
+  // neither while a box of the header is unfolded in it nor in practice,
+  // whose box the panel takes on: the page then reflows, and scrolls.
   function marqueAjuste() {
     const desplegada = document.querySelector('#cabecera details[open]') !== null;
     Dibujo.poner($('pantalla'), 'data-sin-ajuste', ajusta && !desplegada && !Traza.practicar.activa() ? null : '');
