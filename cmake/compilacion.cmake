@@ -42,56 +42,39 @@ set(ORDENAMIENTO_CONTENEDORES
 set(ORDENAMIENTO_INTERFAZ_ORDENADOR
   ${ORDENAMIENTO_RAIZ}/sorting/algoritmo_ordenador.cc)
 
-# The strategies are read from their registry, sorting/estrategias.h: each
-# line `::Con<Ordenador_X>` there names the class Ordenador_X, whose files
-# are sorting/ordenador_x.h and sorting/ordenador_x.cc. So a new strategy is
-# its two files and one line, and the registry's order is the only one.
-# ORDENAMIENTO_ESTRATEGIAS lists their sources in that order.
-set(registro_de_estrategias ${ORDENAMIENTO_RAIZ}/sorting/estrategias.h)
+# The strategies are read from their registry, sorting/estrategias.h, by the
+# source reader (cmake/lector.cmake): each ::Con<Ordenador_X> there names
+# the class Ordenador_X, whose files are sorting/ordenador_x.h and
+# sorting/ordenador_x.cc. So a new strategy is its two files and one line,
+# and the registry's order is the only one. ORDENAMIENTO_CLASES lists the
+# classes in that order, and ORDENAMIENTO_ESTRATEGIAS their sources. A class
+# without its files stops configure; a sorting/ordenador_*.cc that no line
+# names gets a warning, since nothing would build, test or show it.
+include(${CMAKE_CURRENT_LIST_DIR}/lector.cmake)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${registro_de_estrategias})
-file(STRINGS ${registro_de_estrategias} lineas_del_registro
-     REGEX "^[ \t]*::Con<")
+             ${ORDENAMIENTO_RAIZ}/sorting/estrategias.h)
+# A strategy's file added or removed configures again.
+file(GLOB presentes CONFIGURE_DEPENDS ${ORDENAMIENTO_RAIZ}/sorting/ordenador_*.cc)
+execute_process(
+  COMMAND ${ORDENAMIENTO_LECTOR} registro ${ORDENAMIENTO_RAIZ}/sorting ${ORDENAMIENTO_RAIZ}
+  RESULT_VARIABLE resultado OUTPUT_VARIABLE lectura ERROR_VARIABLE error)
+if(NOT resultado EQUAL 0)
+  # A leading blank keeps CMake from wrapping the one line.
+  string(STRIP "${error}" error)
+  message(FATAL_ERROR " ${error}")
+endif()
+string(REPLACE "\n" ";" lectura "${lectura}")
+set(ORDENAMIENTO_CLASES "")
 set(ORDENAMIENTO_ESTRATEGIAS "")
 set(incluidas "")
-foreach(linea IN LISTS lineas_del_registro)
-  if(NOT linea MATCHES "^[ \t]*::Con<[ \t]*([A-Za-z_][A-Za-z0-9_]*)[ \t]*>")
-    message(FATAL_ERROR "sorting/estrategias.h: `${linea}` names no class: "
-      "each strategy's line is `::Con<Ordenador_X>`")
-  endif()
-  set(clase ${CMAKE_MATCH_1})
-  string(TOLOWER ${clase} archivo)
-  foreach(extension IN ITEMS .h .cc)
-    if(NOT EXISTS ${ORDENAMIENTO_RAIZ}/sorting/${archivo}${extension})
-      message(FATAL_ERROR "sorting/estrategias.h names ${clase}, but "
-        "sorting/${archivo}${extension} does not exist: the strategy ${clase} "
-        "is the pair sorting/${archivo}.h and sorting/${archivo}.cc, named "
-        "after the class in lower case")
-    endif()
-  endforeach()
-  set(fuente ${ORDENAMIENTO_RAIZ}/sorting/${archivo}.cc)
-  if(fuente IN_LIST ORDENAMIENTO_ESTRATEGIAS)
-    message(FATAL_ERROR "sorting/estrategias.h names ${clase} twice")
-  endif()
-  list(APPEND ORDENAMIENTO_ESTRATEGIAS ${fuente})
-  string(APPEND incluidas "#include \"sorting/${archivo}.h\"\n")
-endforeach()
-
-# A strategy's files without its line in the registry would be built by
-# nothing, tested by nothing and shown nowhere: say so, naming the file.
-file(GLOB presentes CONFIGURE_DEPENDS ${ORDENAMIENTO_RAIZ}/sorting/ordenador_*.cc)
-foreach(fuente IN LISTS presentes)
-  if(NOT fuente IN_LIST ORDENAMIENTO_ESTRATEGIAS)
-    cmake_path(GET fuente STEM archivo)
-    file(STRINGS ${fuente} definiciones REGEX "::Ordene[ \t]*\\(")
-    if(definiciones MATCHES "([A-Za-z_][A-Za-z0-9_]*)[ \t]*::Ordene")
-      set(clase ${CMAKE_MATCH_1})
-    else()
-      set(clase "<its class>")
-    endif()
-    message(WARNING "sorting/${archivo}.cc is in no line of the registry "
-      "sorting/estrategias.h, so nothing builds, tests or shows it: add the "
-      "line `::Con<${clase}>` there")
+foreach(linea IN LISTS lectura)
+  if(linea MATCHES "^clase (.+)$")
+    string(TOLOWER ${CMAKE_MATCH_1} archivo)
+    list(APPEND ORDENAMIENTO_CLASES ${CMAKE_MATCH_1})
+    list(APPEND ORDENAMIENTO_ESTRATEGIAS ${ORDENAMIENTO_RAIZ}/sorting/${archivo}.cc)
+    string(APPEND incluidas "#include \"sorting/${archivo}.h\"\n")
+  elseif(linea MATCHES "^aviso (.+)$")
+    message(WARNING "${CMAKE_MATCH_1}")
   endif()
 endforeach()
 

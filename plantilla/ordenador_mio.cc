@@ -2,21 +2,22 @@
 
 #include "containers/contenedor_ordenable.h"
 
-// What the replay page shows of this file, beside your strategy's panels:
-// Ordene, every function of this file that Ordene calls by name, those
-// that these call, and so on, with this file's line numbers; a "⋮" stands
-// for the lines left out between them, such as the comments above each
-// function. As the replay runs, the line that made each call of Es_Menor
-// or Intercambie is lit, in Ordene or in a helper, and there may be as
-// many such lines as you like. So:
-// - keep your helpers in this file: in the anonymous namespace below, or
-//   as private members of the class defined here. A call made from
-//   another file lights no line;
-// - write each call with its '(' on the line of its name, C.Es_Menor(i, j),
-//   as clang-format does: a call split there leaves the whole file unlit.
-// Code the page cannot read never stops the build: the build warns once,
-// naming this file and saying why, and the page shows the file whole,
-// with no line lit.
+// What the replay page shows of this file and its header, beside your
+// strategy's panels: Ordene, every function of the two files that calls
+// Es_Menor or Intercambie, every function these name, and so on (helpers,
+// recursion, lambdas, function objects), with the files' line numbers; a
+// "⋮" stands for the lines left out between them, such as the comments
+// above each function. As the replay runs, the line where the name of
+// each call of Es_Menor or Intercambie stands is lit, in Ordene or in a
+// helper, however the call is written. So:
+// - keep your helpers in this file or in its header (as members defined in
+//   the class, say). A call made from another file lights no line, and
+//   the page says so beside the code when it is the current one;
+// - a call written inside a macro's definition (#define) cannot be lit:
+//   the build names it, with its line, and so does the page.
+// Code the page cannot follow (braces or the head of Ordene written by a
+// macro) never stops the build: the build warns once, naming this file and
+// saying why, and the page shows the file whole.
 
 namespace {
 

@@ -30,6 +30,7 @@ Contenedor_Registro::Contenedor_Registro(std::vector<int> valores,
       valores_(std::move(valores)),
       origenes_(valores_.size()) {
   std::iota(origenes_.begin(), origenes_.end(), 0);
+  Anote(0);
 }
 
 Contenedor_Registro::Contenedor_Registro(Contenedor_Ordenable& real,
@@ -39,6 +40,7 @@ Contenedor_Registro::Contenedor_Registro(Contenedor_Ordenable& real,
       memoria_(memoria),
       origenes_(real.Dimension()) {
   std::iota(origenes_.begin(), origenes_.end(), 0);
+  Anote(0);
 }
 
 Contenedor_Registro::~Contenedor_Registro() = default;
@@ -50,10 +52,12 @@ long long Contenedor_Registro::Limite(unsigned n) {
   return m > kMayor ? std::numeric_limits<long long>::max() : m * m * m + 1000;
 }
 
-int Contenedor_Registro::Anote_Linea(int linea, int posicion) {
-  Linea_Anotada() = linea;
-  return posicion;
-}
+void Contenedor_Registro::Anote(int numero) { Linea_Anotada() = numero; }
+
+Contenedor_Registro::Marco::Marco()
+    : guardada_(std::exchange(Linea_Anotada(), 0)) {}
+
+Contenedor_Registro::Marco::~Marco() { Linea_Anotada() = guardada_; }
 
 void Contenedor_Registro::Compruebe(int p) const {
   if (p < 0 || Indice(p) >= origenes_.size()) {

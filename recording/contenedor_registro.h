@@ -2,6 +2,7 @@
 #define ORDENAMIENTO_RECORDING_CONTENEDOR_REGISTRO_H_
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "containers/contenedor_ordenable.h"
@@ -31,7 +32,9 @@ class Contenedor_Registro : public Contenedor_Ordenable {
     int i{};
     int j{};
     bool respuesta = false;  // what Es_Menor answered; false for Intercambie
-    int linea = 0;  // the strategy's line that made the call; 0 if not known
+    // The line of the strategy's code that made the call: n for line n of
+    // its source, -n for line n of its header; 0 if not known.
+    int linea = 0;
   };
 
   // What the recorder keeps: every call, or only how many of each kind,
@@ -75,17 +78,45 @@ class Contenedor_Registro : public Contenedor_Ordenable {
   // n^2 / 2 comparisons and as many exchanges.
   static long long Limite(unsigned n);
 
-  // Notes that the next call on a recorder comes from line linea of a
-  // strategy's source, and gives back posicion, so that a call notes its
-  // line while its first argument is computed:
-  //   C.Es_Menor(Contenedor_Registro::Anote_Linea(9, i), j)
-  // The replay builds each strategy so (recording/con_lineas.cmake). A call
-  // takes the line noted before it and leaves none for the next.
-  static int Anote_Linea(int linea, int posicion);
+  // Notes that the next call on a recorder comes from the line numero (as
+  // Llamada::linea counts), and gives the position assigned to it back
+  // unchanged, of its own type, so that a call notes its line while its
+  // first argument is computed, with nothing else of the call changed:
+  //   C.Es_Menor(::Contenedor_Registro::Linea{9} = i, j)
+  // The replay builds each strategy from a copy written so (lector/). A
+  // call takes the line noted before it and leaves none for the next.
+  struct Linea {
+    int numero;
+    template <typename T>
+    // NOLINTNEXTLINE(misc-unconventional-assign-operator,cppcoreguidelines-c-copy-assignment-signature)
+    T&& operator=(T&& posicion) const {
+      Anote(numero);
+      return std::forward<T>(posicion);
+    }
+  };
+
+  // Stands at the start of each function of the replay's copy of a
+  // strategy. A function called while the arguments of a call are computed,
+  // as in C.Intercambie(i, Posicion_Del_Menor(C, i)), would otherwise take
+  // that call's line, or leave it none: the line noted when the function
+  // is entered is kept aside while it runs and noted again when it
+  // returns.
+  class Marco {
+   public:
+    Marco();
+    Marco(const Marco&) = delete;
+    Marco& operator=(const Marco&) = delete;
+    ~Marco();
+
+   private:
+    int guardada_;
+  };
 
  private:
   // Throws std::out_of_range unless p is a position of this container.
   void Compruebe(int p) const;
+  // Notes numero as the line of the next call on a recorder.
+  static void Anote(int numero);
   // A call of operacion on i and j, with the line noted for it: checks its
   // positions and counts it, or throws Sin_Fin if it goes past the limit.
   Llamada Empiece(Operacion operacion, int i, int j) const;

@@ -4,11 +4,11 @@
 #include <cstddef>
 #include <type_traits>
 
-// The header of every strategy named below. CMake reads the ::Con<> lines
-// of this file when it configures, builds sorting/x.cc for each class
-// Ordenador_X named there (x the class's name in lower case), and writes
-// this header into the build tree: one #include "sorting/x.h" for each. So
-// a strategy needs no #include line here, only its name below.
+// The header of every strategy named below. Configure reads the list
+// below with the source reader (lector/), builds sorting/x.cc for each
+// class Ordenador_X named there (x the class's name in lower case), and
+// writes this header into the build tree: one #include "sorting/x.h" for
+// each. So a strategy needs no #include line here, only its name below.
 #include "sorting/estrategias_incluidas.h"
 
 // Stands for the strategy S where a function takes a type as an argument:

@@ -11,8 +11,6 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "sorting/estrategias.h"
-
 void PrintTo(const Llamada_Sin_Respuesta& llamada, std::ostream* salida) {
   *salida << (llamada.operacion == Operacion::kEs_Menor ? "Es_Menor("
                                                         : "Intercambie(")
@@ -120,14 +118,6 @@ std::vector<int> Creciente(int n) {
   std::vector<int> valores(static_cast<std::size_t>(n));
   std::iota(valores.begin(), valores.end(), 0);
   return valores;
-}
-
-std::vector<std::string> Nombres_Registrados() {
-  std::vector<std::string> nombres;
-  Estrategias::Para_Cada([&nombres](auto estrategia) {
-    nombres.emplace_back(decltype(estrategia)::Tipo::kNombre);
-  });
-  return nombres;
 }
 
 std::vector<int> Sorteo(unsigned semilla, unsigned n) {

@@ -58,9 +58,6 @@ std::string Veredicto(Algoritmo_Ordenador& ordenador, Contenedor_Ordenable& C);
 // 0, 1, ..., n - 1.
 std::vector<int> Creciente(int n);
 
-// The kNombre of every strategy of sorting/estrategias.h, in its order.
-std::vector<std::string> Nombres_Registrados();
-
 // The first n results of rand() % 100 after srand(semilla).
 std::vector<int> Sorteo(unsigned semilla, unsigned n);
 

@@ -84,7 +84,8 @@ function caso(entrada, ordenes, largo) {
     grabe(entrada, ordene)));
   const codigo = {};
   estrategias.forEach((e) => {
-    codigo[e.nombre] = { archivo: 'sorting/' + e.nombre + '.cc', aviso: null, tramos: [{ desde: 5,
+    const archivo = 'sorting/' + e.nombre + '.cc';
+    codigo[e.nombre] = { archivo: archivo, aviso: null, tramos: [{ archivo: archivo, desde: 5,
       lineas: Array.from({ length: largo }, (_, i) => '  x' + (i + 5) + ' = a < b && c > "d";') }] };
   });
   const paneles = [];

@@ -192,10 +192,16 @@ test('an unsorted end: whether the values are sorted, and where their order brea
     '3 antes de 2 en las posiciones 0 y 1 (y en 1 lugar más)');
 });
 
-test('the lines a code panel shows: each piece numbered from its first line, none where the code is unread', () => {
-  const tramos = [{ desde: 5, lineas: ['a', 'b', 'c'] }, { desde: 30, lineas: ['d'] }, { desde: 40, lineas: [] }];
-  assert.deepEqual([...Modelo.lineasMostradas({ tramos: tramos, aviso: null })], [5, 6, 7, 30]);
-  assert.deepEqual([...Modelo.lineasMostradas({ tramos: tramos, aviso: 'Could not read it.' })], []);
+test('the lines a code panel shows: each piece numbered from its first line, the header\'s negative', () => {
+  const tramos = [{ archivo: 'x.h', desde: 8, lineas: ['h'] }, { archivo: 'x.cc', desde: 5, lineas: ['a', 'b', 'c'] },
+    { archivo: 'x.cc', desde: 30, lineas: ['d'] }, { archivo: 'x.cc', desde: 40, lineas: [] }];
+  const codigo = { archivo: 'x.cc', cabecera: 'x.h', tramos: tramos, aviso: null };
+  assert.deepEqual([...Modelo.lineasMostradas(codigo)], [-8, 5, 6, 7, 30]);
+  // A call whose line is not known, or not shown, lights nothing, and is said.
+  const e = { lineas: [5, 0, -8, 9] }, mostradas = Modelo.lineasMostradas(codigo);
+  assert.deepEqual([1, 2, 3, 4].map((k) => Modelo.lineaActual(e, { op: [0, 1], k: k }, mostradas)), [5, null, -8, null]);
+  assert.deepEqual([1, 2, 3, 4].map((k) => Modelo.sinLinea(e, { op: [0, 1], k: k }, mostradas)), [false, true, false, true]);
+  assert.equal(Modelo.sinLinea(e, { op: null, k: 0 }, mostradas), false);
 });
 
 test('pacing: at once after a move of its own, at most once an interval while steps run on, the last always', () => {

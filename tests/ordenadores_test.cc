@@ -17,6 +17,7 @@
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
+#include "registradas.h"
 #include "sorting/estrategias.h"
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"

@@ -38,14 +38,14 @@ TEST(RegistroTest, InFrontOfAContainerPassesEveryCallOnAndRecordsIt) {
 TEST(RegistroTest, EachCallKeepsTheLineNotedForItAlone) {
   Contenedor_Registro real({2, 1});
   Contenedor_Registro delante(static_cast<Contenedor_Ordenable&>(real));
-  EXPECT_TRUE(delante.Es_Menor(Contenedor_Registro::Anote_Linea(9, 1), 0));
-  delante.Intercambie(Contenedor_Registro::Anote_Linea(10, 1), 0);
+  EXPECT_TRUE(delante.Es_Menor(Contenedor_Registro::Linea{9} = 1, 0));
+  delante.Intercambie(Contenedor_Registro::Linea{-10} = 1, 0);
   delante.Es_Menor(1, 0);
   std::vector<int> lineas;
   for (const auto& llamada : delante.Llamadas()) {
     lineas.push_back(llamada.linea);
   }
-  EXPECT_EQ(lineas, (std::vector<int>{9, 10, 0}));
+  EXPECT_EQ(lineas, (std::vector<int>{9, -10, 0}));
   EXPECT_EQ(real.Llamadas().front().linea, 0);
   EXPECT_EQ(real.Valores(), (std::vector<int>{1, 2}));
 }

@@ -29,7 +29,8 @@ class Pagina_Traza {
   // no string in it can close the element. Each strategy's calls are one
   // list shared by its two panels: [i, j, 1 or 0] for Es_Menor with its
   // answer, [i, j] for Intercambie; beside it "lineas", the line of the
-  // strategy's source that made each call, 0 where not known, and
+  // strategy's code that made each call (Contenedor_Registro::Llamada's
+  // linea: n in its source, -n in its header, 0 where not known), and
   // "visible", the name the page shows for it (Nombre_Visible, in UTF-8,
   // which may hold accents). Each container is
   // {"nombre", "etiqueta", "enlaces_por_posicion"}: its class, what the page

@@ -99,9 +99,11 @@ function lea(pagina) {
 // whether it has an exchange's look.
 function lineasActuales(pagina) {
   return pagina.evaluate(() => Object.fromEntries([...document.querySelectorAll('[data-codigo]')]
-    .map((b) => [b.getAttribute('data-codigo'), [...b.querySelectorAll('[data-actual]')]
-      .map((l) => ({ numero: +l.getAttribute('data-linea'), texto: l.textContent,
-                     intercambio: l.classList.contains('de-intercambio') }))])));
+    .map((b) => [b.getAttribute('data-codigo'), {
+      lucidas: [...b.querySelectorAll('[data-actual]')].map((l) => ({
+        numero: +l.getAttribute('data-linea'), archivo: l.getAttribute('data-archivo'), texto: l.textContent,
+        intercambio: l.classList.contains('de-intercambio') })),
+      notas: [...b.querySelectorAll('.aviso')].filter((n) => !n.hidden).map((n) => n.textContent) }])));
 }
 
 const fuentes = {};
@@ -129,12 +131,15 @@ async function compruebe(pagina, datos, K, que) {
       [e.paso, e.valores, e.origenes, e.asentado, e.descensos, e.marcadas, e.contadores, e.cadena, true],
       donde + ': ' + panel.estado);
     const nombre = datos.estrategias[info.estrategia].nombre, propio = codigo[nombre];
-    const numero = Modelo.lineaActual(m.estrategias[info.estrategia], e.estadoEn, Modelo.lineasMostradas(propio));
-    if (e.op !== null && !propio.aviso) { assert.notEqual(numero, null, donde + ', the line of the call'); }
-    assert.deepEqual(lineas[nombre].map((l) => [l.numero, l.intercambio]),
-      numero === null ? [] : [[numero, e.op.length === 2]], donde + ', code');
-    lineas[nombre].forEach((l) => {
-      assert.equal(l.texto, lineaDeFuente(propio.archivo, l.numero), donde + ', code');
+    const mostradas = Modelo.lineasMostradas(propio);
+    const numero = Modelo.lineaActual(m.estrategias[info.estrategia], e.estadoEn, mostradas);
+    // A call that lights no line is said so beside the code.
+    assert.equal(lineas[nombre].notas.includes('La llamada actual no viene de una línea numerada de este código.'),
+      Modelo.sinLinea(m.estrategias[info.estrategia], e.estadoEn, mostradas), donde + ', the note of an unlit call');
+    assert.deepEqual(lineas[nombre].lucidas.map((l) => [l.numero, l.intercambio]),
+      numero === null ? [] : [[Math.abs(numero), e.op.length === 2]], donde + ', code');
+    lineas[nombre].lucidas.forEach((l) => {
+      assert.equal(l.texto, lineaDeFuente(l.archivo || propio.archivo, l.numero), donde + ', code');
       assert.match(l.texto, e.op.length === 3 ? /Es_Menor\s*\(/ : /Intercambie\s*\(/, donde + ', code');
     });
   });

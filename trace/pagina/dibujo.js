@@ -43,48 +43,48 @@
     $('comando-semilla').textContent = datos.comando_semilla || '';
   }
 
-  // The code a strategy's calls are made from, as the build read it from
-  // its file (codigo, its entry of codigo.json): its Ordene and the
-  // helpers Ordene reaches, each piece (tramo) one element per line, with
-  // the file's numbers, and a gap between pieces for the code not shown.
-  // Where the build could not tell which line makes each call (aviso), the
-  // whole file, lit nowhere, under a note that says so.
+  // The code a strategy's calls are made from (codigo, its entry of
+  // codigo.json): its Ordene and the helpers it reaches, each piece (tramo)
+  // a line an element, with the file's numbers, a gap between pieces, or
+  // the file's name before a piece of another file. Notes say what the
+  // build could not follow or number, and when the current call lights no
+  // line.
   function construyaCodigo(nombre, codigo) {
     const bloque = elemento('div', 'codigo');
     bloque.setAttribute('data-codigo', nombre);
     bloque.setAttribute('role', 'group');
     bloque.setAttribute('aria-label', 'Código de ' + nombre);
     bloque.appendChild(elemento('div', 'archivo', codigo.archivo));
-    const sinLuz = codigo.aviso !== null && codigo.aviso !== undefined;
-    if (sinLuz) {
-      bloque.appendChild(elemento('div', 'aviso', 'Sin línea resaltada: la compilación no pudo leer qué línea ' +
-        'hace cada llamada, y dice por qué en su aviso.'));
-    }
+    const notas = [codigo.aviso].concat((codigo.sin_luz || []).map((l) =>
+      'No se ilumina la llamada de la línea ' + l.linea + ' de ' + l.archivo + ': ' + l.motivo + '.'));
+    notas.filter((nota) => nota).forEach((nota) => bloque.appendChild(elemento('div', 'aviso', nota)));
+    const sinLinea = elemento('div', 'aviso', 'La llamada actual no viene de una línea numerada de este código.');
+    sinLinea.hidden = true;
+    bloque.appendChild(sinLinea);
     const lineas = {}, orden = [];
     codigo.tramos.forEach((tramo, n) => {
-      if (n > 0) {
-        const hueco = elemento('div', 'hueco', '⋮');
+      const otroArchivo = tramo.archivo !== (n > 0 ? codigo.tramos[n - 1].archivo : codigo.archivo);
+      if (n > 0 || otroArchivo) {
+        const hueco = elemento('div', 'hueco', otroArchivo ? tramo.archivo : '⋮');
         hueco.setAttribute('aria-hidden', 'true');
         bloque.appendChild(hueco);
       }
       tramo.lineas.forEach((texto, i) => {
-        // A function's first line, its signature and the longest, breaks
-        // before the function's name where a class's name and "::" stand
-        // before it.
+        // A function's first line breaks before its name after "X::".
         const linea = elemento('div');
         (i === 0 ? texto.split(/(?<=::)(?=~?[A-Za-z_]\w*\s*\()/) : [texto]).forEach((trozo, t) => {
           if (t > 0) { linea.appendChild(elemento('br')); }
           linea.appendChild(document.createTextNode(trozo));
         });
-        const numero = tramo.desde + i;
-        linea.setAttribute('data-linea', numero);
+        linea.setAttribute('data-linea', tramo.desde + i);
+        if (tramo.archivo !== codigo.archivo) { linea.setAttribute('data-archivo', tramo.archivo); }
         bloque.appendChild(linea);
-        lineas[numero] = linea;
+        lineas[Modelo.claveDeLinea(codigo, tramo, i)] = linea;
         orden.push(linea);
       });
     });
     const hecho = { elemento: bloque, lineas: lineas, orden: orden, mostradas: Modelo.lineasMostradas(codigo),
-                    actual: null, impresas: null };
+                    actual: null, impresas: null, sinLinea: sinLinea };
     marqueImpresas(hecho);
     return hecho;
   }
@@ -414,6 +414,7 @@
   function dibujeCodigo(e, bloque, estado) {
     const numero = Modelo.lineaActual(e, estado, bloque.mostradas);
     const intercambio = numero !== null && !Modelo.esComparacion(estado.op);
+    poner(bloque.sinLinea, 'hidden', Modelo.sinLinea(e, estado, bloque.mostradas) ? null : '');
     if (numero === bloque.actual && intercambio === bloque.intercambio) { return; }
     if (bloque.actual !== null) {
       bloque.lineas[bloque.actual].removeAttribute('data-actual');

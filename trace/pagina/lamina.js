@@ -243,16 +243,18 @@
 
   // ---- A strategy's code, with the line of the current call lit.
   // The rows of a strategy's code (codigo, its entry of codigo.json): each
-  // line with its number, a function's first line broken before its name
-  // as the page breaks it, and a gap between pieces.
+  // line with its number and its key (Modelo.claveDeLinea), a function's
+  // first line broken before its name as the page breaks it, and a gap
+  // between pieces, or the file's name before a piece of another file.
   function filasDeCodigo(codigo) {
     const filas = [];
     codigo.tramos.forEach((tramo, t) => {
-      if (t > 0) { filas.push({ numero: null, primera: true, texto: '⋮' }); }
+      const otroArchivo = tramo.archivo !== (t > 0 ? codigo.tramos[t - 1].archivo : codigo.archivo);
+      if (t > 0 || otroArchivo) { filas.push({ numero: null, primera: true, texto: otroArchivo ? tramo.archivo : '⋮' }); }
       tramo.lineas.forEach((linea, i) => {
         const trozos = i === 0 ? linea.split(/(?<=::)(?=~?[A-Za-z_]\w*\s*\()/) : [linea];
-        trozos.forEach((trozo, j) => filas.push({ numero: tramo.desde + i, primera: j === 0,
-                                                   texto: trozo.replace(/\t/g, '    ') }));
+        trozos.forEach((trozo, j) => filas.push({ numero: tramo.desde + i, clave: Modelo.claveDeLinea(codigo, tramo, i),
+                                                   primera: j === 0, texto: trozo.replace(/\t/g, '    ') }));
       });
     });
     return filas;
@@ -268,11 +270,12 @@
         const letras = Array.from(resto);
         const espacio = letras.lastIndexOf(' ', caben);
         const corte = espacio > sangria.length + caben / 3 ? espacio + 1 : caben;
-        salida.push({ numero: fila.numero, primera: primera, texto: letras.slice(0, corte).join('').trimEnd() });
+        salida.push({ numero: fila.numero, clave: fila.clave, primera: primera,
+                      texto: letras.slice(0, corte).join('').trimEnd() });
         resto = sangria + letras.slice(corte).join('');
         primera = false;
       }
-      salida.push({ numero: fila.numero, primera: primera, texto: resto });
+      salida.push({ numero: fila.numero, clave: fila.clave, primera: primera, texto: resto });
     });
     return salida;
   }
@@ -300,7 +303,7 @@
     const numero = Modelo.lineaActual(e, estado, Modelo.lineasMostradas(codigo));
     const intercambio = numero !== null && !Modelo.esComparacion(estado.op);
     const caben = Math.max(1, Math.floor(alto / (talla * 1.2)));
-    const donde = numero === null ? 0 : filas.findIndex((f) => f.numero === numero);
+    const donde = numero === null ? 0 : filas.findIndex((f) => f.clave === numero);
     const desde = Math.max(0, Math.min(filas.length - caben, donde - Math.floor(caben / 2)));
     const vistas = filas.slice(desde, desde + caben);
     const numeradas = vistas.filter((f) => f.numero !== null);
@@ -311,12 +314,12 @@
       caja(r.x + 4, r.y, r.ancho - 4, r.alto, TINTA.tarjeta, ' rx="4"'),
       texto(r.x + 10, r.y + 13, codigo.archivo + recorte, 11, { ancho: r.ancho - 16, color: TINTA.tenue })];
     if (aviso) {
-      partes.push(texto(r.x + 10, r.y + 26, 'Sin línea resaltada: la compilación no pudo leer qué línea hace ' +
-        'cada llamada.', 10.5, { ancho: r.ancho - 16, color: TINTA.texto, atributos: ' font-style="italic"' }));
+      partes.push(texto(r.x + 10, r.y + 26, codigo.aviso, 10.5, { ancho: r.ancho - 16, color: TINTA.texto,
+        atributos: ' font-style="italic"' }));
     }
     const anchoNumero = 3 * talla * ANCHO_MONO, x0 = r.x + 10 + anchoNumero + talla * ANCHO_MONO;
     vistas.forEach((fila, i) => {
-      const y = r.y + cabeza + 2 + i * talla * 1.2, lucida = numero !== null && fila.numero === numero;
+      const y = r.y + cabeza + 2 + i * talla * 1.2, lucida = numero !== null && fila.clave === numero;
       const [fondo, borde] = intercambio ? ['luzIntercambio', 'intercambiada'] : ['luzComparacion', 'comparada'];
       if (lucida) {
         partes.push(caja(r.x + 7, y, r.ancho - 10, talla * 1.2, TINTA[fondo], ' rx="2" stroke="' + TINTA[borde] + '"'));

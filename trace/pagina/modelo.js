@@ -158,26 +158,36 @@
     return estado.k > e.ultimo[p];
   }
 
-  // The line of code lit for strategy e at state estado: the line of its
-  // file that made the current call, if mostradas (a Set of the line
-  // numbers its code panel shows) holds it; otherwise, and where there is
-  // no current call, null.
+  // A line of a strategy's code is named by a number: n for line n of its
+  // source, -n for line n of its header, as the recording names the line
+  // of each call (0 where it does not know it).
+  function claveDeLinea(codigo, tramo, i) {
+    return (tramo.archivo === codigo.cabecera ? -1 : 1) * (tramo.desde + i);
+  }
+
+  // The line of code lit for strategy e at state estado: the line that
+  // made the current call, if mostradas (a Set of the lines its code panel
+  // shows) holds it; otherwise, and where there is no current call, null.
   function lineaActual(e, estado, mostradas) {
     if (estado.op === null) { return null; }
     const numero = e.lineas[estado.k - 1] || 0;
-    return numero > 0 && mostradas.has(numero) ? numero : null;
+    return numero !== 0 && mostradas.has(numero) ? numero : null;
   }
 
-  // The numbers of the lines that a strategy's entry of codigo.json shows
-  // and may light: every line of its pieces (tramos), each numbered from
-  // its piece's first; none where the build could not read the code
-  // (aviso), whose lines show unlit.
+  // Whether strategy e at state estado has a current call that lights no
+  // line of its code: one made where the build could not number it, which
+  // the page says beside the code.
+  function sinLinea(e, estado, mostradas) {
+    return estado.op !== null && lineaActual(e, estado, mostradas) === null;
+  }
+
+  // The lines that a strategy's entry of codigo.json shows, and may light:
+  // every line of its pieces (tramos), each numbered from its piece's
+  // first.
   function lineasMostradas(codigo) {
-    const numeros = new Set();
-    if (codigo.aviso === null || codigo.aviso === undefined) {
-      codigo.tramos.forEach((tramo) => tramo.lineas.forEach((_, i) => numeros.add(tramo.desde + i)));
-    }
-    return numeros;
+    const claves = new Set();
+    codigo.tramos.forEach((tramo) => tramo.lineas.forEach((_, i) => claves.add(claveDeLinea(codigo, tramo, i))));
+    return claves;
   }
 
   // For each starting position, which occurrence of its value it is
@@ -395,7 +405,7 @@
     FOTO_CADA: FOTO_CADA, CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, esComparacion: esComparacion,
     cuenteInversiones: cuenteInversiones, cambioDeInversiones: cambioDeInversiones,
     recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
-    lineaActual: lineaActual, lineasMostradas: lineasMostradas,
+    lineaActual: lineaActual, lineasMostradas: lineasMostradas, claveDeLinea: claveDeLinea, sinLinea: sinLinea,
     ocurrencias: ocurrencias, cree: cree, DEMOSTRACION: DEMOSTRACION, panelesPorOmision: panelesPorOmision,
     elijaPaneles: elijaPaneles, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
     ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, COLORES: COLORES, color: color, trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
