@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr std::size_t kNinguna = static_cast<std::size_t>(-1);
+constexpr std::size_t kSinCuerpo = static_cast<std::size_t>(-1);
 
 // A word after which '[' opens a lambda rather than a subscript.
 bool Precede_A_Lambda(const Ficha& f) {
@@ -38,7 +38,7 @@ std::size_t Tras_Pareja(const std::vector<Ficha>& fichas, std::size_t p) {
   return fichas.size();
 }
 
-// The '{' of the body of the lambda whose '[' is at p, or kNinguna if what
+// The '{' of the body of the lambda whose '[' is at p, or kSinCuerpo if what
 // follows is not a lambda's.
 std::size_t Cuerpo_De_Lambda(const std::vector<Ficha>& fichas, std::size_t p,
                              bool& constante) {
@@ -56,12 +56,12 @@ std::size_t Cuerpo_De_Lambda(const std::vector<Ficha>& fichas, std::size_t p,
   while (q < fichas.size() && !es("{")) {
     const Ficha& f = fichas[q];
     if (f.Es(";") || f.Es(")") || f.Es(",") || f.Es("}") || f.Es("=")) {
-      return kNinguna;
+      return kSinCuerpo;
     }
     constante = constante || f.Es("constexpr") || f.Es("consteval");
     q = f.Es("(") || f.Es("[") ? Tras_Pareja(fichas, q) : q + 1;
   }
-  return q < fichas.size() ? q : kNinguna;
+  return q < fichas.size() ? q : kSinCuerpo;
 }
 
 }  // namespace
@@ -91,8 +91,8 @@ std::vector<std::size_t> Cuerpos_De_Lambdas(const std::vector<Ficha>& fichas) {
         (i == 0 || Precede_A_Lambda(fichas[i - 1]));
     bool constante = false;
     const std::size_t cuerpo =
-        introductor ? Cuerpo_De_Lambda(fichas, i, constante) : kNinguna;
-    if (cuerpo != kNinguna && !constante) {
+        introductor ? Cuerpo_De_Lambda(fichas, i, constante) : kSinCuerpo;
+    if (cuerpo != kSinCuerpo && !constante) {
       cuerpos.push_back(cuerpo);
     }
   }
