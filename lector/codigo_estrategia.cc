@@ -5,6 +5,8 @@
 #include <map>
 #include <utility>
 
+#include "lector/seguimiento_escrito.h"
+
 namespace {
 
 // texto as a JSON string. '<' is written \u003c, so that no line of code
@@ -155,26 +157,8 @@ std::string Codigo_Estrategia::Copia(bool de_cabecera, bool numerada) const {
       }
     }
   }
-  // Each function shown, and each lambda in it, notes its entry: where the
-  // definitions can be trusted.
-  int marcos = 0;
-  const auto marque = [&](std::size_t llave) {
-    inserciones[fichas[llave].fin] +=
-        " ::Contenedor_Registro::Marco marco_del_registro_" +
-        std::to_string(++marcos) + ";";
-  };
-  for (const Lugar& lugar : mostradas_) {
-    if (!numerada || problema_.Hay() || lugar.de_cabecera != de_cabecera) {
-      continue;
-    }
-    const Definicion& d = *lugar.definicion;
-    std::for_each(d.cuerpos.begin(), d.cuerpos.end(), marque);
-    for (const std::size_t llave :
-         Estructura(de_cabecera).Cuerpos_De_Lambdas()) {
-      if (llave > d.primera && llave < d.ultima) {
-        marque(llave);
-      }
-    }
+  if (numerada && !problema_.Hay()) {
+    Siga_Mostradas(de_cabecera, inserciones);
   }
 
   std::string copia =
@@ -182,7 +166,7 @@ std::string Codigo_Estrategia::Copia(bool de_cabecera, bool numerada) const {
       (numerada ? ": each call notes its line for the replay.\n"
                 : " as it is, since its copy with numbered calls did not "
                   "compile.\n") +
-      "#include \"recording/contenedor_registro.h\"\n#line 1 " +
+      "#include \"recording/seguimiento.h\"\n#line 1 " +
       Cadena_Cpp(archivo.ruta) + "\n";
   const std::string& texto = archivo.texto.Texto();
   std::size_t desde = 0;
@@ -193,6 +177,33 @@ std::string Codigo_Estrategia::Copia(bool de_cabecera, bool numerada) const {
   }
   copia += texto.substr(desde);
   return copia;
+}
+
+void Codigo_Estrategia::Siga_Mostradas(
+    bool de_cabecera, std::map<std::size_t, std::string>& inserciones) const {
+  const std::vector<Ficha>& fichas = Archivo(de_cabecera).texto.Fichas();
+  const Estructura_Fuente& estructura = Estructura(de_cabecera);
+  int contador = 0;
+  for (const Lugar& lugar : mostradas_) {
+    if (lugar.de_cabecera != de_cabecera) {
+      continue;
+    }
+    const Definicion& d = *lugar.definicion;
+    if (d.cuerpo != kNingunaFicha) {
+      // A function object's operator() is named after its class.
+      const std::string nombre = d.nombre == "operator()" ? d.clase : d.nombre;
+      Escriba_Seguimiento(fichas, {nombre, d.parametros, d.cuerpo},
+                          estructura.Lambdas(), estructura.Llamadas(),
+                          inserciones, contador);
+    }
+    for (const Lambda_Escrita& l : estructura.Lambdas()) {
+      if (l.llave > d.primera && l.llave < d.ultima) {
+        Escriba_Seguimiento(fichas, {l.nombre, l.parametros, l.llave},
+                            estructura.Lambdas(), estructura.Llamadas(),
+                            inserciones, contador);
+      }
+    }
+  }
 }
 
 std::vector<Codigo_Estrategia::Tramo> Codigo_Estrategia::Tramos() const {

@@ -1,6 +1,8 @@
 #ifndef ORDENAMIENTO_LECTOR_CODIGO_ESTRATEGIA_H_
 #define ORDENAMIENTO_LECTOR_CODIGO_ESTRATEGIA_H_
 
+#include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,10 @@ class Codigo_Estrategia {
   const Estructura_Fuente& Estructura(bool de_cabecera) const {
     return de_cabecera ? estructura_cabecera_ : estructura_fuente_;
   }
+  // Adds to inserciones what follows each function shown of one file, and
+  // each lambda in it (lector/seguimiento_escrito.h).
+  void Siga_Mostradas(bool de_cabecera,
+                      std::map<std::size_t, std::string>& inserciones) const;
   // Whether the panel shows a file whole, as it does where it cannot be
   // followed.
   bool Entera(bool de_cabecera) const;

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::size_t kNinguna = static_cast<std::size_t>(-1);
-
 bool Es_Signo(const Ficha& f, std::string_view signo) {
   return f.clase == Ficha::Clase::kSigno && f.texto == signo;
 }
@@ -23,18 +21,18 @@ struct Ambito {
 // What the head of a declaration has shown so far, read up to its body or
 // its ';'.
 struct Cabecera {
-  std::string clave;                  // class, struct, union or enum, if first
-  std::string nombre_de_clase;        // the name after that key
-  bool espacio = false;               // namespace, or extern "C"
-  bool igual = false;                 // an '=' outside brackets
-  bool constante = false;             // constexpr or consteval
-  bool inicializadores = false;       // past a constructor's ':'
-  bool llaves = false;                // an initializer in braces
-  std::size_t parentesis = kNinguna;  // the '(' of a function's parameters
-  std::string nombre;                 // the function's, or the variable's
-  std::string calificador;            // X in X::nombre
-  int angulos = 0;                    // template brackets open
-  bool primera_palabra = true;        // nothing but specifiers read yet
+  std::string clave;             // class, struct, union or enum, if first
+  std::string nombre_de_clase;   // the name after that key
+  bool espacio = false;          // namespace, or extern "C"
+  bool igual = false;            // an '=' outside brackets
+  bool constante = false;        // constexpr or consteval
+  bool inicializadores = false;  // past a constructor's ':'
+  bool llaves = false;           // an initializer in braces
+  std::size_t parentesis = kNingunaFicha;  // the '(' of a function's parameters
+  std::string nombre;                      // the function's, or the variable's
+  std::string calificador;                 // X in X::nombre
+  int angulos = 0;                         // template brackets open
+  bool primera_palabra = true;             // nothing but specifiers read yet
 };
 
 // Reads the definitions of a file's code, the tokens outside preprocessing
@@ -151,7 +149,7 @@ class Lector_De_Definiciones {
           f.Es("typedef") || f.Es("friend"))) {
       c.primera_palabra = false;
     }
-    if (antes_de_igual && c.parentesis == kNinguna) {
+    if (antes_de_igual && c.parentesis == kNingunaFicha) {
       c.nombre = f.texto;
     }
   }
@@ -189,7 +187,8 @@ class Lector_De_Definiciones {
         if (Lea_Llave(inicio, c, ambito)) {
           return;
         }
-      } else if (f.Es("operator") && c.parentesis == kNinguna && !c.igual) {
+      } else if (f.Es("operator") && c.parentesis == kNingunaFicha &&
+                 !c.igual) {
         c.nombre = Nombre_De_Operador();
         c.calificador = Calificador(p_ - 1);
         c.parentesis = p_;
@@ -206,8 +205,8 @@ class Lector_De_Definiciones {
   // first '(' after a name, outside template brackets and before any '=',
   // opens a function's parameters.
   void Lea_Parentesis(std::size_t inicio, Cabecera& c) {
-    if (Es(p_, "(") && c.parentesis == kNinguna && c.angulos == 0 && !c.igual &&
-        c.clave.empty() && p_ > inicio && F(p_ - 1).Es_Nombre()) {
+    if (Es(p_, "(") && c.parentesis == kNingunaFicha && c.angulos == 0 &&
+        !c.igual && c.clave.empty() && p_ > inicio && F(p_ - 1).Es_Nombre()) {
       c.parentesis = p_;
       c.nombre = (Es(p_ - 2, "~") ? "~" : "") + F(p_ - 1).texto;
       c.calificador = Calificador(p_ - 1);
@@ -225,7 +224,7 @@ class Lector_De_Definiciones {
       --c.angulos;
     } else if (Es_Signo(f, "=") && c.angulos == 0) {
       c.igual = true;
-    } else if (Es_Signo(f, ":") && c.parentesis != kNinguna) {
+    } else if (Es_Signo(f, ":") && c.parentesis != kNingunaFicha) {
       c.inicializadores = true;
     } else if (f.Es("extern") && p_ + 1 < Cuantas() &&
                F(p_ + 1).clase == Ficha::Clase::kLiteral && Es(p_ + 2, "{")) {
@@ -245,7 +244,7 @@ class Lector_De_Definiciones {
     }
     const bool de_clase =
         c.clave == "class" || c.clave == "struct" || c.clave == "union";
-    if (de_clase && !c.igual && c.parentesis == kNinguna) {
+    if (de_clase && !c.igual && c.parentesis == kNingunaFicha) {
       ++p_;
       Lea_Declaraciones(Ambito{true, c.nombre_de_clase}, true);
       c.clave.clear();
@@ -253,12 +252,12 @@ class Lector_De_Definiciones {
     }
     const bool de_inicializador =
         c.inicializadores && (F(p_ - 1).Es_Nombre() || Es(p_ - 1, ">"));
-    if (c.parentesis != kNinguna && !c.igual && c.clave.empty() &&
+    if (c.parentesis != kNingunaFicha && !c.igual && c.clave.empty() &&
         !de_inicializador) {
       Guarde_Funcion(inicio, c, ambito);
       return true;
     }
-    c.llaves = c.llaves || c.parentesis == kNinguna;
+    c.llaves = c.llaves || c.parentesis == kNingunaFicha;
     p_ = Pareja(p_) + 1;
     return false;
   }
@@ -289,17 +288,19 @@ class Lector_De_Definiciones {
   // Keeps the definition named as c says, from the token at inicio to the
   // one at fin.
   void Guarde(std::size_t inicio, std::size_t fin, const Cabecera& c,
-              const Ambito& ambito, std::vector<std::size_t> cuerpos) {
-    definiciones.push_back(
-        {c.nombre,
-         c.calificador.empty() ? ambito.clase : c.calificador,
-         F(inicio).linea,
-         F(fin).linea,
-         codigo_[inicio],
-         codigo_[fin],
-         std::move(cuerpos),
-         {},
-         false});
+              const Ambito& ambito, std::size_t cuerpo) {
+    Definicion d;
+    d.nombre = c.nombre;
+    d.clase = c.calificador.empty() ? ambito.clase : c.calificador;
+    d.desde = F(inicio).linea;
+    d.hasta = F(fin).linea;
+    d.primera = codigo_[inicio];
+    d.ultima = codigo_[fin];
+    if (cuerpo != kNingunaFicha) {
+      d.cuerpo = c.constante ? kNingunaFicha : codigo_[cuerpo];
+      d.parametros = codigo_[c.parentesis];
+    }
+    definiciones.push_back(std::move(d));
   }
 
   // A function whose body opens at p, with the handlers of a
@@ -320,9 +321,7 @@ class Lector_De_Definiciones {
     }
     p_ = std::min(fin + 1, Cuantas());
     if (fin < Cuantas()) {
-      Guarde(inicio, fin, c, ambito,
-             c.constante ? std::vector<std::size_t>{}
-                         : std::vector<std::size_t>{codigo_[cuerpo]});
+      Guarde(inicio, fin, c, ambito, cuerpo);
     }
   }
 
@@ -331,8 +330,8 @@ class Lector_De_Definiciones {
   void Guarde_Declaracion(std::size_t inicio, std::size_t fin,
                           const Cabecera& c, const Ambito& ambito) {
     if ((c.igual || c.llaves) && !c.nombre.empty() && c.clave.empty() &&
-        c.parentesis == kNinguna) {
-      Guarde(inicio, fin, c, ambito, {});
+        c.parentesis == kNingunaFicha) {
+      Guarde(inicio, fin, c, ambito, kNingunaFicha);
     }
   }
 
@@ -345,7 +344,7 @@ class Lector_De_Definiciones {
 
 Estructura_Fuente::Estructura_Fuente(const Texto_Fuente& texto)
     : llamadas_(Llamadas_Escritas(texto.Fichas())),
-      lambdas_(::Cuerpos_De_Lambdas(texto.Fichas())) {
+      lambdas_(Lambdas_Escritas(texto.Fichas())) {
   const std::vector<Ficha>& fichas = texto.Fichas();
   Lector_De_Definiciones lector(fichas);
   lector.Lea();

@@ -20,12 +20,13 @@ struct Definicion {
   int hasta = 0;       // its last line
   std::size_t primera = 0;  // its first token
   std::size_t ultima = 0;   // its last token
-  // The '{' that opens a function's body, where its code begins; none for a
-  // declaration, and none for a constexpr function, in which no object of
-  // the recording may stand.
-  std::vector<std::size_t> cuerpos;
-  std::set<std::string> nombrados;   // every name its code mentions
-  bool llama_a_la_interfaz = false;  // it calls Es_Menor or Intercambie
+  // The '{' that opens a function's body; kNingunaFicha for a declaration,
+  // and for a constexpr function, in which no object of the recording may
+  // stand.
+  std::size_t cuerpo = kNingunaFicha;
+  std::size_t parametros = kNingunaFicha;  // the '(' of a function's
+  std::set<std::string> nombrados;         // every name its code mentions
+  bool llama_a_la_interfaz = false;        // it calls Es_Menor or Intercambie
 };
 
 // Why the structure of a file could not be followed, in English for the
@@ -37,28 +38,24 @@ struct Problema {
 };
 
 // The structure of a C++ source file as far as the replay needs it: its
-// definitions that hold code, the bodies of the lambdas within them, and
-// its calls of the interface. Braces are paired as the compiler pairs them,
-// once comments, literals and the code of #if 0 are set aside. Where they
-// do not pair up (a brace written in a macro, say), Problema() says so,
-// and the definitions found are not to be trusted; the calls still are,
-// since they are read from the tokens alone.
+// definitions that hold code, its lambdas, and its calls of the interface.
+// Braces are paired as the compiler pairs them, once comments, literals and the
+// code of #if 0 are set aside. Where they do not pair up (a brace written in a
+// macro, say), Problema() says so, and the definitions found are not to be
+// trusted; the calls still are, since they are read from the tokens alone.
 class Estructura_Fuente {
  public:
   explicit Estructura_Fuente(const Texto_Fuente& texto);
 
   const std::vector<Definicion>& Definiciones() const { return definiciones_; }
   const std::vector<Llamada_Escrita>& Llamadas() const { return llamadas_; }
-  // The '{' of each lambda's body, but those of constexpr lambdas.
-  const std::vector<std::size_t>& Cuerpos_De_Lambdas() const {
-    return lambdas_;
-  }
+  const std::vector<Lambda_Escrita>& Lambdas() const { return lambdas_; }
   const Problema& Problema_De_Lectura() const { return problema_; }
 
  private:
   std::vector<Definicion> definiciones_;
   std::vector<Llamada_Escrita> llamadas_;
-  std::vector<std::size_t> lambdas_;
+  std::vector<Lambda_Escrita> lambdas_;
   Problema problema_;
 };
 

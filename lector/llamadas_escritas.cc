@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr std::size_t kSinCuerpo = static_cast<std::size_t>(-1);
-
 // A word after which '[' opens a lambda rather than a subscript.
 bool Precede_A_Lambda(const Ficha& f) {
   if (f.Es_Nombre()) {
@@ -14,10 +12,40 @@ bool Precede_A_Lambda(const Ficha& f) {
          !f.Es(">");
 }
 
-// The position after the sign at p paired with it, counting only tokens of
-// the same kind (preprocessing or code) as p: for '<', the template
-// brackets; otherwise parentheses, brackets and braces. fichas.size() if
-// none.
+// The lambda whose '[' is at p: the '(' of its parameters, if any, and the
+// '{' of its body, or nothing if what follows is not a lambda's, or is a
+// constexpr one's.
+bool Lea_Lambda(const std::vector<Ficha>& fichas, std::size_t p,
+                Lambda_Escrita& lambda) {
+  std::size_t q = Tras_Pareja(fichas, p);
+  auto es = [&fichas, &q](const char* signo) {
+    return q < fichas.size() && fichas[q].Es(signo);
+  };
+  if (es("<")) {
+    q = Tras_Pareja(fichas, q);
+  }
+  lambda.parametros = es("(") ? q : kNingunaFicha;
+  if (es("(")) {
+    q = Tras_Pareja(fichas, q);
+  }
+  while (q < fichas.size() && !es("{")) {
+    const Ficha& f = fichas[q];
+    if (f.Es(";") || f.Es(")") || f.Es(",") || f.Es("}") || f.Es("=") ||
+        f.Es("constexpr") || f.Es("consteval")) {
+      return false;
+    }
+    q = f.Es("(") || f.Es("[") ? Tras_Pareja(fichas, q) : q + 1;
+  }
+  lambda.llave = q;
+  // Named after the variable it initializes, where it does.
+  const bool nombrada =
+      p >= 2 && fichas[p - 1].Es("=") && fichas[p - 2].Es_Nombre();
+  lambda.nombre = nombrada ? fichas[p - 2].texto : "lambda";
+  return q < fichas.size();
+}
+
+}  // namespace
+
 std::size_t Tras_Pareja(const std::vector<Ficha>& fichas, std::size_t p) {
   const bool angulos = fichas[p].Es("<");
   int profundidad = 0;
@@ -38,34 +66,6 @@ std::size_t Tras_Pareja(const std::vector<Ficha>& fichas, std::size_t p) {
   return fichas.size();
 }
 
-// The '{' of the body of the lambda whose '[' is at p, or kSinCuerpo if what
-// follows is not a lambda's.
-std::size_t Cuerpo_De_Lambda(const std::vector<Ficha>& fichas, std::size_t p,
-                             bool& constante) {
-  std::size_t q = Tras_Pareja(fichas, p);
-  auto es = [&fichas, &q](const char* signo) {
-    return q < fichas.size() && fichas[q].Es(signo);
-  };
-  if (es("<")) {
-    q = Tras_Pareja(fichas, q);
-  }
-  if (es("(")) {
-    q = Tras_Pareja(fichas, q);
-  }
-  constante = false;
-  while (q < fichas.size() && !es("{")) {
-    const Ficha& f = fichas[q];
-    if (f.Es(";") || f.Es(")") || f.Es(",") || f.Es("}") || f.Es("=")) {
-      return kSinCuerpo;
-    }
-    constante = constante || f.Es("constexpr") || f.Es("consteval");
-    q = f.Es("(") || f.Es("[") ? Tras_Pareja(fichas, q) : q + 1;
-  }
-  return q < fichas.size() ? q : kSinCuerpo;
-}
-
-}  // namespace
-
 std::vector<Llamada_Escrita> Llamadas_Escritas(
     const std::vector<Ficha>& fichas) {
   std::vector<Llamada_Escrita> llamadas;
@@ -82,19 +82,17 @@ std::vector<Llamada_Escrita> Llamadas_Escritas(
   return llamadas;
 }
 
-std::vector<std::size_t> Cuerpos_De_Lambdas(const std::vector<Ficha>& fichas) {
-  std::vector<std::size_t> cuerpos;
+std::vector<Lambda_Escrita> Lambdas_Escritas(const std::vector<Ficha>& fichas) {
+  std::vector<Lambda_Escrita> lambdas;
   for (std::size_t i = 0; i < fichas.size(); ++i) {
+    Lambda_Escrita lambda;
     const bool introductor =
         fichas[i].Es("[") && !fichas[i].en_directiva &&
         (i + 1 >= fichas.size() || !fichas[i + 1].Es("[")) &&
         (i == 0 || Precede_A_Lambda(fichas[i - 1]));
-    bool constante = false;
-    const std::size_t cuerpo =
-        introductor ? Cuerpo_De_Lambda(fichas, i, constante) : kSinCuerpo;
-    if (cuerpo != kSinCuerpo && !constante) {
-      cuerpos.push_back(cuerpo);
+    if (introductor && Lea_Lambda(fichas, i, lambda)) {
+      lambdas.push_back(lambda);
     }
   }
-  return cuerpos;
+  return lambdas;
 }

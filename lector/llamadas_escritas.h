@@ -2,6 +2,7 @@
 #define ORDENAMIENTO_LECTOR_LLAMADAS_ESCRITAS_H_
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "lector/texto_fuente.h"
@@ -20,8 +21,25 @@ struct Llamada_Escrita {
 std::vector<Llamada_Escrita> Llamadas_Escritas(
     const std::vector<Ficha>& fichas);
 
-// The '{' of each lambda's body among a file's tokens, but those of
-// constexpr lambdas, in which no object of the recording may stand.
-std::vector<std::size_t> Cuerpos_De_Lambdas(const std::vector<Ficha>& fichas);
+// Where no token is.
+constexpr std::size_t kNingunaFicha = static_cast<std::size_t>(-1);
+
+// A lambda as written: the '(' of its parameters (kNingunaFicha where it
+// has none), the '{' of its body, and a name for it: that of the variable
+// it initializes (auto menor = [...]), or "lambda".
+struct Lambda_Escrita {
+  std::size_t parametros = kNingunaFicha;
+  std::size_t llave = kNingunaFicha;
+  std::string nombre;
+};
+
+// The lambdas among a file's tokens, but constexpr ones, in which no object
+// of the recording may stand.
+std::vector<Lambda_Escrita> Lambdas_Escritas(const std::vector<Ficha>& fichas);
+
+// The position after the sign at p paired with it, counting only tokens of
+// the same kind (preprocessing or code) as p: for '<', template brackets;
+// otherwise parentheses, brackets and braces. fichas.size() if none.
+std::size_t Tras_Pareja(const std::vector<Ficha>& fichas, std::size_t p);
 
 #endif  // ORDENAMIENTO_LECTOR_LLAMADAS_ESCRITAS_H_

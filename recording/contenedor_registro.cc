@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "recording/seguimiento.h"
+
 namespace {
 
 std::size_t Indice(int p) { return static_cast<std::size_t>(p); }
@@ -54,10 +56,9 @@ long long Contenedor_Registro::Limite(unsigned n) {
 
 void Contenedor_Registro::Anote(int numero) { Linea_Anotada() = numero; }
 
-Contenedor_Registro::Marco::Marco()
-    : guardada_(std::exchange(Linea_Anotada(), 0)) {}
-
-Contenedor_Registro::Marco::~Marco() { Linea_Anotada() = guardada_; }
+int Contenedor_Registro::Aparte_Linea() {
+  return std::exchange(Linea_Anotada(), 0);
+}
 
 void Contenedor_Registro::Compruebe(int p) const {
   if (p < 0 || Indice(p) >= origenes_.size()) {
@@ -80,6 +81,10 @@ Contenedor_Registro::Llamada Contenedor_Registro::Empiece(Operacion operacion,
   const long long limite = Limite(Dimension());
   if (comparaciones_ + intercambios_ >= limite) {
     throw Sin_Fin(limite);
+  }
+  if (seguimiento_ != nullptr) {
+    seguimiento_->Antes_De_Llamada(
+        static_cast<int>(comparaciones_ + intercambios_));
   }
   ++(operacion == Operacion::kEs_Menor ? comparaciones_ : intercambios_);
   return llamada;

@@ -7,6 +7,8 @@
 
 #include "containers/contenedor_ordenable.h"
 
+class Seguimiento;
+
 // A recording container: it records every call of Es_Menor and Intercambie
 // made on it, in order, with its positions and, for Es_Menor, its answer.
 // It either holds values of its own, given to it, or stands in front of a
@@ -95,28 +97,18 @@ class Contenedor_Registro : public Contenedor_Ordenable {
     }
   };
 
-  // Stands at the start of each function of the replay's copy of a
-  // strategy. A function called while the arguments of a call are computed,
-  // as in C.Intercambie(i, Posicion_Del_Menor(C, i)), would otherwise take
-  // that call's line, or leave it none: the line noted when the function
-  // is entered is kept aside while it runs and noted again when it
-  // returns.
-  class Marco {
-   public:
-    Marco();
-    Marco(const Marco&) = delete;
-    Marco& operator=(const Marco&) = delete;
-    ~Marco();
+  // Notes numero as the line of the next call on a recorder.
+  static void Anote(int numero);
+  // Takes the line noted for the next call, leaving none.
+  static int Aparte_Linea();
 
-   private:
-    int guardada_;
-  };
+  // Has seguimiento read the strategy's variables before each call, until
+  // told nullptr (recording/seguimiento.h).
+  void Siga(Seguimiento* seguimiento) { seguimiento_ = seguimiento; }
 
  private:
   // Throws std::out_of_range unless p is a position of this container.
   void Compruebe(int p) const;
-  // Notes numero as the line of the next call on a recorder.
-  static void Anote(int numero);
   // A call of operacion on i and j, with the line noted for it: checks its
   // positions and counts it, or throws Sin_Fin if it goes past the limit.
   Llamada Empiece(Operacion operacion, int i, int j) const;
@@ -124,6 +116,7 @@ class Contenedor_Registro : public Contenedor_Ordenable {
   void Guarde(const Llamada& llamada) const;
 
   Contenedor_Ordenable* real_ = nullptr;  // where calls go, if anywhere
+  Seguimiento* seguimiento_ = nullptr;    // what reads before each call
   Memoria memoria_;
   std::vector<int> valores_;
   std::vector<int> origenes_;

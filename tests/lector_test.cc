@@ -18,10 +18,14 @@
 #include "lector/registro_estrategias.h"
 #include "lector/texto_fuente.h"
 #include "recording/contenedor_registro.h"
+#include "recording/seguimiento.h"
+#include "sorting/ordenador_monticulo.h"
+#include "sorting/ordenador_rapido.h"
 #include "tests/corpus/ordenador_cabecera_prueba.h"
 #include "tests/corpus/ordenador_campos_prueba.h"
 #include "tests/corpus/ordenador_gnomo_prueba.h"
 #include "tests/corpus/ordenador_macro_prueba.h"
+#include "tests/corpus/ordenador_mezcla_prueba.h"
 #include "tests/corpus/ordenador_peine_prueba.h"
 
 namespace {
@@ -122,9 +126,11 @@ TYPED_TEST(CorpusTest, EachCallIsLitOrNamedWhereThePanelShowsIt) {
   EXPECT_EQ(codigo.Avisos().size(), entera ? 2U : 0U);
 }
 
-// The copy changes nothing but what notes the lines: after each call's
-// '(' and each shown function's '{', on the same line.
-TEST(CopiaTest, NotesEachLineWithoutTouchingTheCallOrTheRest) {
+// The copy changes nothing but what notes the lines and what follows the
+// functions shown and their variables: after a call's '(', a function's
+// '{', a declaration's ';', and before a for loop's condition, on the same
+// line.
+TEST(CopiaTest, NotesLinesAndFollowsVariablesWithoutTouchingTheRest) {
   const std::string cabecera =
       "struct X {\n"
       "  static void F(Contenedor_Ordenable& C) { C.Intercambie(0, 1); }\n"
@@ -132,36 +138,133 @@ TEST(CopiaTest, NotesEachLineWithoutTouchingTheCallOrTheRest) {
   const std::string fuente =
       "void X::Ordene(Contenedor_Ordenable& C) {\n"
       "  const char* s = \"C.Es_Menor(1, 0)\";  // C.Es_Menor(2, 0)\n"
-      "  if (C.Es_Menor(std::pair<int, int>(1, 0).first,\n"
-      "                 0)) F(C);\n"
+      "  for (int j = 1, k; j < 2; ++j) {\n"
+      "    if (C.Es_Menor(std::pair<int, int>(j, 0).first,\n"
+      "                   0)) F(C);\n"
+      "  }\n"
       "}\n";
   const Codigo_Estrategia codigo(
       "X", Archivo_Fuente{"/x/x.h", "x.h", Texto_Fuente(cabecera)},
       Archivo_Fuente{"/x/x.cc", "x.cc", Texto_Fuente(fuente)});
-  const std::string previo =
-      "#include \"recording/contenedor_registro.h\"\n#line 1 ";
+  const std::string previo = "#include \"recording/seguimiento.h\"\n#line 1 ";
+  const std::string marco = " ::Seguimiento::Marco marco_del_registro_1";
+  const std::string parametro =
+      "; ::Seguimiento::Variable variable_del_registro_2{\"C\", C, "
+      "::Seguimiento::kParametro};";
+  const std::string j = "\"j\", j, ::Seguimiento::kLocal";
   EXPECT_EQ(codigo.Copia(true, true),
             "// Written by ordenamiento_lector from x.h: each call notes its "
             "line for the replay.\n" +
-                previo +
-                "\"/x/x.h\"\n"
-                "struct X {\n"
-                "  static void F(Contenedor_Ordenable& C) { "
-                "::Contenedor_Registro::Marco marco_del_registro_1; "
-                "C.Intercambie(::Contenedor_Registro::Linea{-2} = 0, 1); }\n"
-                "};\n");
+                previo + "\"/x/x.h\"\nstruct X {\n" +
+                "  static void F(Contenedor_Ordenable& C) {" + marco +
+                "{\"F\"}" + parametro +
+                " C.Intercambie(::Contenedor_Registro::Linea{-2} = 0, 1); "
+                "}\n};\n");
   const std::string copia = codigo.Copia(false, true);
-  EXPECT_NE(copia.find("\"/x/x.cc\"\nvoid X::Ordene(Contenedor_Ordenable& C) "
-                       "{ ::Contenedor_Registro::Marco marco_del_registro_1;\n"
-                       "  const char* s = \"C.Es_Menor(1, 0)\";  // "
-                       "C.Es_Menor(2, 0)\n"
-                       "  if (C.Es_Menor(::Contenedor_Registro::Linea{3} = "
-                       "std::pair<int, int>(1, 0).first,\n"),
-            std::string::npos)
-      << copia;
+  EXPECT_EQ(copia.substr(copia.find("#include")),
+            previo + "\"/x/x.cc\"\n" +
+                "void X::Ordene(Contenedor_Ordenable& C) {" + marco +
+                "{\"Ordene\"}" + parametro +
+                "\n  const char* s = \"C.Es_Menor(1, 0)\";  // C.Es_Menor(2, "
+                "0)\n  for (int j = 1, k; ::Seguimiento::Variable(" +
+                j +
+                "), j < 2; ++j) { ::Seguimiento::Variable "
+                "variable_del_registro_3{" +
+                j +
+                "};\n"
+                "    if (C.Es_Menor(::Contenedor_Registro::Linea{4} = "
+                "std::pair<int, int>(j, 0).first,\n"
+                "                   0)) F(C);\n  }\n}\n");
   const std::string tal_cual = codigo.Copia(false, false);
   EXPECT_EQ(tal_cual.substr(tal_cual.find("#include")),
             previo + "\"/x/x.cc\"\n" + fuente);
+}
+
+// What was followed at call t, as the page shows it: the chain of the
+// functions running, each with its parameters as they were entered, then
+// the variables living in the innermost with their values at t, a
+// position marked with a '*': "Ordene > Hunda(k=2, n=8) | k*=2 n=8 hijo*=5".
+std::string Estado_En(const Seguimiento::Seguido& s, int t) {
+  const auto nombre = [&s](const Seguimiento::Variable_Seguida& v) {
+    return s.nombres.at(static_cast<std::size_t>(v.nombre)) +
+           ((v.clase & Seguimiento::kPosicion) != 0 ? "*" : "");
+  };
+  std::string cadena;
+  std::string vigiladas;
+  for (int m = 0; m < static_cast<int>(s.marcos.size()); ++m) {
+    const Seguimiento::Marco_Seguido& marco =
+        s.marcos[static_cast<std::size_t>(m)];
+    if (marco.entrada > t || t >= marco.salida) {
+      continue;
+    }
+    std::string parametros;
+    vigiladas.clear();
+    for (int v = 0; v < static_cast<int>(s.variables.size()); ++v) {
+      const Seguimiento::Variable_Seguida& variable =
+          s.variables[static_cast<std::size_t>(v)];
+      std::string entrada;
+      std::string ahora;
+      for (const Seguimiento::Cambio& c : s.cambios) {
+        if (c.variable == v && c.llamada <= t) {
+          entrada = entrada.empty() ? std::to_string(c.valor) : entrada;
+          ahora = c.vive ? std::to_string(c.valor) : "";
+        }
+      }
+      if (variable.marco == m &&
+          (variable.clase & Seguimiento::kParametro) != 0) {
+        parametros += (parametros.empty() ? "" : ", ") +
+                      s.nombres.at(static_cast<std::size_t>(variable.nombre)) +
+                      "=" + entrada;
+      }
+      if (variable.marco == m && !ahora.empty()) {
+        vigiladas += " " + nombre(variable) + "=" + ahora;
+      }
+    }
+    cadena += (cadena.empty() ? "" : " > ") +
+              s.funciones.at(static_cast<std::size_t>(marco.funcion)) +
+              (parametros.empty() ? "" : "(" + parametros + ")");
+  }
+  return cadena + " |" + vigiladas;
+}
+
+// The chain of calls, the parameters as entered and the living variables at
+// a few calls of quicksort, heap sort and a merge sort by rotations, worked
+// out by hand; a variable no longer lives once its loop has ended.
+TEST(SeguimientoTest, ChainAndVariablesAtCallsWorkedOutByHand) {
+  const auto siga = [](Algoritmo_Ordenador&& ordenador, std::vector<int> v) {
+    Contenedor_Registro registro(std::move(v));
+    const Seguimiento seguimiento(registro);
+    ordenador.Ordene(registro);
+    return seguimiento.Lo_Seguido();
+  };
+  const std::vector<int> entrada = {5, 1, 4, 2, 8, 7, 3, 6};
+  const Seguimiento::Seguido rapido = siga(Ordenador_Rapido(), entrada);
+  EXPECT_EQ(
+      Estado_En(rapido, 5),
+      "Ordene > Ordene_Tramo(primero=0, ultimo=7) > Particione(primero=0, "
+      "ultimo=7) | primero*=0 ultimo=7 i*=2 j*=5");
+  EXPECT_EQ(
+      Estado_En(rapido, 11),
+      "Ordene > Ordene_Tramo(primero=0, ultimo=7) > Ordene_Tramo(primero=2, "
+      "ultimo=7) > Particione(primero=2, ultimo=7) | primero*=2 ultimo=7");
+  const Seguimiento::Seguido monticulo = siga(Ordenador_Monticulo(), entrada);
+  EXPECT_EQ(Estado_En(monticulo, 3),
+            "Ordene > Hunda(k=2, n=8) | k*=2 n=8 hijo*=5");
+  EXPECT_EQ(Estado_En(monticulo, 15), "Ordene | n=8 fin*=7");
+  const Seguimiento::Seguido mezcla =
+      siga(Ordenador_Mezcla_Prueba(), {3, 1, 2});
+  EXPECT_EQ(
+      Estado_En(mezcla, 0),
+      "Ordene > Ordene_Tramo(ini=0, fin=3) > Ordene_Tramo(ini=1, fin=3) > "
+      "Mezcle(ini=1, med=2, fin=3) | ini=1 med*=2 fin=3 i*=1");
+  EXPECT_EQ(
+      Estado_En(mezcla, 2),
+      "Ordene > Ordene_Tramo(ini=0, fin=3) > Mezcle(ini=0, med=1, fin=3) > "
+      "Rote(desde=0, hasta=1) | desde=0 hasta=1 k*=1");
+  EXPECT_EQ(
+      Estado_En(mezcla, 3),
+      "Ordene > Ordene_Tramo(ini=0, fin=3) > Mezcle(ini=0, med=1, fin=3) | "
+      "ini=0 med*=2 fin=3 i*=1");
 }
 
 // The registry's list, whatever its layout, and what is wrong with it.

@@ -29,6 +29,48 @@ constexpr std::array<Contenedor_Mostrado, 2> kContenedores = {
     {{Vector_Ordenable::kNombre, "Arreglo", 0},
      {Lista_Ordenable::kNombre, "Lista", 1}}};
 
+// What the strategy's own functions did, into its entry of the data, each
+// list flat, as few characters as its numbers take: "funciones" and
+// "nombres", the names; "marcos", three numbers a run of a function (the
+// function, the call it was entered before, the call it was left before);
+// "variables", three a variable (its run, its name, its flags:
+// Seguimiento::Clase); "cambios", three a change of value, or a variable's
+// coming to life (the calls since the change before it, the variable, its
+// value from that call on); "fines", two a variable's end (the calls since
+// the end before it, the variable, which no longer lives at that call).
+void Escriba_Seguido(const Seguimiento::Seguido& seguido,
+                     nlohmann::json& estrategia) {
+  using nlohmann::json;
+  json marcos = json::array();
+  for (const Seguimiento::Marco_Seguido& m : seguido.marcos) {
+    marcos.insert(marcos.end(), {m.funcion, m.entrada, m.salida});
+  }
+  json variables = json::array();
+  for (const Seguimiento::Variable_Seguida& v : seguido.variables) {
+    variables.insert(variables.end(), {v.marco, v.nombre, v.clase});
+  }
+  json cambios = json::array();
+  json fines = json::array();
+  int llamada = 0;
+  int fin = 0;
+  for (const Seguimiento::Cambio& c : seguido.cambios) {
+    if (c.vive) {
+      cambios.insert(cambios.end(), {c.llamada - llamada, c.variable});
+      cambios.push_back(c.valor);
+      llamada = c.llamada;
+    } else {
+      fines.insert(fines.end(), {c.llamada - fin, c.variable});
+      fin = c.llamada;
+    }
+  }
+  estrategia["funciones"] = seguido.funciones;
+  estrategia["marcos"] = std::move(marcos);
+  estrategia["nombres"] = seguido.nombres;
+  estrategia["variables"] = std::move(variables);
+  estrategia["cambios"] = std::move(cambios);
+  estrategia["fines"] = std::move(fines);
+}
+
 }  // namespace
 
 Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
@@ -82,10 +124,12 @@ std::string Pagina_Traza::Datos() const {
            {"estrategia", estrategias.size()},
            {"contenedor", c}});
     }
-    estrategias.push_back({{"nombre", recorrido.Estrategia()},
-                           {"visible", visibles_.at(s)},
-                           {"ops", std::move(llamadas)},
-                           {"lineas", std::move(lineas)}});
+    json estrategia = {{"nombre", recorrido.Estrategia()},
+                       {"visible", visibles_.at(s)},
+                       {"ops", std::move(llamadas)},
+                       {"lineas", std::move(lineas)}};
+    Escriba_Seguido(recorrido.Seguido(), estrategia);
+    estrategias.push_back(std::move(estrategia));
   }
   const bool sorteada = opciones_.Sorteada();
   const json datos = {

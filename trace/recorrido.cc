@@ -8,6 +8,7 @@ Recorrido::Recorrido(Algoritmo_Ordenador& ordenador,
                      const std::vector<int>& entrada)
     : estrategia_(ordenador.Nombre()), entrada_(entrada) {
   Contenedor_Registro registro(entrada);
+  Seguimiento seguimiento(registro);
   try {
     ordenador.Ordene(registro);
   } catch (const Contenedor_Registro::Sin_Fin& sin_fin) {
@@ -17,5 +18,6 @@ Recorrido::Recorrido(Algoritmo_Ordenador& ordenador,
     falla_ = fuera.what();
   }
   llamadas_ = registro.Llamadas();
+  seguido_ = seguimiento.Lo_Seguido();
   resultado_ = registro.Valores();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "recording/contenedor_registro.h"
+#include "recording/seguimiento.h"
 
 class Algoritmo_Ordenador;
 
@@ -14,6 +15,10 @@ class Algoritmo_Ordenador;
 // so on any container holding the same values in the same order it makes
 // the same calls: one Recorrido stands for the strategy on the array and on
 // the list alike. Only the cost of each call differs.
+//
+// Beside the calls, it keeps what the strategy's own functions did at each
+// call (Seguimiento): which of them ran, and the values of their integral
+// variables.
 //
 // A strategy that goes past Contenedor_Registro::Limite(), or asks for a
 // position out of range, is stopped there: its recording ends with the
@@ -29,6 +34,8 @@ class Recorrido {
   const std::vector<Contenedor_Registro::Llamada>& Llamadas() const {
     return llamadas_;
   }
+  // The strategy's functions and variables at each call.
+  const Seguimiento::Seguido& Seguido() const { return seguido_; }
   // The values as the strategy left them.
   const std::vector<int>& Resultado() const { return resultado_; }
   // Empty if the strategy ended within the limit, or else why it was
@@ -40,6 +47,7 @@ class Recorrido {
   const char* estrategia_;
   std::vector<int> entrada_;
   std::vector<Contenedor_Registro::Llamada> llamadas_;
+  Seguimiento::Seguido seguido_;
   std::vector<int> resultado_;
   std::string falla_;
 };
