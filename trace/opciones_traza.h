@@ -2,7 +2,6 @@
 #define ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Opciones_Traza reads the command line of ordenamiento_traza: which input
@@ -22,11 +21,9 @@ class Opciones_Traza {
   // nobody to --help.
   enum class Voz { kHerramienta, kPagina };
 
-  static constexpr int kMinimo = 2;   // fewest values a page shows
-  static constexpr int kMaximo = 64;  // most values a page shows
-
   // Reads the options in argv[1] to argv[argc - 1], numbers always in
-  // decimal, and words its messages in voz. On kTrazar it has also built
+  // decimal, and words its messages in voz. The shapes, the limits and the
+  // defaults are those of trace/entradas.h. On kTrazar it has also built
   // the input, which reseeds the generator when the input is drawn.
   Resultado Lea(int argc, const char* const* argv, Voz voz = Voz::kHerramienta);
 
@@ -75,27 +72,16 @@ class Opciones_Traza {
   std::string Comando_Semilla() const;
 
  private:
-  // Checks the values of --n, --semilla and --valores as given (empty when
-  // not given) and reads them into n, semilla_ and dados; on a bad one sets
-  // mensaje_ and returns false.
-  bool Compruebe(const std::string& cuantos, const std::string& semilla,
-                 const std::string& valores, int& n, std::vector<int>& dados);
-
-  // Builds the input from the options read.
+  // Builds the input from the options read: n values drawn from the seed,
+  // or dados.
   void Construya_Entrada(int n, const std::vector<int>& dados);
 
-  // The name of opcion in a message: itself for the tool, the form's field
-  // for the page.
-  std::string Nombre(std::string_view opcion) const;
-
-  Voz voz_ = Voz::kHerramienta;
-
   std::string mensaje_;
-  std::string origen_ = "aleatoria";
+  std::string origen_;
   unsigned semilla_ = 0;
   std::vector<int> entrada_;
   int cambios_ = 0;
-  std::string salida_ = "traza.html";
+  std::string salida_;
 };
 
 #endif  // ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "trace/entradas.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
 
@@ -52,6 +53,22 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
     respuesta = json({{"error", opciones.Mensaje()}})
                     .dump(-1, ' ', false, json::error_handler_t::replace);
   }
+  return respuesta.c_str();
+}
+
+// The inputs that the page's form offers, from the table the tool reads
+// its options with: {"formas": ["aleatoria", ...], "n": 20}, the shapes in
+// the help's order, the first being the default, and how many values are
+// drawn when none is said. The text stays valid for as long as the module.
+EMSCRIPTEN_KEEPALIVE const char* Traza_Entradas() {
+  static const std::string respuesta = [] {
+    nlohmann::json formas = nlohmann::json::array();
+    for (const Entradas::Forma& forma : Entradas::Formas()) {
+      formas.push_back(std::string(forma.nombre));
+    }
+    return nlohmann::json({{"formas", formas}, {"n", Entradas::kCuantos}})
+        .dump();
+  }();
   return respuesta.c_str();
 }
 
