@@ -1,6 +1,8 @@
 #ifndef ORDENAMIENTO_TESTS_APOYO_H_
 #define ORDENAMIENTO_TESTS_APOYO_H_
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <filesystem>
 #include <ostream>
@@ -10,6 +12,7 @@
 #include "containers/contenedor_ordenable.h"
 #include "recording/contenedor_registro.h"
 #include "sorting/algoritmo_ordenador.h"
+#include "sorting/estrategias.h"
 
 using Operacion = Contenedor_Registro::Operacion;
 
@@ -90,6 +93,20 @@ struct NombreDeClase {
   static std::string GetName(int /*indice*/) {
     return T::kNombre;
   }
+};
+
+// Every strategy of sorting/estrategias.h, for a typed test over them all.
+using Registradas = Estrategias::Como<::testing::Types>;
+
+// The fixture of a typed test over the strategies: one object of the
+// strategy T, which a test uses through the interface alone, as ordenador_.
+// A test file names its own suite after it, "class OrdenadorTest : public
+// EstrategiaTest<T> {};", over Registradas and with NombreDeClase.
+template <typename T>
+class EstrategiaTest : public ::testing::Test {
+ protected:
+  T estrategia_;
+  Algoritmo_Ordenador& ordenador_ = estrategia_;
 };
 
 #endif  // ORDENAMIENTO_TESTS_APOYO_H_

@@ -17,7 +17,6 @@
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
-#include "sorting/estrategias.h"
 #include "sorting/ordenador_burbuja.h"
 #include "sorting/ordenador_burbuja_optimizada.h"
 #include "sorting/ordenador_insercion.h"
@@ -54,13 +53,7 @@ std::vector<std::vector<int>> Secuencias(int n) {
 // used through the interface alone.
 
 template <typename T>
-class OrdenadorTest : public ::testing::Test {
- protected:
-  T estrategia_;
-  Algoritmo_Ordenador& ordenador_ = estrategia_;
-};
-
-using Registradas = Estrategias::Como<::testing::Types>;
+class OrdenadorTest : public EstrategiaTest<T> {};
 TYPED_TEST_SUITE(OrdenadorTest, Registradas, NombreDeClase);
 
 // A failure says in one line which strategy, which input, what it left and

@@ -27,7 +27,6 @@
 #include "apoyo.h"
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
-#include "sorting/estrategias.h"
 #include "sorting/ordenador_rapido.h"
 #include "sorting/ordenador_seleccion.h"
 #include "trace/opciones_traza.h"
@@ -37,13 +36,7 @@
 namespace {
 
 template <typename T>
-class RecorridoTest : public ::testing::Test {
- protected:
-  T estrategia_;
-  Algoritmo_Ordenador& ordenador_ = estrategia_;
-};
-
-using Registradas = Estrategias::Como<::testing::Types>;
+class RecorridoTest : public EstrategiaTest<T> {};
 TYPED_TEST_SUITE(RecorridoTest, Registradas, NombreDeClase);
 
 TYPED_TEST(RecorridoTest, ReplayingTheCallsOnTheInputGivesTheSortedResult) {
