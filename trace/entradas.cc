@@ -13,20 +13,23 @@ namespace {
 
 using Entradas::Forma;
 
+// aleatoria: the values as drawn.
 int Tal_Cual(std::vector<int>& /*valores*/) { return 0; }
 
+// ordenada: sorted.
 int Ordenada(std::vector<int>& valores) {
   std::sort(valores.begin(), valores.end());
   return 0;
 }
 
+// invertida: sorted backwards.
 int Invertida(std::vector<int>& valores) {
   std::sort(valores.begin(), valores.end(), std::greater<>());
   return 0;
 }
 
-// Sorted, then N / 10 exchanges (at least one) of unequal neighbours at
-// positions drawn next, as long as any are left.
+// casi_ordenada: sorted, then N / 10 exchanges (at least one) of unequal
+// neighbours at positions drawn next, as long as any are left.
 int Casi_Ordenada(std::vector<int>& valores) {
   std::sort(valores.begin(), valores.end());
   const auto n = static_cast<int>(valores.size());
@@ -52,9 +55,9 @@ int Casi_Ordenada(std::vector<int>& valores) {
   return cambios;
 }
 
-// Sorted, then dealt out like organ pipes: the 1st, 3rd, 5th, ... smallest
-// rise from the front to the middle and the 2nd, 4th, ... fall from the
-// middle to the back, so that the largest meet in the middle: 0 0 1 1 ...
+// organo: sorted, then dealt out like organ pipes: the 1st, 3rd, 5th, ...
+// smallest rise from the front to the middle and the 2nd, 4th, ... fall from
+// the middle to the back, so that the largest meet in the middle: 0 0 1 1 ...
 // 31 31 becomes 0 1 ... 31 31 ... 1 0.
 int Organo(std::vector<int>& valores) {
   std::vector<int> ordenados = valores;
@@ -65,8 +68,9 @@ int Organo(std::vector<int>& valores) {
   return 0;
 }
 
-// What casi_ordenada's exchanges did is added to its description by
-// Opciones_Traza::Descripcion, which knows how many there were.
+// Every shape (Entradas::Formas). What casi_ordenada's exchanges did is
+// added to its description by Opciones_Traza::Descripcion, which knows how
+// many there were.
 constexpr std::array<Forma, 5> kFormas = {{
     {"aleatoria", "", "", Tal_Cual},
     {"ordenada", "", ", ya ordenados", Ordenada},
@@ -81,10 +85,11 @@ constexpr std::array<Forma, 5> kFormas = {{
 const std::array<Forma, 5>& Entradas::Formas() { return kFormas; }
 
 const Forma* Entradas::Busque_Forma(std::string_view nombre) {
-  const auto forma =
+  const auto indice = static_cast<std::size_t>(
       std::find_if(kFormas.begin(), kFormas.end(),
-                   [nombre](const Forma& f) { return f.nombre == nombre; });
-  return forma == kFormas.end() ? nullptr : &*forma;
+                   [nombre](const Forma& f) { return f.nombre == nombre; }) -
+      kFormas.begin());
+  return indice < kFormas.size() ? &kFormas.at(indice) : nullptr;
 }
 
 std::string Entradas::Lista_De_Formas(bool en_la_ayuda) {

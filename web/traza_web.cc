@@ -63,9 +63,10 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
 EMSCRIPTEN_KEEPALIVE const char* Traza_Entradas() {
   static const std::string respuesta = [] {
     nlohmann::json formas = nlohmann::json::array();
-    for (const Entradas::Forma& forma : Entradas::Formas()) {
-      formas.push_back(std::string(forma.nombre));
-    }
+    std::transform(
+        Entradas::Formas().begin(), Entradas::Formas().end(),
+        std::back_inserter(formas),
+        [](const Entradas::Forma& forma) { return std::string(forma.nombre); });
     return nlohmann::json({{"formas", formas}, {"n", Entradas::kCuantos}})
         .dump();
   }();
