@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -57,18 +58,23 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
 }
 
 // The inputs that the page's form offers, from the table the tool reads
-// its options with: {"formas": ["aleatoria", ...], "n": 20}, the shapes in
-// the help's order, the first being the default, and how many values are
-// drawn when none is said. The text stays valid for as long as the module.
+// its options with: {"formas":["aleatoria",...],"n":20}, the shapes in the
+// help's order, the first being the default, and how many values are drawn
+// when none is said. The text stays valid for as long as the module. It is
+// written by hand rather than with nlohmann::json, whose code the browser
+// would otherwise compile before the page's first view; the shapes' names
+// are plain words, which need no escaping.
 EMSCRIPTEN_KEEPALIVE const char* Traza_Entradas() {
   static const std::string respuesta = [] {
-    nlohmann::json formas = nlohmann::json::array();
-    std::transform(
-        Entradas::Formas().begin(), Entradas::Formas().end(),
-        std::back_inserter(formas),
-        [](const Entradas::Forma& forma) { return std::string(forma.nombre); });
-    return nlohmann::json({{"formas", formas}, {"n", Entradas::kCuantos}})
-        .dump();
+    const auto& formas = Entradas::Formas();
+    const std::string nombres = std::accumulate(
+        formas.begin(), formas.end(), std::string(),
+        [](const std::string& lista, const Entradas::Forma& forma) {
+          return lista + (lista.empty() ? "\"" : ",\"") +
+                 std::string(forma.nombre) + "\"";
+        });
+    return "{\"formas\":[" + nombres +
+           "],\"n\":" + std::to_string(Entradas::kCuantos) + "}";
   }();
   return respuesta.c_str();
 }
