@@ -4,7 +4,7 @@
 
 namespace {
 
-// The largest of the gaps 1, 4, 13, 40, ... that is below n / 3, or 1.
+// The smallest of the gaps 1, 4, 13, 40, ... at or above n / 3 (rounded down).
 int Primer_Salto(int n) {
   int h = 1;
   while (h < n / 3) {

@@ -55,13 +55,7 @@ std::vector<std::vector<int>> Secuencias(int n) {
 // used through the interface alone.
 
 template <typename T>
-class OrdenadorTest : public ::testing::Test {
- protected:
-  T estrategia_;
-  Algoritmo_Ordenador& ordenador_ = estrategia_;
-};
-
-using Registradas = Estrategias::Como<::testing::Types>;
+class OrdenadorTest : public EstrategiaTest<T> {};
 TYPED_TEST_SUITE(OrdenadorTest, Registradas, NombreDeClase);
 
 // A failure says in one line which strategy, which input, what it left and

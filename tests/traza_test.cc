@@ -1,5 +1,5 @@
-// The replay tool's recordings, checked against the library, and the data
-// its page carries.
+// The replay tool's command line, read in-process as the tool reads it,
+// and the page it writes: the data the page carries, and where it goes.
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -25,117 +23,12 @@
 #endif
 
 #include "apoyo.h"
-#include "containers/lista_ordenable.h"
-#include "containers/vector_ordenable.h"
 #include "registradas.h"
-#include "sorting/estrategias.h"
 #include "sorting/ordenador_rapido.h"
-#include "sorting/ordenador_seleccion.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
-#include "trace/recorrido.h"
 
 namespace {
-
-template <typename T>
-class RecorridoTest : public ::testing::Test {
- protected:
-  T estrategia_;
-  Algoritmo_Ordenador& ordenador_ = estrategia_;
-};
-
-using Registradas = Estrategias::Como<::testing::Types>;
-TYPED_TEST_SUITE(RecorridoTest, Registradas, NombreDeClase);
-
-TYPED_TEST(RecorridoTest, ReplayingTheCallsOnTheInputGivesTheSortedResult) {
-  for (const std::vector<int>& entrada :
-       {Sorteo(7, 20), Sorteo(11, 64), std::vector<int>{7, 3, 3}, Creciente(5),
-        std::vector<int>{5, 4, 3, 2, 1}, std::vector<int>{2, 1}}) {
-    const Recorrido recorrido(this->ordenador_, entrada);
-    std::vector<int> v = entrada;
-    for (const Contenedor_Registro::Llamada& l : recorrido.Llamadas()) {
-      auto& a = v.at(static_cast<std::size_t>(l.i));
-      auto& b = v.at(static_cast<std::size_t>(l.j));
-      if (l.operacion == Operacion::kIntercambie) {
-        std::swap(a, b);
-      } else {
-        ASSERT_EQ(l.respuesta, a < b) << "the page shows this answer";
-      }
-    }
-    std::vector<int> ordenada = entrada;
-    std::sort(ordenada.begin(), ordenada.end());
-    EXPECT_EQ(v, recorrido.Resultado());
-    EXPECT_EQ(v, ordenada);
-  }
-}
-
-// The page shows one list of calls for both containers of a strategy.
-TYPED_TEST(RecorridoTest, CallsAreThoseMadeOnBothRealContainers) {
-  Vector_Ordenable vector(20);
-  Lista_Ordenable lista(20);
-  for (Contenedor_Ordenable* C : {static_cast<Contenedor_Ordenable*>(&vector),
-                                  static_cast<Contenedor_Ordenable*>(&lista)}) {
-    const Recorrido recorrido(this->ordenador_, Contenido(*C));
-    Contenedor_Registro registro(*C);
-    this->ordenador_.Ordene(registro);
-    EXPECT_EQ(Sin_Respuestas(recorrido.Llamadas()),
-              Sin_Respuestas(registro.Llamadas()))
-        << C->Nombre();
-    EXPECT_EQ(recorrido.Resultado(), Contenido(*C)) << C->Nombre();
-  }
-}
-
-// Each call lights the line that made it: a line of the code the page
-// shows, which makes that kind of call. Lines are named as the recording
-// names them, n in the source and -n in the header. A call whose line is
-// not known (0) lights none, and the page says so.
-TYPED_TEST(RecorridoTest, EachCallLightsAShownLineThatMakesIt) {
-  const nlohmann::json codigo = nlohmann::json::parse(
-      Lea_Archivo(ORDENAMIENTO_CODIGO))[TypeParam::kNombre];
-  std::map<int, std::string> mostradas;
-  for (const nlohmann::json& tramo : codigo["tramos"]) {
-    const int signo = tramo["archivo"] == codigo["cabecera"] ? -1 : 1;
-    int numero = tramo["desde"];
-    for (const nlohmann::json& linea : tramo["lineas"]) {
-      mostradas[signo * numero++] = linea;
-    }
-  }
-  const Recorrido recorrido(this->ordenador_, Sorteo(5, 20));
-  for (const Contenedor_Registro::Llamada& l : recorrido.Llamadas()) {
-    const char* nombre =
-        l.operacion == Operacion::kEs_Menor ? "Es_Menor" : "Intercambie";
-    if (l.linea != 0) {
-      ASSERT_NE(mostradas[l.linea].find(nombre), std::string::npos)
-          << nombre << " from line " << l.linea << ": " << mostradas[l.linea];
-    }
-  }
-}
-
-// The replay numbers every call of the demonstration's strategies.
-TEST(RecorridoLineasTest, EveryCallOfSelectionSortCarriesItsLine) {
-  Ordenador_Seleccion seleccion;
-  const Recorrido recorrido(seleccion, {3, 1, 2});
-  for (const auto& l : recorrido.Llamadas()) {
-    EXPECT_GT(l.linea, 0);
-  }
-}
-
-// A strategy that never ends is stopped at the limit, its recording kept
-// that far: memory stays bounded.
-TEST(RecorridoLineasTest, AStrategyThatNeverEndsIsStoppedAtTheLimit) {
-  class Ordenador_Sin_Fin : public Algoritmo_Ordenador {
-   public:
-    void Ordene(Contenedor_Ordenable& C) override {
-      while (!C.Es_Menor(0, 0)) {
-      }
-    }
-    const char* Nombre() const override { return "Ordenador_Sin_Fin"; }
-  } sin_fin;
-  const Recorrido recorrido(sin_fin, Sorteo(3, 64));
-  EXPECT_EQ(recorrido.Falla(),
-            "no termina: más de 263144 llamadas con 64 valores");
-  EXPECT_EQ(recorrido.Llamadas().size(), 263144U);
-}
 
 Opciones_Traza Lea(const std::vector<std::string>& palabras) {
   std::vector<const char*> argv;

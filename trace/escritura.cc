@@ -23,7 +23,7 @@
 #include <unistd.h>
 #endif
 
-#include "trace/opciones_traza.h"
+#include "trace/visible.h"
 
 namespace {
 

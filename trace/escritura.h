@@ -9,10 +9,12 @@
 // device or an interrupted program never leaves a half-written page.
 
 // The descriptor that salida names when it names a stream rather than a
-// file: "-" is standard output, and so are, on POSIX systems, /dev/stdout,
-// /dev/stderr, /dev/fd/N and /proc/self/fd/N for their descriptors. Taken
-// as paths, they would be links followed to the file behind the stream,
-// which would be replaced rather than written to.
+// file, or nothing: "-" is standard output, 1, and on POSIX systems
+// /dev/stdin, /dev/stdout and /dev/stderr are 0, 1 and 2, and /dev/fd/N
+// and /proc/self/fd/N are N, each also written with more slashes or with
+// "." or ".." in it (/dev//stdout). Taken as paths, they would be links
+// followed to the file behind the stream, which would be replaced rather
+// than written to.
 std::optional<int> Flujo(const std::string& salida);
 
 // Writes texto to salida. A stream (see Flujo) is written to as it is.

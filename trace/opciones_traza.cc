@@ -8,12 +8,14 @@
 #include <cstdlib>
 #include <ctime>
 #include <exception>
-#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
+
+#include "trace/entradas.h"
+#include "trace/visible.h"
 
 namespace {
 
@@ -49,44 +51,6 @@ std::string Citado(std::string_view valor) {
   return "\"" + Visible(valor, kCita) + "\"";
 }
 
-// The length of the UTF-8 character that texto starts with, or 0 if its
-// first bytes are not one: a stray continuation byte, an overlong form, a
-// surrogate, a code point past U+10FFFF, or a character cut short.
-std::size_t Largo_Utf8(std::string_view texto) {
-  const auto byte = [texto](std::size_t i) {
-    return static_cast<unsigned char>(texto[i]);
-  };
-  const unsigned char c = byte(0);
-  if (c < 0x80) {
-    return 1;
-  }
-  const std::size_t largo = c >= 0xC2 && c <= 0xDF   ? 2
-                            : c >= 0xE0 && c <= 0xEF ? 3
-                            : c >= 0xF0 && c <= 0xF4 ? 4
-                                                     : 0;
-  if (largo == 0 || texto.size() < largo) {
-    return 0;
-  }
-  // After E0, ED, F0 and F4 the second byte's range is narrower.
-  const unsigned minimo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
-  const unsigned maximo = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
-  if (byte(1) < minimo || byte(1) > maximo) {
-    return 0;
-  }
-  for (std::size_t i = 2; i < largo; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) {
-      return 0;
-    }
-  }
-  return largo;
-}
-
-// prefijo and c in two hexadecimal digits, as in \x1b.
-std::string Escape(const char* prefijo, unsigned char c) {
-  constexpr std::string_view kHex = "0123456789abcdef";
-  return prefijo + std::string{kHex[c >> 4], kHex[c & 0xF]};
-}
-
 // The line for words that no option took: the first of them, as an unknown
 // option or, when it is not one or comes after "--", an unexpected argument.
 std::string Sobrante(const std::vector<std::string>& sobrantes,
@@ -120,6 +84,214 @@ class Formato_De_Ayuda : public CLI::Formatter {
   }
 };
 
+// What the command line gave each option, as the text typed: CLI11 would
+// read numbers in any base ("010" as 8, "0x10" as 16) and word its errors
+// in English, so every value is read here. The options themselves are
+// kept, to ask how often each was given; voz says whose words the messages
+// use.
+struct Dichas {
+  explicit Dichas(Opciones_Traza::Voz en_voz) : voz(en_voz) {}
+
+  Opciones_Traza::Voz voz;
+  std::string forma{Entradas::Formas().front().nombre};
+  std::string cuantos;
+  std::string semilla;
+  std::string valores;
+  std::string salida{Entradas::kSalida};
+  CLI::Option* por_forma = nullptr;
+  CLI::Option* por_cuantos = nullptr;
+  CLI::Option* por_semilla = nullptr;
+  CLI::Option* por_valores = nullptr;
+  CLI::Option* por_salida = nullptr;
+
+  // Where a message may send the user for help: nowhere on the page.
+  std::string Ayuda() const {
+    return voz == Opciones_Traza::Voz::kHerramienta
+               ? " (vea ordenamiento_traza --help)"
+               : "";
+  }
+
+  // The name of opcion in a message: itself for the tool, the form's field
+  // for the page.
+  std::string Nombre(std::string_view opcion) const {
+    constexpr std::array<std::string_view, 4> kCampos = {
+        "--entrada", "--n", "--semilla", "--valores"};
+    if (voz == Opciones_Traza::Voz::kPagina &&
+        std::find(kCampos.begin(), kCampos.end(), opcion) != kCampos.end()) {
+      return "«" + std::string(opcion.substr(2)) + "»";
+    }
+    return std::string(opcion);
+  }
+};
+
+// Declares on app the tool's options, with their help, each read into
+// dichas. Each takes at most one word, and CLI11 takes the next word as a
+// value only when it is not an option (a negative number is not one). So
+// in "-o --help" or "--n --semilla 3" the value is missing rather than
+// taken from the option that follows; Mal_Dadas tells it.
+void Declare(CLI::App& app, Dichas& d) {
+  app.formatter(std::make_shared<Formato_De_Ayuda>());
+  app.option_defaults()->group("Opciones");
+  app.set_help_flag("-h,--help", "Muestra esta ayuda y termina");
+  const std::string omision = " (por omisión, ";
+  d.por_forma =
+      app.add_option("--entrada", d.forma,
+                     "Cómo es la entrada: " + Entradas::Lista_De_Formas(true) +
+                         omision + d.forma + ")")
+          ->type_name("FORMA");
+  d.por_cuantos =
+      app.add_option("-n,--n", d.cuantos,
+                     "Cuántos valores, " + Entradas::Cuantos_Admite() +
+                         omision + std::to_string(Entradas::kCuantos) + ")")
+          ->type_name("N");
+  d.por_semilla = app.add_option("--semilla", d.semilla,
+                                 "Semilla de srand para sortear los valores "
+                                 "rand() % 100 (por omisión, el reloj)")
+                      ->type_name("S");
+  d.por_valores =
+      app.add_option("--valores", d.valores,
+                     "Valores dados, " + Entradas::Cuantos_Admite() +
+                         " enteros separados por comas; no se combina con "
+                         "--entrada, --n ni --semilla")
+          ->type_name("7,3,3")
+          ->excludes(d.por_forma)
+          ->excludes(d.por_cuantos)
+          ->excludes(d.por_semilla);
+  d.por_salida = app.add_option("-o,--salida", d.salida,
+                                "Archivo de la página, o - para la salida "
+                                "estándar" +
+                                    omision + d.salida + ")")
+                     ->type_name("ARCHIVO");
+  for (CLI::Option* opcion : {d.por_forma, d.por_cuantos, d.por_semilla,
+                              d.por_valores, d.por_salida}) {
+    opcion->expected(0, 1);
+  }
+}
+
+// The line for the mistakes that explain the others, looked for before
+// CLI11's own error, since CLI11 stops at the first it meets: a missing
+// value, an option given twice, and --valores with the options it
+// replaces. "" when there is none. What went wrong is read from the
+// options themselves, never from the English text of CLI11's errors.
+std::string Mal_Dadas(const Dichas& d) {
+  for (const CLI::Option* opcion : {d.por_forma, d.por_cuantos, d.por_semilla,
+                                    d.por_valores, d.por_salida}) {
+    const std::vector<std::string>& dichos = opcion->results();
+    if (std::find(dichos.begin(), dichos.end(), "") != dichos.end()) {
+      return "ERROR: falta el valor de " + d.Nombre(opcion->get_name());
+    }
+    if (opcion->count() > 1) {
+      return "ERROR: " + d.Nombre(opcion->get_name()) +
+             " se dio más de una vez";
+    }
+  }
+  if (d.por_valores->count() > 0 &&
+      d.por_forma->count() + d.por_cuantos->count() + d.por_semilla->count() >
+          0) {
+    return "ERROR: " + d.Nombre("--valores") + " no se combina con " +
+           d.Nombre("--entrada") + ", " + d.Nombre("--n") + " ni " +
+           d.Nombre("--semilla");
+  }
+  return "";
+}
+
+// Reads argv with app into d. kAyuda, with the help in mensaje, for
+// --help; kError, with its line in mensaje, for the mistakes that explain
+// the others (Mal_Dadas) and for any other that CLI11 meets, except words
+// that no option took; kTrazar otherwise, with sobran set when there are
+// such words, which are told after the values, since those say more.
+Opciones_Traza::Resultado Analice(CLI::App& app, int argc,
+                                  const char* const* argv, const Dichas& d,
+                                  std::string& mensaje, bool& sobran) {
+  std::exception_ptr fallo;
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError&) {
+    fallo = std::current_exception();
+  }
+  mensaje = Mal_Dadas(d);
+  if (!mensaje.empty()) {
+    return Opciones_Traza::Resultado::kError;
+  }
+  if (fallo) {
+    try {
+      std::rethrow_exception(fallo);
+    } catch (const CLI::CallForHelp&) {
+      mensaje = app.help();
+      return Opciones_Traza::Resultado::kAyuda;
+    } catch (const CLI::ExtrasError&) {
+      sobran = true;
+    } catch (const CLI::ParseError&) {
+      mensaje = "ERROR: no se entienden los argumentos" + d.Ayuda();
+      return Opciones_Traza::Resultado::kError;
+    }
+  }
+  return Opciones_Traza::Resultado::kTrazar;
+}
+
+// Checks the shape, --n and --semilla, and reads the last two into n and
+// semilla when they were given. Returns the line for a bad one, or "".
+std::string Lea_Sorteo(const Dichas& d, int& n,
+                       std::optional<unsigned>& semilla) {
+  std::errc error{};
+  if (Entradas::Busque_Forma(d.forma) == nullptr) {
+    return "ERROR: " + d.Nombre("--entrada") + " debe ser " +
+           Entradas::Lista_De_Formas(false) + ", no " + Citado(d.forma);
+  }
+  if (!d.cuantos.empty()) {
+    const std::optional<int> leido = Decimal<int>(d.cuantos, error);
+    if (!leido || *leido < Entradas::kMinimo || *leido > Entradas::kMaximo) {
+      return "ERROR: " + d.Nombre("--n") + " debe ser un entero " +
+             Entradas::Cuantos_Admite() + ", no " + Citado(d.cuantos);
+    }
+    n = *leido;
+  }
+  if (!d.semilla.empty()) {
+    semilla = Decimal<unsigned>(d.semilla, error);
+    if (!semilla) {
+      return "ERROR: " + d.Nombre("--semilla") + " debe ser un entero de 0 a " +
+             std::to_string(std::numeric_limits<unsigned>::max()) + ", no " +
+             Citado(d.semilla);
+    }
+  }
+  return "";
+}
+
+// Reads --valores, each value between commas with spaces around it or not,
+// into dados. Returns the line for a bad list, or "".
+std::string Lea_Valores(const Dichas& d, std::vector<int>& dados) {
+  std::errc error{};
+  for (std::string_view resto = d.valores;;) {
+    const std::size_t coma = resto.find(',');
+    const std::string_view pieza = Sin_Espacios(resto.substr(0, coma));
+    const std::optional<int> valor = Decimal<int>(pieza, error);
+    if (error == std::errc::result_out_of_range) {
+      return "ERROR: " + d.Nombre("--valores") + " admite enteros de " +
+             std::to_string(std::numeric_limits<int>::min()) + " a " +
+             std::to_string(std::numeric_limits<int>::max()) + ", no " +
+             Citado(pieza);
+    }
+    if (!valor) {
+      return "ERROR: " + d.Nombre("--valores") +
+             " debe ser una lista de enteros separados por comas, como "
+             "7,3,3; " +
+             Citado(pieza) + " no es un entero";
+    }
+    dados.push_back(*valor);
+    if (coma == std::string_view::npos) {
+      break;
+    }
+    resto.remove_prefix(coma + 1);
+  }
+  if (dados.size() < std::size_t{Entradas::kMinimo} ||
+      dados.size() > std::size_t{Entradas::kMaximo}) {
+    return "ERROR: " + d.Nombre("--valores") + " admite " +
+           Entradas::Cuantos_Admite() + " valores, no " +
+           std::to_string(dados.size());
+  }
+  return "";
+}
+
 std::string Unidos(const std::vector<int>& valores) {
   std::string lista;
   for (int valor : valores) {
@@ -130,228 +302,39 @@ std::string Unidos(const std::vector<int>& valores) {
 
 }  // namespace
 
-std::string Visible(std::string_view texto, std::size_t limite) {
-  std::string visible;
-  std::size_t caracteres = 0;
-  for (std::size_t p = 0; p < texto.size(); ++caracteres) {
-    if (caracteres == limite) {
-      return visible + "…";
-    }
-    const auto c = static_cast<unsigned char>(texto[p]);
-    const std::size_t largo = Largo_Utf8(texto.substr(p));
-    if (c == '\n' || c == '\r' || c == '\t') {
-      visible += std::string{'\\', c == '\n' ? 'n' : c == '\r' ? 'r' : 't'};
-    } else if (largo == 0 || c < ' ' || c == 0x7F) {
-      visible += Escape("\\x", c);
-    } else if (c == 0xC2 && static_cast<unsigned char>(texto[p + 1]) < 0xA0) {
-      visible += Escape("\\u00", static_cast<unsigned char>(texto[p + 1]));
-    } else {
-      visible += texto.substr(p, largo);
-    }
-    p += std::max<std::size_t>(largo, 1);
-  }
-  return visible;
-}
-
-std::string Opciones_Traza::Nombre(std::string_view opcion) const {
-  constexpr std::array<std::string_view, 4> kCampos = {
-      "--entrada", "--n", "--semilla", "--valores"};
-  if (voz_ == Voz::kPagina &&
-      std::find(kCampos.begin(), kCampos.end(), opcion) != kCampos.end()) {
-    return "«" + std::string(opcion.substr(2)) + "»";
-  }
-  return std::string(opcion);
-}
-
 Opciones_Traza::Resultado Opciones_Traza::Lea(int argc, const char* const* argv,
                                               Voz voz) {
-  voz_ = voz;
-  // Where a message may send the user for help.
-  const std::string ayuda =
-      voz == Voz::kHerramienta ? " (vea ordenamiento_traza --help)" : "";
   CLI::App app(
       "Escribe una página HTML que reproduce, paso a paso, las estrategias "
       "de ordenamiento sobre Vector_Ordenable y Lista_Ordenable con la misma "
       "entrada.",
       "ordenamiento_traza");
-  app.formatter(std::make_shared<Formato_De_Ayuda>());
-  app.option_defaults()->group("Opciones");
-  app.set_help_flag("-h,--help", "Muestra esta ayuda y termina");
-
-  // Each option takes at most one word, and CLI11 takes the next word as a
-  // value only when it is not an option (a negative number is not one). So
-  // in "-o --help" or "--n --semilla 3" the value is missing rather than
-  // taken from the option that follows; missing values are reported below.
-  // Every value is taken as text and read here: CLI11 would read numbers
-  // in any base ("010" as 8, "0x10" as 16) and word its errors in English.
-  std::string cuantos_dado;
-  std::string semilla_dada;
-  std::string dados;
-  CLI::Option* entrada =
-      app.add_option("--entrada", origen_,
-                     "Cómo es la entrada: aleatoria, ordenada, invertida, "
-                     "casi_ordenada u organo, que sube hasta el centro y "
-                     "baja de nuevo (por omisión, aleatoria)")
-          ->type_name("FORMA");
-  CLI::Option* cuantos =
-      app.add_option("-n,--n", cuantos_dado,
-                     "Cuántos valores, de 2 a 64 (por omisión, 20)")
-          ->type_name("N");
-  CLI::Option* sembrada =
-      app.add_option("--semilla", semilla_dada,
-                     "Semilla de srand para sortear los valores rand() % 100 "
-                     "(por omisión, el reloj)")
-          ->type_name("S");
-  CLI::Option* valores =
-      app.add_option("--valores", dados,
-                     "Valores dados, de 2 a 64 enteros separados por comas; "
-                     "no se combina con --entrada, --n ni --semilla")
-          ->type_name("7,3,3")
-          ->excludes(entrada)
-          ->excludes(cuantos)
-          ->excludes(sembrada);
-  CLI::Option* salida =
-      app.add_option("-o,--salida", salida_,
-                     "Archivo de la página, o - para la salida estándar (por "
-                     "omisión, traza.html)")
-          ->type_name("ARCHIVO");
-  const std::vector<CLI::Option*> opciones = {entrada, cuantos, sembrada,
-                                              valores, salida};
-  for (CLI::Option* opcion : opciones) {
-    opcion->expected(0, 1);
-  }
-
-  std::exception_ptr fallo;
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError&) {
-    fallo = std::current_exception();
-  }
-  // What went wrong is read from the options themselves and from the kind
-  // of error, never from the English text of CLI11's errors. CLI11 stops
-  // at the first error it meets, so the mistakes that explain the others
-  // are looked for first: a missing value, an option given twice, and
-  // --valores with the options it replaces.
-  for (const CLI::Option* opcion : opciones) {
-    const std::vector<std::string>& dichos = opcion->results();
-    if (std::find(dichos.begin(), dichos.end(), "") != dichos.end()) {
-      mensaje_ = "ERROR: falta el valor de " + Nombre(opcion->get_name());
-      return Resultado::kError;
-    }
-    if (opcion->count() > 1) {
-      mensaje_ =
-          "ERROR: " + Nombre(opcion->get_name()) + " se dio más de una vez";
-      return Resultado::kError;
-    }
-  }
-  if (valores->count() > 0 &&
-      entrada->count() + cuantos->count() + sembrada->count() > 0) {
-    mensaje_ = "ERROR: " + Nombre("--valores") + " no se combina con " +
-               Nombre("--entrada") + ", " + Nombre("--n") + " ni " +
-               Nombre("--semilla");
-    return Resultado::kError;
-  }
+  Dichas dichas(voz);
+  Declare(app, dichas);
   bool sobran = false;
-  if (fallo) {
-    try {
-      std::rethrow_exception(fallo);
-    } catch (const CLI::CallForHelp&) {
-      mensaje_ = app.help();
-      return Resultado::kAyuda;
-    } catch (const CLI::ExtrasError&) {
-      sobran = true;  // told after the values, which say more
-    } catch (const CLI::ParseError&) {
-      mensaje_ = "ERROR: no se entienden los argumentos" + ayuda;
-      return Resultado::kError;
-    }
+  const Resultado analizado =
+      Analice(app, argc, argv, dichas, mensaje_, sobran);
+  if (analizado != Resultado::kTrazar) {
+    return analizado;
   }
-  int n = 20;
-  std::vector<int> dadas;
-  if (!Compruebe(cuantos_dado, semilla_dada, dados, n, dadas)) {
+  int n = Entradas::kCuantos;
+  std::optional<unsigned> semilla;
+  std::vector<int> dados;
+  mensaje_ = Lea_Sorteo(dichas, n, semilla);
+  if (mensaje_.empty() && !dichas.valores.empty()) {
+    mensaje_ = Lea_Valores(dichas, dados);
+  }
+  if (mensaje_.empty() && sobran) {
+    mensaje_ = Sobrante(app.remaining(), dichas.Ayuda());
+  }
+  if (!mensaje_.empty()) {
     return Resultado::kError;
   }
-  if (sobran) {
-    mensaje_ = Sobrante(app.remaining(), ayuda);
-    return Resultado::kError;
-  }
-  if (valores->count() > 0) {
-    origen_ = "valores";
-  }
-  semilla_ =
-      sembrada->count() > 0 ? semilla_ : static_cast<unsigned>(time(nullptr));
-  Construya_Entrada(n, dadas);
+  origen_ = dichas.valores.empty() ? dichas.forma : "valores";
+  salida_ = dichas.salida;
+  semilla_ = semilla ? *semilla : static_cast<unsigned>(time(nullptr));
+  Construya_Entrada(n, dados);
   return Resultado::kTrazar;
-}
-
-bool Opciones_Traza::Compruebe(const std::string& cuantos,
-                               const std::string& semilla,
-                               const std::string& valores, int& n,
-                               std::vector<int>& dados) {
-  std::errc error{};
-  const std::vector<std::string> formas = {"aleatoria", "ordenada", "invertida",
-                                           "casi_ordenada", "organo"};
-  if (std::find(formas.begin(), formas.end(), origen_) == formas.end()) {
-    mensaje_ = "ERROR: " + Nombre("--entrada") +
-               " debe ser aleatoria, ordenada, invertida, casi_ordenada u "
-               "organo, no " +
-               Citado(origen_);
-    return false;
-  }
-  if (!cuantos.empty()) {
-    const std::optional<int> leido = Decimal<int>(cuantos, error);
-    if (!leido || *leido < kMinimo || *leido > kMaximo) {
-      mensaje_ = "ERROR: " + Nombre("--n") +
-                 " debe ser un entero de 2 a 64, no " + Citado(cuantos);
-      return false;
-    }
-    n = *leido;
-  }
-  if (!semilla.empty()) {
-    const std::optional<unsigned> leida = Decimal<unsigned>(semilla, error);
-    if (!leida) {
-      mensaje_ = "ERROR: " + Nombre("--semilla") +
-                 " debe ser un entero de 0 a " +
-                 std::to_string(std::numeric_limits<unsigned>::max()) +
-                 ", no " + Citado(semilla);
-      return false;
-    }
-    semilla_ = *leida;
-  }
-  if (valores.empty()) {
-    return true;
-  }
-  // Each value between commas, with spaces around it or not.
-  for (std::string_view resto = valores;;) {
-    const std::size_t coma = resto.find(',');
-    const std::string_view pieza = Sin_Espacios(resto.substr(0, coma));
-    const std::optional<int> valor = Decimal<int>(pieza, error);
-    if (error == std::errc::result_out_of_range) {
-      mensaje_ = "ERROR: " + Nombre("--valores") + " admite enteros de " +
-                 std::to_string(std::numeric_limits<int>::min()) + " a " +
-                 std::to_string(std::numeric_limits<int>::max()) + ", no " +
-                 Citado(pieza);
-      return false;
-    }
-    if (!valor) {
-      mensaje_ = "ERROR: " + Nombre("--valores") +
-                 " debe ser una lista de enteros separados por comas, como "
-                 "7,3,3; " +
-                 Citado(pieza) + " no es un entero";
-      return false;
-    }
-    dados.push_back(*valor);
-    if (coma == std::string_view::npos) {
-      break;
-    }
-    resto.remove_prefix(coma + 1);
-  }
-  if (dados.size() < std::size_t{kMinimo} ||
-      dados.size() > std::size_t{kMaximo}) {
-    mensaje_ = "ERROR: " + Nombre("--valores") +
-               " admite de 2 a 64 valores, no " + std::to_string(dados.size());
-    return false;
-  }
-  return true;
 }
 
 void Opciones_Traza::Construya_Entrada(int n, const std::vector<int>& dados) {
@@ -362,45 +345,7 @@ void Opciones_Traza::Construya_Entrada(int n, const std::vector<int>& dados) {
   srand(semilla_);
   entrada_.resize(static_cast<std::size_t>(n));
   std::generate(entrada_.begin(), entrada_.end(), [] { return rand() % 100; });
-  if (origen_ == "invertida") {
-    std::sort(entrada_.begin(), entrada_.end(), std::greater<>());
-  } else if (origen_ != "aleatoria") {
-    std::sort(entrada_.begin(), entrada_.end());
-  }
-  if (origen_ == "organo") {
-    // The 1st, 3rd, 5th, ... smallest rise from the front to the middle and
-    // the 2nd, 4th, ... fall from the middle to the back, so that the
-    // largest meet in the middle: 0 0 1 1 ... 31 31 becomes 0 1 ... 31 31
-    // ... 1 0.
-    const std::vector<int> ordenados = entrada_;
-    for (std::size_t k = 0; k < ordenados.size(); ++k) {
-      entrada_[k % 2 == 0 ? k / 2 : ordenados.size() - 1 - k / 2] =
-          ordenados[k];
-    }
-    return;
-  }
-  if (origen_ != "casi_ordenada") {
-    return;
-  }
-  // The positions p whose neighbours p and p + 1 may still be exchanged:
-  // unequal, so that the exchange puts them out of order, and untouched by
-  // any exchange so far, so that no exchange undoes or overlaps another.
-  std::vector<int> libres;
-  for (int p = 0; p + 1 < n; ++p) {
-    if (entrada_[static_cast<std::size_t>(p)] !=
-        entrada_[static_cast<std::size_t>(p) + 1]) {
-      libres.push_back(p);
-    }
-  }
-  for (cambios_ = 0; cambios_ < std::max(1, n / 10) && !libres.empty();
-       ++cambios_) {
-    const int p = libres[static_cast<std::size_t>(rand()) % libres.size()];
-    std::swap(entrada_[static_cast<std::size_t>(p)],
-              entrada_[static_cast<std::size_t>(p) + 1]);
-    libres.erase(std::remove_if(libres.begin(), libres.end(),
-                                [p](int q) { return std::abs(q - p) <= 1; }),
-                 libres.end());
-  }
+  cambios_ = Entradas::Busque_Forma(origen_)->forme(entrada_);
 }
 
 std::string Opciones_Traza::Descripcion() const {
@@ -409,18 +354,12 @@ std::string Opciones_Traza::Descripcion() const {
     return texto + "dados con --valores";
   }
   texto += "al azar, rand() % 100";
-  if (origen_ == "ordenada") {
-    texto += ", ya ordenados";
-  } else if (origen_ == "invertida") {
-    texto += ", en orden inverso";
-  } else if (origen_ == "organo") {
-    texto += ", en forma de órgano: suben hasta el centro y bajan de nuevo";
-  } else if (origen_ == "casi_ordenada" && cambios_ == 0) {
+  texto += Entradas::Busque_Forma(origen_)->en_la_pagina;
+  if (origen_ == "casi_ordenada" && cambios_ == 0) {
     texto +=
-        ", ordenados; son todos iguales, así que ningún cambio de "
-        "vecinos los desordena";
+        "; son todos iguales, así que ningún cambio de vecinos los desordena";
   } else if (origen_ == "casi_ordenada") {
-    texto += ", ordenados y luego con " + std::to_string(cambios_) +
+    texto += " y luego con " + std::to_string(cambios_) +
              (cambios_ == 1 ? " cambio" : " cambios") +
              " de vecinos distintos al azar";
   }

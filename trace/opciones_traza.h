@@ -1,9 +1,7 @@
 #ifndef ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_
 #define ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_
 
-#include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Opciones_Traza reads the command line of ordenamiento_traza: which input
@@ -23,11 +21,9 @@ class Opciones_Traza {
   // nobody to --help.
   enum class Voz { kHerramienta, kPagina };
 
-  static constexpr int kMinimo = 2;   // fewest values a page shows
-  static constexpr int kMaximo = 64;  // most values a page shows
-
   // Reads the options in argv[1] to argv[argc - 1], numbers always in
-  // decimal, and words its messages in voz. On kTrazar it has also built
+  // decimal, and words its messages in voz. The shapes, the limits and the
+  // defaults are those of trace/entradas.h. On kTrazar it has also built
   // the input, which reseeds the generator when the input is drawn.
   Resultado Lea(int argc, const char* const* argv, Voz voz = Voz::kHerramienta);
 
@@ -76,40 +72,16 @@ class Opciones_Traza {
   std::string Comando_Semilla() const;
 
  private:
-  // Checks the values of --n, --semilla and --valores as given (empty when
-  // not given) and reads them into n, semilla_ and dados; on a bad one sets
-  // mensaje_ and returns false.
-  bool Compruebe(const std::string& cuantos, const std::string& semilla,
-                 const std::string& valores, int& n, std::vector<int>& dados);
-
-  // Builds the input from the options read.
+  // Builds the input from the options read: n values drawn from the seed,
+  // or dados.
   void Construya_Entrada(int n, const std::vector<int>& dados);
 
-  // The name of opcion in a message: itself for the tool, the form's field
-  // for the page.
-  std::string Nombre(std::string_view opcion) const;
-
-  Voz voz_ = Voz::kHerramienta;
-
   std::string mensaje_;
-  std::string origen_ = "aleatoria";
+  std::string origen_;
   unsigned semilla_ = 0;
   std::vector<int> entrada_;
   int cambios_ = 0;
-  std::string salida_ = "traza.html";
+  std::string salida_;
 };
-
-// texto fit to be shown on a terminal, so that a line that quotes what the
-// user typed (a value, a path) stays one line and cannot send the terminal
-// commands: valid UTF-8 stays as it is, but control characters become
-// escapes, C0 and DEL as \n, \t, \r or \x1b, C1 (U+0080 to U+009F) as
-// \u009b, and each byte that is not part of valid UTF-8 as \xff. Past
-// limite characters (an escape counts as one) the rest is cut and "…"
-// ends it.
-std::string Visible(std::string_view texto,
-                    std::size_t limite = std::string_view::npos);
-
-// The longest a message quotes a value: Visible(valor, kCita).
-constexpr std::size_t kCita = 60;
 
 #endif  // ORDENAMIENTO_TRACE_OPCIONES_TRAZA_H_

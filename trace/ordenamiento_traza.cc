@@ -10,6 +10,7 @@
 #include "trace/escritura.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
+#include "trace/visible.h"
 
 namespace {
 

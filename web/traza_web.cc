@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <numeric>
 #include <string>
 #include <vector>
 
+#include "trace/entradas.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
 
@@ -52,6 +54,28 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
     respuesta = json({{"error", opciones.Mensaje()}})
                     .dump(-1, ' ', false, json::error_handler_t::replace);
   }
+  return respuesta.c_str();
+}
+
+// The inputs that the page's form offers, from the table the tool reads
+// its options with: {"formas":["aleatoria",...],"n":20}, the shapes in the
+// help's order, the first being the default, and how many values are drawn
+// when none is said. The text stays valid for as long as the module. It is
+// written by hand rather than with nlohmann::json, whose code the browser
+// would otherwise compile before the page's first view; the shapes' names
+// are plain words, which need no escaping.
+EMSCRIPTEN_KEEPALIVE const char* Traza_Entradas() {
+  static const std::string respuesta = [] {
+    const auto& formas = Entradas::Formas();
+    const std::string nombres = std::accumulate(
+        formas.begin(), formas.end(), std::string(),
+        [](const std::string& lista, const Entradas::Forma& forma) {
+          return lista + (lista.empty() ? "\"" : ",\"") +
+                 std::string(forma.nombre) + "\"";
+        });
+    return "{\"formas\":[" + nombres +
+           "],\"n\":" + std::to_string(Entradas::kCuantos) + "}";
+  }();
   return respuesta.c_str();
 }
 

@@ -12,7 +12,6 @@
   // The replay page's model reads the address: its input keys, as the
   // command line takes them, and what else it holds.
   const Modelo = window.Traza.modelo;
-  const POR_OMISION = [['entrada', 'aleatoria'], ['n', '20']];
 
   let modulo = null;
   let informe = [];     // the bytes the demonstration writes
@@ -43,9 +42,20 @@
             ['semilla', semilla === '' ? sorteeSemilla() : semilla]];
   }
 
+  // The form's shapes and its count, from the table that the C++ reads its
+  // options with: the first shape is chosen, and the count given, where
+  // nothing else is asked for.
+  function prepareFormulario() {
+    const entradas = JSON.parse(modulo.UTF8ToString(modulo._Traza_Entradas()));
+    const campos = $('formulario').elements;
+    entradas.formas.forEach((forma) => { campos.entrada.add(new Option(forma, forma)); });
+    campos.n.defaultValue = String(entradas.n);
+  }
+
   // The form shows the input that an address asks for, as typed there, so
-  // that a mistake in it can be mended; a seed that the page drew is not
-  // one the user asked for, and the field stays empty for a new one.
+  // that a mistake in it can be mended; what it does not name, the form
+  // shows as it first was. A seed that the page drew is not one the user
+  // asked for, and the field stays empty for a new one.
   function llene(entrada, sorteada) {
     const campos = $('formulario').elements;
     const valor = (clave, omision) => {
@@ -55,8 +65,8 @@
     campos.origen.value = valor('valores', null) === null ? 'sorteo' : 'valores';
     campos.valores.value = valor('valores', '');
     // A shape the list does not have leaves it with none chosen.
-    campos.entrada.value = valor('entrada', 'aleatoria');
-    campos.n.value = valor('n', '20');
+    campos.entrada.value = valor('entrada', campos.entrada.options[0].value);
+    campos.n.value = valor('n', campos.n.defaultValue);
     campos.semilla.value = sorteada ? '' : valor('semilla', '');
   }
 
@@ -137,13 +147,13 @@
   }
 
   // The first view: the address's input, or, where it names none, the
-  // form's first input, drawn anew. A page with bad input in its address
-  // says so and shows no view.
+  // form's first input (the C++'s own defaults), drawn anew. A page with
+  // bad input in its address says so and shows no view.
   function muestreInicio() {
     if (Modelo.leaDireccion(window.location.hash).entrada !== null) {
       if (!muestreDireccion()) { document.body.setAttribute('data-estado', 'error'); }
     } else {
-      muestre(POR_OMISION.concat([['semilla', sorteeSemilla()]]), 'replace', true);
+      muestre([['semilla', sorteeSemilla()]], 'replace', true);
     }
   }
 
@@ -202,6 +212,7 @@
   function inicie(listo) {
     modulo = listo;
     window.Traza.otrosValores = otrosValores;
+    prepareFormulario();
     $('formulario').addEventListener('submit', alEnviar);
     $('formulario').addEventListener('input', alEscribir);
     $('boton-informe').addEventListener('click', ejecuteInforme);

@@ -5,12 +5,12 @@
 # page built from the same files adds its own style with ESTILO_EXTRA, its
 # own markup with MARCADO_EXTRA and its own scripts, run after GUION in the
 # order given, with GUION_EXTRA (a list of files); all are optional. It may
-# also carry in its head the text of the file MODULO, in an element
-# #modulo, and the scripts GUION_CABEZA (a list of files), which run before
-# the rest of the page is read, and the text of the file CODIFICADOR (the
-# GIF encoder) in an inert element #gifenc, which no browser runs. All
-# these are optional. pagina.cmake's ordenamiento_junte_pagina() names
-# them all.
+# also carry in its head the texts TEXTOS (a list of an id and a file, for
+# each text), each in an inert element #id, which no browser runs, and the
+# scripts GUION_CABEZA (a list of files), which run before the rest of the
+# page is read, and the text of the file CODIFICADOR (the GIF encoder) in
+# an inert element #gifenc. All these are optional. pagina.cmake's
+# ordenamiento_junte_pagina() names them all.
 #
 # The page keeps the marker @DATOS_TRAZA@ exactly once: the program puts
 # its recordings there. A page that records in the browser has DATOS put
@@ -18,7 +18,7 @@
 #
 # cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION="a.js;b.js"
 #       -DCODIGO=codigo.json [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
-#       [-DGUION_EXTRA="c.js;d.js"] [-DMODULO=f.txt] [-DGUION_CABEZA=e.js]
+#       [-DGUION_EXTRA="c.js;d.js"] [-DTEXTOS="modulo;f.txt"] [-DGUION_CABEZA=e.js]
 #       [-DCODIFICADOR=gifenc.js] [-DDATOS=null]
 #       -DSALIDA=pagina_unida.html -P junte.cmake
 
@@ -71,13 +71,20 @@ endfunction()
 guiones("${GUION}" guion)
 guiones("${GUION_EXTRA}" guion_extra)
 
-# The head's text, in a data block, which a browser never runs, and its
-# scripts.
+# The text of archivo in a data block, an element #id that no browser runs.
+function(inerte id archivo salida)
+  lea("${archivo}" "</script" texto)
+  set(${salida} "<script type=\"text/plain\" id=\"${id}\">${texto}</script>" PARENT_SCOPE)
+endfunction()
+
+# The head's texts, in data blocks, and its scripts.
 set(cabeza_extra "")
-if(NOT "${MODULO}" STREQUAL "")
-  lea("${MODULO}" "</script" modulo)
-  set(cabeza_extra "<script type=\"text/plain\" id=\"modulo\">${modulo}</script>\n")
-endif()
+set(textos "${TEXTOS}")
+while(textos)
+  list(POP_FRONT textos id archivo)
+  inerte(${id} "${archivo}" bloque)
+  string(APPEND cabeza_extra "${bloque}\n")
+endwhile()
 guiones("${GUION_CABEZA}" guion_cabeza)
 string(APPEND cabeza_extra "${guion_cabeza}")
 
@@ -86,8 +93,7 @@ string(APPEND cabeza_extra "${guion_cabeza}")
 # it.
 set(codificador "")
 if(NOT "${CODIFICADOR}" STREQUAL "")
-  lea("${CODIFICADOR}" "</script" texto_codificador)
-  set(codificador "<script type=\"text/plain\" id=\"gifenc\">${texto_codificador}</script>")
+  inerte(gifenc "${CODIFICADOR}" codificador)
 endif()
 
 foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA CODIFICADOR)

@@ -10,13 +10,13 @@
 #     [MARCADO <file.html>]     this page's own markup, in the header
 #     [GUIONES <file.js>...]    this page's own scripts, run after the replay
 #                               page's in the order given
-#     [MODULO <file>]           a text put in the page's head, in the
-#                               element #modulo, for this page's scripts to
-#                               read (the browser page: its WebAssembly
-#                               module)
+#     [TEXTOS <id> <file>...]   texts put in the page's head, each in an
+#                               element #<id> that no browser runs, for
+#                               this page's scripts to read (the browser
+#                               page: its WebAssembly module, and fflate)
 #     [ARRANQUE <file.js>...]   this page's scripts run in its head, after
-#                               that element, before the rest is read
-#     [DEPENDE <target>...]     what those scripts and that text are built by
+#                               those elements, before the rest is read
+#     [DEPENDE <target>...]     what those scripts and those texts are built by
 #     [DATOS <text>])           the data put in the page, for a page that
 #                               records in the browser: null
 #
@@ -25,8 +25,8 @@
 # taken from the calling folder.
 
 function(ordenamiento_junte_pagina salida)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OBJETIVO;ESTILO;MARCADO;MODULO;DATOS"
-                        "GUIONES;ARRANQUE;DEPENDE")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OBJETIVO;ESTILO;MARCADO;DATOS"
+                        "GUIONES;TEXTOS;ARRANQUE;DEPENDE")
   set(aqui ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   # The replay page's scripts, in the order they run (modelo.js says what
   # each does).
@@ -58,9 +58,18 @@ function(ordenamiento_junte_pagina salida)
     list(JOIN propios "$<SEMICOLON>" guion_extra)
     list(APPEND extra "-DGUION_EXTRA=${guion_extra}")
   endif()
-  if(arg_MODULO)
-    cmake_path(ABSOLUTE_PATH arg_MODULO)
-    list(APPEND extra -DMODULO=${arg_MODULO})
+  # Each text's id, then its file.
+  set(textos "")
+  set(archivos_de_textos "")
+  while(arg_TEXTOS)
+    list(POP_FRONT arg_TEXTOS id archivo)
+    cmake_path(ABSOLUTE_PATH archivo)
+    list(APPEND textos ${id} "${archivo}")
+    list(APPEND archivos_de_textos "${archivo}")
+  endwhile()
+  if(textos)
+    list(JOIN textos "$<SEMICOLON>" texto_cabeza)
+    list(APPEND extra "-DTEXTOS=${texto_cabeza}")
   endif()
   set(arranque "")
   foreach(archivo IN LISTS arg_ARRANQUE)
@@ -81,7 +90,7 @@ function(ordenamiento_junte_pagina salida)
             "-DGUION=${guion}" -DCODIGO=${codigo} -DCODIFICADOR=${codificador} ${extra} -DSALIDA=${salida}
             -P ${aqui}/junte.cmake
     DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${guiones} ${codigo} ${codificador} ${aqui}/junte.cmake
-            ${arg_ESTILO} ${arg_MARCADO} ${propios} ${arg_MODULO} ${arranque} ${arg_DEPENDE}
+            ${arg_ESTILO} ${arg_MARCADO} ${propios} ${archivos_de_textos} ${arranque} ${arg_DEPENDE}
     COMMENT "Joining the page ${salida}"
     VERBATIM)
   if(arg_OBJETIVO)
