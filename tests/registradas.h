@@ -22,7 +22,6 @@ inline std::vector<std::string> Nombres_Registrados() {
   return nombres;
 }
 
-
 // Every strategy of sorting/estrategias.h, for a typed test over them all.
 using Registradas = Estrategias::Como<::testing::Types>;
 
