@@ -81,37 +81,19 @@ std::string Formato(const std::vector<int>& valores) {
   return salida.str();
 }
 
-namespace {
-
-// valores as the verdicts write them: [1, 0].
-std::string Lista(const std::vector<int>& valores) {
-  std::string texto = "[";
-  for (std::size_t p = 0; p < valores.size(); ++p) {
-    texto += (p == 0 ? "" : ", ") + std::to_string(valores[p]);
-  }
-  return texto + "]";
-}
-
-}  // namespace
-
 std::string Veredicto(Algoritmo_Ordenador& ordenador, Contenedor_Ordenable& C) {
   const std::vector<int> entrada = Contenido(C);
-  const std::string quien = std::string(ordenador.Nombre()) + " sobre " +
-                            C.Nombre() + ": la entrada " + Lista(entrada);
   Contenedor_Registro contador(C, Contenedor_Registro::Memoria::kCuentas);
+  std::string falla;
   try {
     ordenador.Ordene(contador);
   } catch (const Contenedor_Registro::Sin_Fin& sin_fin) {
-    return quien + " " + sin_fin.what();
+    falla = sin_fin.what();
   } catch (const std::out_of_range& fuera) {
-    return quien + " " + fuera.what();
+    falla = fuera.what();
   }
-  std::vector<int> esperado = entrada;
-  std::sort(esperado.begin(), esperado.end());
-  const std::vector<int> resultado = Contenido(C);
-  return resultado == esperado ? ""
-                               : quien + " quedó " + Lista(resultado) +
-                                     "; debía quedar " + Lista(esperado);
+  return Veredicto(ordenador.Nombre(), C.Nombre(), entrada, Contenido(C),
+                   falla);
 }
 
 std::vector<int> Creciente(int n) {

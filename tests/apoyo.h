@@ -9,6 +9,7 @@
 
 #include "containers/contenedor_ordenable.h"
 #include "recording/contenedor_registro.h"
+#include "recording/veredicto.h"
 #include "sorting/algoritmo_ordenador.h"
 
 using Operacion = Contenedor_Registro::Operacion;
@@ -45,14 +46,10 @@ std::vector<int> Contenido(const Contenedor_Ordenable& C);
 // The printout of a container holding valores, without its end of line.
 std::string Formato(const std::vector<int>& valores);
 
-// What ordenador did wrong to C, in one line in Spanish, or "" if it left C
-// sorted: "Ordenador_X sobre Vector_Ordenable: la entrada [1, 0] quedó
-// [1, 0]; debía quedar [0, 1]", or, for a strategy that went past
-// Contenedor_Registro::Limite() and so would never end, "...: la entrada
-// [1, 0] no termina: más de 1008 llamadas", or for a position out of range
-// "...: la entrada [1, 0] usa la posición 2, y solo hay de 0 a 1". C is
-// sorted through a Contenedor_Registro in front of it, which counts the
-// calls and keeps none.
+// What ordenador did to C, in the verdict's one line (recording/veredicto.h),
+// or "" if it left C sorted. C is sorted through a Contenedor_Registro in
+// front of it, which counts the calls and keeps none, and stops a strategy
+// that would never end.
 std::string Veredicto(Algoritmo_Ordenador& ordenador, Contenedor_Ordenable& C);
 
 // 0, 1, ..., n - 1.

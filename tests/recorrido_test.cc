@@ -19,6 +19,8 @@
 #include "containers/vector_ordenable.h"
 #include "registradas.h"
 #include "sorting/ordenador_seleccion.h"
+#include "trace/opciones_traza.h"
+#include "trace/pagina_traza.h"
 
 namespace {
 
@@ -26,6 +28,8 @@ template <typename T>
 class RecorridoTest : public EstrategiaTest<T> {};
 TYPED_TEST_SUITE(RecorridoTest, Registradas, NombreDeClase);
 
+// The recording, played back on the input, gives what the strategy left:
+// the values sorted, or else the verdict's line on what it left.
 TYPED_TEST(RecorridoTest, ReplayingTheCallsOnTheInputGivesTheSortedResult) {
   for (const std::vector<int>& entrada :
        {Sorteo(7, 20), Sorteo(11, 64), std::vector<int>{7, 3, 3}, Creciente(5),
@@ -41,22 +45,32 @@ TYPED_TEST(RecorridoTest, ReplayingTheCallsOnTheInputGivesTheSortedResult) {
         ASSERT_EQ(l.respuesta, a < b) << "the page shows this answer";
       }
     }
-    std::vector<int> ordenada = entrada;
-    std::sort(ordenada.begin(), ordenada.end());
     EXPECT_EQ(v, recorrido.Resultado());
-    EXPECT_EQ(v, ordenada);
+    const std::string veredicto =
+        Veredicto(recorrido.Estrategia(), Contenedor_Registro::kNombre, entrada,
+                  v, recorrido.Falla());
+    if (!veredicto.empty()) {
+      FAIL() << veredicto;
+    }
   }
 }
 
-// The page shows one list of calls for both containers of a strategy.
+// The page shows one list of calls for both containers of a strategy. A
+// strategy that goes wrong on one gets the verdict's line.
 TYPED_TEST(RecorridoTest, CallsAreThoseMadeOnBothRealContainers) {
   Vector_Ordenable vector(20);
   Lista_Ordenable lista(20);
   for (Contenedor_Ordenable* C : {static_cast<Contenedor_Ordenable*>(&vector),
                                   static_cast<Contenedor_Ordenable*>(&lista)}) {
-    const Recorrido recorrido(this->ordenador_, Contenido(*C));
+    const std::vector<int> entrada = Contenido(*C);
+    const Recorrido recorrido(this->ordenador_, entrada);
     Contenedor_Registro registro(*C);
-    this->ordenador_.Ordene(registro);
+    try {
+      this->ordenador_.Ordene(registro);
+    } catch (const std::exception& fallo) {
+      FAIL() << Veredicto(this->ordenador_.Nombre(), C->Nombre(), entrada,
+                          Contenido(*C), fallo.what());
+    }
     EXPECT_EQ(Sin_Respuestas(recorrido.Llamadas()),
               Sin_Respuestas(registro.Llamadas()))
         << C->Nombre();
@@ -100,7 +114,9 @@ TEST(RecorridoLineasTest, EveryCallOfSelectionSortCarriesItsLine) {
 }
 
 // A strategy that never ends is stopped at the limit, its recording kept
-// that far: memory stays bounded.
+// that far: memory stays bounded. Its page keeps the first calls, says why
+// it was stopped and how many calls it made, and the tool names it in one
+// line.
 TEST(RecorridoLineasTest, AStrategyThatNeverEndsIsStoppedAtTheLimit) {
   class Ordenador_Sin_Fin : public Algoritmo_Ordenador {
    public:
@@ -110,10 +126,30 @@ TEST(RecorridoLineasTest, AStrategyThatNeverEndsIsStoppedAtTheLimit) {
     }
     const char* Nombre() const override { return "Ordenador_Sin_Fin"; }
   } sin_fin;
-  const Recorrido recorrido(sin_fin, Sorteo(3, 64));
+  const std::vector<int> entrada = Sorteo(3, 64);
+  const Recorrido recorrido(sin_fin, entrada);
   EXPECT_EQ(recorrido.Falla(),
             "no termina: más de 263144 llamadas con 64 valores");
   EXPECT_EQ(recorrido.Llamadas().size(), 263144U);
+
+  Opciones_Traza opciones;
+  std::string valores = "--valores=" + std::to_string(entrada[0]);
+  for (std::size_t p = 1; p < entrada.size(); ++p) {
+    valores += "," + std::to_string(entrada[p]);
+  }
+  const std::vector<const char*> argv = {"ordenamiento_traza", valores.c_str()};
+  ASSERT_EQ(opciones.Lea(2, argv.data()), Opciones_Traza::Resultado::kTrazar);
+  const Pagina_Traza pagina(opciones, {{recorrido}, {"Sin fin"}});
+  const nlohmann::json estrategia =
+      nlohmann::json::parse(pagina.Datos())["estrategias"][0];
+  EXPECT_EQ(estrategia["ops"].size(), Pagina_Traza::kLlamadasMostradas);
+  EXPECT_EQ(estrategia["hechas"], 263144);
+  EXPECT_EQ(estrategia["falla"], recorrido.Falla());
+  ASSERT_EQ(pagina.Avisos().size(), 1U);
+  EXPECT_EQ(pagina.Avisos()[0].rfind("AVISO: Ordenador_Sin_Fin sobre "
+                                     "Contenedor_Registro: la entrada [",
+                                     0),
+            0U);
 }
 
 }  // namespace

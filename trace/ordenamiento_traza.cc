@@ -41,9 +41,14 @@ int main(int argc, char* argv[]) {
       break;
   }
 
+  // A strategy that goes wrong is shown all the same, up to where it went
+  // wrong: the page is written, and each such strategy named in a line.
   const Pagina_Traza pagina(opciones);
-  std::string error = pagina.Error();
-  if (!error.empty() || !pagina.Escriba(opciones.Salida(), error)) {
+  for (const std::string& aviso : pagina.Avisos()) {
+    std::cerr << aviso << std::endl;
+  }
+  std::string error;
+  if (!pagina.Escriba(opciones.Salida(), error)) {
     std::cerr << error << std::endl;
     return EXIT_FAILURE;
   }

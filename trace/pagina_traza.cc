@@ -8,6 +8,7 @@
 
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
+#include "recording/veredicto.h"
 #include "sorting/estrategias.h"
 #include "trace/escritura.h"
 #include "trace/pagina_html.h"
@@ -38,22 +39,33 @@ constexpr std::array<Contenedor_Mostrado, 2> kContenedores = {
 // coming to life (the calls since the change before it, the variable, its
 // value from that call on); "fines", two a variable's end (the calls since
 // the end before it, the variable, which no longer lives at that call).
-void Escriba_Seguido(const Seguimiento::Seguido& seguido,
+// Only the first mostradas calls are kept, and what happened before them.
+void Escriba_Seguido(const Seguimiento::Seguido& seguido, int mostradas,
                      nlohmann::json& estrategia) {
   using nlohmann::json;
   json marcos = json::array();
+  int marcos_mostrados = 0;
   for (const Seguimiento::Marco_Seguido& m : seguido.marcos) {
-    marcos.insert(marcos.end(), {m.funcion, m.entrada, m.salida});
+    if (m.entrada < mostradas) {
+      marcos.insert(marcos.end(),
+                    {m.funcion, m.entrada, std::min(m.salida, mostradas)});
+      ++marcos_mostrados;
+    }
   }
   json variables = json::array();
   for (const Seguimiento::Variable_Seguida& v : seguido.variables) {
-    variables.insert(variables.end(), {v.marco, v.nombre, v.clase});
+    if (v.marco < marcos_mostrados) {
+      variables.insert(variables.end(), {v.marco, v.nombre, v.clase});
+    }
   }
   json cambios = json::array();
   json fines = json::array();
   int llamada = 0;
   int fin = 0;
   for (const Seguimiento::Cambio& c : seguido.cambios) {
+    if (c.llamada >= mostradas) {
+      break;
+    }
     if (c.vive) {
       cambios.insert(cambios.end(), {c.llamada - llamada, c.variable});
       cambios.push_back(c.valor);
@@ -71,21 +83,36 @@ void Escriba_Seguido(const Seguimiento::Seguido& seguido,
   estrategia["fines"] = std::move(fines);
 }
 
+// The recordings of every strategy of the registry on the input of
+// opciones, and the names they show.
+Pagina_Traza::Grabadas Registradas(const Opciones_Traza& opciones) {
+  Pagina_Traza::Grabadas registradas;
+  Estrategias::Para_Cada([&registradas, &opciones](auto estrategia) {
+    using Tipo = typename decltype(estrategia)::Tipo;
+    Tipo ordenador;
+    registradas.recorridos.emplace_back(ordenador, opciones.Entrada());
+    registradas.visibles.emplace_back(Nombre_Visible<Tipo>());
+  });
+  return registradas;
+}
+
 }  // namespace
 
 Pagina_Traza::Pagina_Traza(const Opciones_Traza& opciones)
-    : opciones_(opciones) {
-  Estrategias::Para_Cada([this, &opciones](auto estrategia) {
-    using Tipo = typename decltype(estrategia)::Tipo;
-    Tipo ordenador;
-    visibles_.emplace_back(Nombre_Visible<Tipo>());
-    const Recorrido& recorrido =
-        recorridos_.emplace_back(ordenador, opciones.Entrada());
-    if (error_.empty() && !recorrido.Falla().empty()) {
-      error_ = std::string("ERROR: ") + recorrido.Estrategia() + " " +
-               recorrido.Falla();
+    : Pagina_Traza(opciones, Registradas(opciones)) {}
+
+Pagina_Traza::Pagina_Traza(Opciones_Traza opciones, Grabadas&& grabadas)
+    : opciones_(std::move(opciones)),
+      recorridos_(std::move(grabadas.recorridos)),
+      visibles_(std::move(grabadas.visibles)) {
+  for (const Recorrido& recorrido : recorridos_) {
+    const std::string veredicto = Veredicto(
+        recorrido.Estrategia(), Contenedor_Registro::kNombre,
+        recorrido.Entrada(), recorrido.Resultado(), recorrido.Falla());
+    if (!veredicto.empty()) {
+      avisos_.push_back("AVISO: " + veredicto);
     }
-  });
+  }
 }
 
 std::string Pagina_Traza::Datos() const {
@@ -104,9 +131,13 @@ std::string Pagina_Traza::Datos() const {
     const Recorrido& recorrido = recorridos_.at(s);
     // A comparison is [i, j, answer], an exchange [i, j]; each call's line
     // stands apart, in a list of numbers.
+    const std::vector<Contenedor_Registro::Llamada>& hechas =
+        recorrido.Llamadas();
+    const std::size_t mostradas = std::min(hechas.size(), kLlamadasMostradas);
     json llamadas = json::array();
     json lineas = json::array();
-    for (const Contenedor_Registro::Llamada& l : recorrido.Llamadas()) {
+    for (std::size_t t = 0; t < mostradas; ++t) {
+      const Contenedor_Registro::Llamada& l = hechas[t];
       llamadas.push_back(l.operacion ==
                                  Contenedor_Registro::Operacion::kEs_Menor
                              ? json::array({l.i, l.j, l.respuesta ? 1 : 0})
@@ -128,7 +159,14 @@ std::string Pagina_Traza::Datos() const {
                        {"visible", visibles_.at(s)},
                        {"ops", std::move(llamadas)},
                        {"lineas", std::move(lineas)}};
-    Escriba_Seguido(recorrido.Seguido(), estrategia);
+    Escriba_Seguido(recorrido.Seguido(), static_cast<int>(mostradas),
+                    estrategia);
+    if (!recorrido.Falla().empty()) {
+      estrategia["falla"] = recorrido.Falla();
+    }
+    if (mostradas < hechas.size()) {
+      estrategia["hechas"] = hechas.size();
+    }
     estrategias.push_back(std::move(estrategia));
   }
   const bool sorteada = opciones_.Sorteada();

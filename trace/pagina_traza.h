@@ -1,6 +1,7 @@
 #ifndef ORDENAMIENTO_TRACE_PAGINA_TRAZA_H_
 #define ORDENAMIENTO_TRACE_PAGINA_TRAZA_H_
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,25 @@ class Pagina_Traza {
   // Records every strategy sorting the input that opciones built.
   explicit Pagina_Traza(const Opciones_Traza& opciones);
 
-  // Empty, or one line in Spanish naming the first strategy that was
-  // stopped, and why (Recorrido::Falla()): such a recording makes no page.
-  const std::string& Error() const { return error_; }
+  // Recordings already made, of opciones' input, each with the name it
+  // shows (recorridos[s] shows visibles[s]).
+  struct Grabadas {
+    std::vector<Recorrido> recorridos;
+    std::vector<std::string> visibles;
+  };
+  // The page of such recordings: of other strategies than the registry's.
+  Pagina_Traza(Opciones_Traza opciones, Grabadas&& grabadas);
+
+  // The most calls of one strategy that the page keeps: a strategy that
+  // never ends may make 263,144 at 64 values, too many to carry.
+  static constexpr std::size_t kLlamadasMostradas = 20000;
+
+  // One line in Spanish for each strategy that went wrong, a verdict
+  // (recording/veredicto.h) on the recording container: one that was
+  // stopped, since it would never end or asked for a position out of
+  // range, or that left its values out of order. The page shows them all
+  // the same, each up to where it went wrong.
+  const std::vector<std::string>& Avisos() const { return avisos_; }
 
   // The recordings and what the page says about them, as compact JSON fit
   // to stand inside a <script> element: no '<' appears in it unescaped, so
@@ -32,7 +49,9 @@ class Pagina_Traza {
   // strategy's code that made each call (Contenedor_Registro::Llamada's
   // linea: n in its source, -n in its header, 0 where not known), and
   // "visible", the name the page shows for it (Nombre_Visible, in UTF-8,
-  // which may hold accents). Each container is
+  // which may hold accents); where it was stopped, "falla", why
+  // (Recorrido::Falla()); where it made more calls than the page keeps,
+  // "hechas", how many it made. Each container is
   // {"nombre", "etiqueta", "enlaces_por_posicion"}: its class, what the page
   // calls it, and the links it follows to reach a position, per position.
   std::string Datos() const;
@@ -50,7 +69,7 @@ class Pagina_Traza {
   std::vector<Recorrido> recorridos_;
   // Each strategy's name to show (Nombre_Visible), in recorridos_' order.
   std::vector<std::string> visibles_;
-  std::string error_;
+  std::vector<std::string> avisos_;
 };
 
 #endif  // ORDENAMIENTO_TRACE_PAGINA_TRAZA_H_

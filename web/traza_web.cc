@@ -22,8 +22,9 @@ extern "C" {
 // Reads palabras, a JSON array of the words of a command line without the
 // program, such as ["--valores", "7,3,3"], as ordenamiento_traza reads its
 // own, and returns {"datos": <the page's data>} or {"error": "<one line in
-// Spanish>"}, worded for the page: its form's fields rather than the
-// tool's options. The text stays valid until the next call.
+// Spanish>"} for input it cannot take, worded for the page: its form's
+// fields rather than the tool's options. The text stays valid until the
+// next call.
 EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
   using nlohmann::json;
   static std::string respuesta;
@@ -46,10 +47,9 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
   if (opciones.Lea(static_cast<int>(argv.size()), argv.data(),
                    Opciones_Traza::Voz::kPagina) ==
       Opciones_Traza::Resultado::kTrazar) {
-    const Pagina_Traza pagina(opciones);
-    respuesta = pagina.Error().empty()
-                    ? "{\"datos\":" + pagina.Datos() + "}"
-                    : json({{"error", pagina.Error()}}).dump();
+    // A strategy that goes wrong is shown up to where it went wrong, and
+    // says so at its panels' end, as on the tool's page.
+    respuesta = "{\"datos\":" + Pagina_Traza(opciones).Datos() + "}";
   } else {
     respuesta = json({{"error", opciones.Mensaje()}})
                     .dump(-1, ' ', false, json::error_handler_t::replace);
