@@ -11,6 +11,7 @@ const path = require('node:path');
 const { test } = require('node:test');
 const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
 const Lamina = require(path.join(__dirname, '..', 'trace', 'pagina', 'lamina.js'));
+const { colores: TINTA, estrategias: COLORES } = require(path.join(__dirname, '..', 'trace', 'pagina', 'aspecto.json'));
 
 // ---- A small XML reader: the tree of elements, or an assertion where a
 // tag is left open, closed out of turn, or text holds a bare & or <.
@@ -123,7 +124,7 @@ test('the slide is well-formed, self-contained and escaped, at 1280x720 or twice
   }
 });
 
-test('each panel shown has one bar per value in the state the model gives, inside its card', () => {
+test('each panel shown: a bar per value in the state the model gives, inside its card, in the page\'s colours', () => {
   const { m, codigo } = caso([4, 4, 1, 7, 4, 2, 9, 0, 3], [burbuja, seleccion, unaPasada, burbuja], 12);
   const ultimo = Math.max.apply(null, m.estrategias.map((e) => e.total));
   for (const eleccion of [[1], [1, 2, 3, 4, 5, 6], [1, 3, 5, 8]]) {
@@ -153,6 +154,11 @@ test('each panel shown has one bar per value in the state the model gives, insid
           return Modelo.asentada(e, estado, q) ? 'asentada' : 'normal';
         });
         assert.deepEqual(barras.map((b) => b.atributos['data-estado']), esperados, donde);
+        // The colours of aspecto.json, as on the page: the plain and the
+        // settled bars', and the strategy's on its card's edge.
+        const rellenos = { normal: TINTA.barra, asentada: TINTA.asentada };
+        barras.forEach((b, q) => assert.equal(b.atributos.fill, rellenos[esperados[q]] || b.atributos.fill, donde));
+        assert.equal(p.hijos[0].atributos.fill, COLORES[m.datos.paneles[eleccion[i] - 1].estrategia], donde);
         barras.forEach((b) => {
           const x = Number(b.atributos.x), y = Number(b.atributos.y);
           assert.ok(x >= cajas[i][0] && x + Number(b.atributos.width) <= cajas[i][2] && y >= cajas[i][1] &&

@@ -10,13 +10,9 @@
   const Modelo = enNode ? require('./modelo.js') : window.Traza.modelo;
   const Palabras = enNode ? require('./palabras.js') : window.Traza.palabras;
   const ANCHO = 1280, ALTO = 720;
-  // The page's colours (pagina.css), which the slide keeps.
-  const TINTA = {
-    fondo: '#f3f4f7', tarjeta: '#ffffff', texto: '#20242c', tenue: '#5f6775', numero: '#6b7383',
-    barra: '#7590bd', asentada: '#2a804a', comparada: '#cc8000', intercambiada: '#b0201e',
-    cadena: '#c9d1de', pisada: '#7d8797', doble: '#39414f', cero: '#4b5363', indice: '#2f5f9a',
-    luzComparacion: '#fde4b0', luzIntercambio: '#f7c9cd'
-  };
+  // The page's colours (aspecto.json), by the names of the style's custom
+  // properties.
+  const TINTA = Modelo.aspecto.colores;
   // Each state's fill: a colour, or a hatching (its id no other element of the file uses).
   const RELLENO = { normal: TINTA.barra, asentada: TINTA.asentada, comparada: 'url(#lamina-rayas)',
                     intercambiada: 'url(#lamina-cuadros)', descenso: 'url(#lamina-quiebre)' };
@@ -84,18 +80,25 @@
       n(Math.max(0, alto)) + '" fill="' + relleno + '"' + (extra || '') + '/>';
   }
 
+  // A box filled with a colour of aspecto.json that has an opacity
+  // (#rrggbbaa): SVG's own fill-opacity, which every program reads.
+  function cajaVelada(x, y, ancho, alto, tinta) {
+    const opacidad = Math.round(parseInt(tinta.slice(7), 16) / 255 * 100) / 100;
+    return caja(x, y, ancho, alto, tinta.slice(0, 7), ' fill-opacity="' + opacidad + '"');
+  }
+
   // ---- The bars' hatchings, as the page's (pagina.css): dark stripes on
   // a compared bar, light cross-hatching on an exchanged one, flat
   // stripes on a bar beside a descent.
   function patrones() {
     const patron = (id, lado, giro, cuerpo) => '<pattern id="lamina-' + id + '" patternUnits="userSpaceOnUse" width="' +
       lado + '" height="' + lado + '"' + (giro ? ' patternTransform="rotate(45)"' : '') + '>' + cuerpo + '</pattern>';
-    const velo = (opacidad) => ' fill-opacity="' + opacidad + '"';
     return '<defs>' +
-      patron('rayas', 6, true, caja(0, 0, 6, 6, TINTA.comparada) + caja(0, 0, 2, 6, '#000000', velo(0.4))) +
-      patron('cuadros', 6, true, caja(0, 0, 6, 6, TINTA.intercambiada) + caja(0, 0, 1.5, 6, '#ffffff', velo(0.5)) +
-        caja(0, 0, 6, 1.5, '#ffffff', velo(0.5))) +
-      patron('quiebre', 5, false, caja(0, 0, 5, 5, TINTA.barra) + caja(0, 0, 5, 2, '#000000', velo(0.55))) + '</defs>';
+      patron('rayas', 6, true, caja(0, 0, 6, 6, TINTA.comparada) + cajaVelada(0, 0, 2, 6, TINTA['tinta-rayas'])) +
+      patron('cuadros', 6, true, caja(0, 0, 6, 6, TINTA.intercambiada) +
+        cajaVelada(0, 0, 1.5, 6, TINTA['tinta-cuadros']) + cajaVelada(0, 0, 6, 1.5, TINTA['tinta-cuadros'])) +
+      patron('quiebre', 5, false, caja(0, 0, 5, 5, TINTA.barra) + cajaVelada(0, 0, 5, 2, TINTA['tinta-quiebre'])) +
+      '</defs>';
   }
 
   function raya(x1, y1, x2, y2, color, grosor) {
@@ -198,7 +201,7 @@
         fila = op[0] !== op[1] && p === Math.max(op[0], op[1]) ? 1 : 0;
       }
       const o = m.ocurrencias[estado.origenes[p]];
-      const sub = o ? '<tspan class="indice" dy="3" font-size="9" fill="' + TINTA.indice + '">' + o + '</tspan>' : '';
+      const sub = o ? '<tspan class="indice" dy="3" font-size="9" fill="' + TINTA.acento + '">' + o + '</tspan>' : '';
       partes.push(texto(centro(p), y + fila * ALTO_CIFRA + 11, '', TALLA_CIFRA, {
         ancla: 'middle', color: actual ? TINTA.texto : TINTA.tenue, peso: actual ? 700 : 0,
         atributos: ' class="cifra" data-p="' + p + '"', trozos: escape(estado.valores[p]) + sub }));
@@ -225,7 +228,7 @@
     const largo = op === null ? -1 : Math.max(op[0], op[1]);
     const corto = op === null ? -1 : Math.min(op[0], op[1]);
     const marca = op === null ? null : Modelo.esComparacion(op)
-      ? [TINTA.comparada, '#fbe2b5'] : [TINTA.intercambiada, '#f5c6ca'];
+      ? [TINTA.comparada, TINTA['halo-comparacion']] : [TINTA.intercambiada, TINTA['halo-intercambio']];
     const partes = ['<g class="cadena">', texto(x0 - 7, y + 4, '→', 11, { ancla: 'middle', color: TINTA.tenue })];
     for (let q = 0; q + 1 < cuantos; q++) {
       const dos = q < corto, una = q < largo;
@@ -320,7 +323,7 @@
     const anchoNumero = 3 * talla * ANCHO_MONO, x0 = r.x + 10 + anchoNumero + talla * ANCHO_MONO;
     vistas.forEach((fila, i) => {
       const y = r.y + cabeza + 2 + i * talla * 1.2, lucida = numero !== null && fila.clave === numero;
-      const [fondo, borde] = intercambio ? ['luzIntercambio', 'intercambiada'] : ['luzComparacion', 'comparada'];
+      const [fondo, borde] = intercambio ? ['luz-intercambio', 'intercambiada'] : ['luz-comparacion', 'comparada'];
       if (lucida) {
         partes.push(caja(r.x + 7, y, r.ancho - 10, talla * 1.2, TINTA[fondo], ' rx="2" stroke="' + TINTA[borde] + '"'));
       }

@@ -22,6 +22,11 @@
 //                 panel choice), the controls, keys, address and sound; it
 //                 loads the data and starts the page.
 //
+// The page's look, its colours and the strategies', is data of its own,
+// aspecto.json, which the build makes the style's custom properties and
+// carries in the page (#aspecto) for the scripts: this part reads it for
+// the others (aspecto), and the benchmark's plot reads it too.
+//
 // The parts share one namespace, window.Traza, and nothing else: each adds
 // its functions to it under its own name (Traza.modelo, Traza.dibujo, ...).
 // No part reads another's variables. The page's state belongs to
@@ -31,6 +36,8 @@
 // also run under node, where require() returns them, for their tests.
 (function () {
   'use strict';
+
+  const enNode = typeof module === 'object' && module !== null && module.exports;
 
   // Each strategy keeps its positions every FOTO_CADA steps, so that a step
   // is reached by replaying fewer calls than that.
@@ -225,12 +232,17 @@
 
   // ---- Colours.
 
+  // The page's look (aspecto.json): the colours of the style (colores, by
+  // the name of each custom property) and the strategies' (estrategias).
+  const aspecto = enNode ? require('./aspecto.json') : JSON.parse(document.getElementById('aspecto').textContent);
+
   // The strategies' colours, in the order of the registry: blue,
   // vermillion, near-black, indigo, grey-green, brown and plum. Each stands
   // 3:1 or more from white, and each two stay 33 or more apart in CIELAB
   // (CIE76) seen with normal colour vision, and 20 or more without red
-  // cones or without green ones (modelo_test.js measures them).
-  const COLORES = ['#0072b2', '#d55e00', '#333333', '#4433cc', '#74958a', '#7f2a00', '#880077'];
+  // cones or without green ones (modelo_test.js measures them). The
+  // benchmark's plot gives each strategy the same colour.
+  const COLORES = aspecto.estrategias;
 
   // Strategy s's colour, in its row, its boxes, its chart line and its
   // legend. Past the palette's length colours repeat; the strategies are
@@ -408,11 +420,12 @@
     lineaActual: lineaActual, lineasMostradas: lineasMostradas, claveDeLinea: claveDeLinea, sinLinea: sinLinea,
     ocurrencias: ocurrencias, cree: cree, DEMOSTRACION: DEMOSTRACION, panelesPorOmision: panelesPorOmision,
     elijaPaneles: elijaPaneles, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
-    ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, COLORES: COLORES, color: color, trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
+    ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, aspecto: aspecto, COLORES: COLORES, color: color,
+    trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
     leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
     seguidor: seguidor
   };
-  if (typeof module === 'object' && module !== null && module.exports) {
+  if (enNode) {
     module.exports = modelo;
   } else {
     window.Traza = Object.assign(window.Traza || {}, { modelo: modelo });

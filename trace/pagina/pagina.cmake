@@ -78,9 +78,9 @@ function(ordenamiento_junte_pagina salida)
   add_custom_command(
     OUTPUT ${salida}
     COMMAND ${CMAKE_COMMAND} -DPLANTILLA=${aqui}/pagina.html -DESTILO=${aqui}/pagina.css
-            "-DGUION=${guion}" -DCODIGO=${codigo} -DCODIFICADOR=${codificador} ${extra} -DSALIDA=${salida}
+            -DASPECTO=${aqui}/aspecto.json "-DGUION=${guion}" -DCODIGO=${codigo} -DCODIFICADOR=${codificador} ${extra} -DSALIDA=${salida}
             -P ${aqui}/junte.cmake
-    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${guiones} ${codigo} ${codificador} ${aqui}/junte.cmake
+    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${aqui}/aspecto.json ${guiones} ${codigo} ${codificador} ${aqui}/junte.cmake
             ${arg_ESTILO} ${arg_MARCADO} ${propios} ${arg_MODULO} ${arranque} ${arg_DEPENDE}
     COMMENT "Joining the page ${salida}"
     VERBATIM)
