@@ -8,11 +8,16 @@
 //                 often the address and the words said are written;
 //   palabras.js   the words: each panel's call and state, and what a
 //                 screen reader is told;
-//   lamina.js     a step drawn as one SVG slide, and a GIF's frames;
+//   escena.js     what the page and its slides draw alike, as data: a
+//                 panel's parts at a state (the bars and their labels, the
+//                 chain, the call, the counters) and a strategy's code (its
+//                 rows, notes and lit line, the lines shown around it);
+//   lamina.js     a step drawn as one SVG slide (escena.js's parts as
+//                 SVG), and a GIF's frames;
 //   practica.js   practice's rules and words: what to ask, what is right,
 //                 the score;
 //   dibujo.js     the panels, the code and the header: their elements, and
-//                 how step K is drawn on them;
+//                 how step K is drawn on them (escena.js's parts as DOM);
 //   grafico.js    the cost chart below the panels and its legend;
 //   ajuste.js     the fitting of the first screen to the window;
 //   teclado.js    which keys are the page's and which a control's, and Esc;
@@ -32,8 +37,9 @@
 // No part reads another's variables. The page's state belongs to
 // controles.js, which passes what each function needs as arguments: the
 // model of the data, the elements built for it, the step. So each part
-// reads on its own, and this one, palabras.js, lamina.js and practica.js
-// also run under node, where require() returns them, for their tests.
+// reads on its own, and this one, palabras.js, escena.js, lamina.js and
+// practica.js also run under node, where require() returns them, for their
+// tests.
 (function () {
   'use strict';
 
