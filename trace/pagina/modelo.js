@@ -12,6 +12,7 @@
 //                 panel's parts at a state (the bars and their labels, the
 //                 chain, the call, the counters) and a strategy's code (its
 //                 rows, notes and lit line, the lines shown around it);
+//   svg.js        SVG written as text, and a text's width guessed;
 //   lamina.js     a step drawn as one SVG slide (escena.js's parts as
 //                 SVG), and a GIF's frames;
 //   practica.js   practice's rules and words: what to ask, what is right,
@@ -37,9 +38,9 @@
 // No part reads another's variables. The page's state belongs to
 // controles.js, which passes what each function needs as arguments: the
 // model of the data, the elements built for it, the step. So each part
-// reads on its own, and this one, palabras.js, escena.js, lamina.js and
-// practica.js also run under node, where require() returns them, for their
-// tests.
+// reads on its own, and this one, palabras.js, escena.js, svg.js,
+// lamina.js and practica.js also run under node, where require() returns
+// them, for their tests.
 (function () {
   'use strict';
 
