@@ -24,9 +24,12 @@
 //   teclado.js    which keys are the page's and which a control's, and Esc;
 //   guardado.js   saving the step as SVG, PNG or GIF, and its controls;
 //   practicar.js  practice on the page: play, picks, the box on the panel;
+//   sonido.js     a tone for each call while playing, once asked for;
+//   pantalla_completa.js
+//                 the button that fills the screen and leaves it;
 //   controles.js  the page's state (the data loaded, the step shown, the
-//                 panel choice), the controls, keys, address and sound; it
-//                 loads the data and starts the page.
+//                 panel choice), the controls, keys and address; it loads
+//                 the data and starts the page.
 //
 // The page's look, its colours and the strategies', is data of its own,
 // aspecto.json, which the build makes the style's custom properties and
