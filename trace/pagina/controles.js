@@ -415,7 +415,7 @@
     document.body.setAttribute('data-estado', 'cargando');
     detenga();
     m = Modelo.cree(datos);
-    Dibujo.construyaEleccion(datos);
+    Traza.eleccion.construya(datos);
     codigo = codigo || JSON.parse($('codigo').textContent);
     vista = Dibujo.construya(m, codigo);
     porOmision = Modelo.panelesPorOmision(datos);

@@ -19,6 +19,7 @@
 //                 the score;
 //   dibujo.js     the panels, the code and the header: their elements, and
 //                 how step K is drawn on them (escena.js's parts as DOM);
+//   eleccion.js   the table of the panels to choose from, by name;
 //   grafico.js    the cost chart below the panels and its legend;
 //   ajuste.js     the fitting of the first screen to the window;
 //   teclado.js    which keys are the page's and which a control's, and Esc;
