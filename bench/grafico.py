@@ -10,8 +10,9 @@ another file; --docs writes docs/ordenamiento_bench.png instead, the copy the
 README shows, so the tracked figure changes only when asked to.
 
 Draws the time of one sort against N, log-log, one line per family, from
-the median of each size's repetitions: a colour per strategy, a line style
-per container, and the legend right of the plot. Prints a Markdown table of
+the median of each size's repetitions: a colour per strategy, the one the
+replay pages give it (trace/pagina/aspecto.json), a line style per
+container, and the legend right of the plot. Prints a Markdown table of
 the fitted growth, the times, the counts at N = 64 and, for each strategy that
 has an int[] baseline, the time on Vector_Ordenable over the time on int[]
 at the largest common N. The table needs every family at N = 64 with its
@@ -33,6 +34,8 @@ from pathlib import Path
 
 RAIZ = Path(__file__).resolve().parent.parent
 NOMBRE_GRAFICO = "ordenamiento_bench.png"
+# The replay pages' look, whose strategies' colours the plot takes too.
+ASPECTO = RAIZ / "trace" / "pagina" / "aspecto.json"
 
 
 class Falla(Exception):
@@ -156,20 +159,29 @@ def tabla(datos, puntos, ajustes, resultados):
     return lineas
 
 
-# One colour per strategy, in the registry's order: the Okabe-Ito palette
-# without its yellow, too pale on white, so that the colours stay apart for
-# readers with a red-green deficiency too. Strategies past these seven take
-# gnuplot's own colours.
-COLORES = ["#000000", "#E69F00", "#56B4E9", "#009E73", "#0072B2", "#D55E00",
-           "#CC79A7"]
+def colores_de_estrategias():
+    """The strategies' colours, in the registry's order, as the replay pages
+    give them: each stands 3:1 from white and apart from the others with
+    and without red-green vision (tests/modelo_test.js measures them)."""
+    try:
+        with open(ASPECTO, encoding="utf-8") as archivo:
+            return json.load(archivo)["estrategias"]
+    except (OSError, ValueError, KeyError) as error:
+        raise Falla(f"cannot read the strategies' colours from {ASPECTO}: "
+                    f"{error}") from error
+
+
 # One line style and point shape per container: (dash type, point type).
 ESTILOS = {"Vector_Ordenable": (1, 7), "Lista_Ordenable": (2, 5),
            "int[]": (3, 9)}
 
 
-def color(indice):
-    if indice < len(COLORES):
-        return f"lc rgb '{COLORES[indice]}'"
+def color(colores, indice):
+    """The gnuplot colour of the strategy at indice in the registry. Past
+    the pages' colours, which the pages repeat with another dash,
+    gnuplot's own: here a dash tells the container."""
+    if indice < len(colores):
+        return f"lc rgb '{colores[indice]}'"
     return f"lc {indice + 1}"
 
 
@@ -184,6 +196,7 @@ def estilo(contenedores, contenedor):
 
 def dibuje(puntos, grafico):
     familias = list(puntos)
+    colores = colores_de_estrategias()
     # gnuplot writes a quote inside a single-quoted string as two.
     salida = str(grafico).replace("'", "''")
     guion = ["set terminal pngcairo size 1200,720 font ',10' noenhanced",
@@ -199,6 +212,8 @@ def dibuje(puntos, grafico):
         guion += [f"{n} {micros(run)}"
                   for n, run in sorted(puntos[familia].items())]
         guion.append("EOD")
+    # The strategies in the results' order: the registry's, in which the
+    # benchmark registers them, and so the index the pages colour them by.
     estrategias = list(dict.fromkeys(f.split("/")[0] for f in familias))
     contenedores = list(dict.fromkeys(f.split("/")[1] for f in familias))
     estilos = []
@@ -207,12 +222,13 @@ def dibuje(puntos, grafico):
         dt, pt = estilo(contenedores, contenedor)
         estilos.append(
             f"$d{indice} using 1:2 with linespoints "
-            f"{color(estrategias.index(estrategia))} dt {dt} pt {pt} ps 0.8 "
+            f"{color(colores, estrategias.index(estrategia))} dt {dt} pt {pt} "
+            "ps 0.8 "
             "lw 2 notitle")
     # The legend is two keys in one: a colour for each strategy, then a line
     # style for each container. Its entries draw nothing (NaN).
     for indice, estrategia in enumerate(estrategias):
-        estilos.append(f"NaN with lines {color(indice)} lw 4 "
+        estilos.append(f"NaN with lines {color(colores, indice)} lw 4 "
                        f"title '{estrategia}'")
     estilos.append("NaN with lines lc rgb 'white' title ' '")
     for contenedor in contenedores:

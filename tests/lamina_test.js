@@ -1,7 +1,8 @@
-// The replay page's slide (trace/pagina/lamina.js) under node's own test
-// runner, with no browser: the SVG is well-formed and self-contained, and
-// shows what the model gives at each step; and the GIF's frames keep to
-// what a GIF can play.
+// The replay page's slide (trace/pagina/lamina.js) and what it draws as
+// the page does (trace/pagina/escena.js) under node's own test runner,
+// with no browser: the SVG is well-formed and self-contained, and shows
+// what the model gives at each step; a panel's parts and a strategy's code
+// as data; and the GIF's frames keep to what a GIF can play.
 //
 // node --test lamina_test.js
 'use strict';
@@ -11,6 +12,8 @@ const path = require('node:path');
 const { test } = require('node:test');
 const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
 const Lamina = require(path.join(__dirname, '..', 'trace', 'pagina', 'lamina.js'));
+const Escena = require(path.join(__dirname, '..', 'trace', 'pagina', 'escena.js'));
+const { colores: TINTA, estrategias: COLORES } = require(path.join(__dirname, '..', 'trace', 'pagina', 'aspecto.json'));
 
 // ---- A small XML reader: the tree of elements, or an assertion where a
 // tag is left open, closed out of turn, or text holds a bare & or <.
@@ -123,7 +126,7 @@ test('the slide is well-formed, self-contained and escaped, at 1280x720 or twice
   }
 });
 
-test('each panel shown has one bar per value in the state the model gives, inside its card', () => {
+test('each panel shown: a bar per value in the state the model gives, inside its card, in the page\'s colours', () => {
   const { m, codigo } = caso([4, 4, 1, 7, 4, 2, 9, 0, 3], [burbuja, seleccion, unaPasada, burbuja], 12);
   const ultimo = Math.max.apply(null, m.estrategias.map((e) => e.total));
   for (const eleccion of [[1], [1, 2, 3, 4, 5, 6], [1, 3, 5, 8]]) {
@@ -153,6 +156,11 @@ test('each panel shown has one bar per value in the state the model gives, insid
           return Modelo.asentada(e, estado, q) ? 'asentada' : 'normal';
         });
         assert.deepEqual(barras.map((b) => b.atributos['data-estado']), esperados, donde);
+        // The colours of aspecto.json, as on the page: the plain and the
+        // settled bars', and the strategy's on its card's edge.
+        const rellenos = { normal: TINTA.barra, asentada: TINTA.asentada };
+        barras.forEach((b, q) => assert.equal(b.atributos.fill, rellenos[esperados[q]] || b.atributos.fill, donde));
+        assert.equal(p.hijos[0].atributos.fill, COLORES[m.datos.paneles[eleccion[i] - 1].estrategia], donde);
         barras.forEach((b) => {
           const x = Number(b.atributos.x), y = Number(b.atributos.y);
           assert.ok(x >= cajas[i][0] && x + Number(b.atributos.width) <= cajas[i][2] && y >= cajas[i][1] &&
@@ -200,6 +208,77 @@ test('a repeated value carries its occurrence; with many values, only the call\'
   const largo = caso(Array.from({ length: 64 }, (_, i) => (i * 37) % 64 * 3 - 100), [seleccion], 5);
   const cifras = busque(lea(Lamina.svg(largo.m, largo.codigo, [1, 2], 9, {})), clase('cifra'));
   assert.equal(cifras.length, 4);
+});
+
+// What the page and the slide draw alike, at every step of both
+// containers: the bars hold the state's values, the call's mark on its
+// positions alone, and at an unsorted end one mark per descent; labels
+// past three rows keep only the call's two, on rows of their own; the
+// chain walks i + j links for a call on i and j, what the counters say it
+// cost; the counters add up.
+test('a panel\'s parts as data: bars, labels, the chain and the counters, at every step', () => {
+  const { m } = caso([4, 4, 1, 7, 4, 2, 9, 0, 3], [burbuja, seleccion, unaPasada], 5);
+  m.datos.paneles.forEach((info) => {
+    const e = m.estrategias[info.estrategia];
+    for (let K = 0; K <= m.M; K++) {
+      const estado = Modelo.estadoEn(e, K), op = estado.op, partes = Escena.panel(m, info, estado);
+      const donde = info.titulo + ' at ' + K, llamadas = op === null ? [] : [...new Set(op.slice(0, 2))];
+      const { barras, cadena, contadores } = partes;
+      assert.deepEqual(barras.map((b) => b.valor), estado.valores, donde);
+      assert.deepEqual(barras.map((b, p) => (b.marca === '' ? -1 : p)).filter((p) => p >= 0),
+        llamadas.sort((a, b) => a - b), donde);
+      assert.equal(barras.filter((b) => b.descenso === 'primera').length, estado.terminado ? e.descensos.length : 0);
+      assert.deepEqual(barras.map((b, p) => Escena.filaDeCifra(b, p, 'actuales')).filter((f) => f >= 0).sort(),
+        llamadas.map((_, i) => i), donde);
+      const cuenta = Object.fromEntries(contadores.map((c) => [c.clave, c.valor]));
+      assert.equal(cuenta.comparaciones + cuenta.intercambios, cuenta.operaciones, donde);
+      assert.equal(cadena === null, info.contenedor === 0, donde);
+      if (cadena !== null && op !== null && !estado.terminado) {
+        const pasos = cadena.eslabones.reduce((a, x) => a + (x.tramo === 'dos' ? 2 : x.tramo === 'una' ? 1 : 0), 0);
+        assert.deepEqual([pasos, cadena.eslabones.filter((x) => x.destino).length],
+          [op[0] + op[1], llamadas.length], donde);
+        assert.equal(pasos, cuenta.enlaces - e.enlaces[K - 1], donde);
+      }
+    }
+  });
+  assert.deepEqual([[5, 10], [30, 10], [31, 10], [12, 3]].map(([a, b]) => Escena.filasDeCifras(a, b)),
+    [1, 3, 'actuales', 'actuales']);
+});
+
+// A strategy's code as both draw it: the header's piece after its file's
+// name, a gap between pieces of one file, a signature broken before the
+// function's name; the notes; the lit line by its key; windows of lines
+// that keep the lit one and stay within the code. The slide says the
+// notes the page says.
+test('a strategy\'s code as data: rows, notes, the lit line and the lines shown around it', () => {
+  const codigo = { archivo: 'x.cc', cabecera: 'x.h', aviso: null, sin_luz: [{ linea: 7, archivo: 'x.h', motivo: 'M' }],
+    tramos: [{ archivo: 'x.cc', desde: 5, lineas: ['void Ordenador_X::Ordene(C& c) {', '  c.Es_Menor(0, 1);'] },
+             { archivo: 'x.cc', desde: 30, lineas: ['}'] },
+             { archivo: 'x.h', desde: 8, lineas: ['void X::Y() {', '  c.Intercambie(0, 1);'] }] };
+  const filas = Escena.filasDeCodigo(codigo);
+  assert.deepEqual(filas.map((f) => (f.numero === null ? f.texto : [f.clave, f.archivo, f.trozos])), [
+    [5, null, ['void Ordenador_X::', 'Ordene(C& c) {']], [6, null, ['  c.Es_Menor(0, 1);']], '⋮', [30, null, ['}']],
+    'x.h', [-8, 'x.h', ['void X::', 'Y() {']], [-9, 'x.h', ['  c.Intercambie(0, 1);']]]);
+  const e = { ops: [[0, 1], [0, 1, 1]], lineas: [-9, 0] }, mostradas = Modelo.lineasMostradas(codigo);
+  assert.deepEqual([1, 2].map((k) => Escena.luz(e, { op: e.ops[k - 1], k: k }, mostradas)),
+    [{ clave: -9, intercambio: true, sinLinea: false }, { clave: null, intercambio: false, sinLinea: true }]);
+  const notas = Escena.notasDeCodigo(Object.assign({}, codigo, { aviso: 'A.' }), true);
+  assert.deepEqual(notas, ['A.', 'No se ilumina la llamada de la línea 7 de x.h: M.', Escena.NOTA_SIN_LINEA]);
+  for (const total of [1, 9, 13, 40]) {
+    for (let donde = 0; donde < total; donde++) {
+      for (const cuantas of [1, 9, 13]) {
+        const desde = Escena.ventana(total, donde, cuantas);
+        assert.ok(desde >= 0 && (desde + cuantas <= total || desde === 0) && (cuantas > total ||
+          (donde >= desde && donde < desde + cuantas)), [total, donde, cuantas, desde].join(' '));
+      }
+    }
+  }
+  assert.equal(Escena.rotuloDeVentana(filas.slice(2, 5)), 'líneas 30 a 30');
+  // On a slide: each note, in the box of the code.
+  const { m, codigo: todos } = caso([3, 1, 2], [burbuja], 4);
+  todos.Ordenador_0 = Object.assign(todos.Ordenador_0, { aviso: 'A.', sin_luz: codigo.sin_luz });
+  const dicho = todoTexto(busque(lea(Lamina.svg(m, todos, [1], 1, { codigo: true })), clase('codigo'))[0]);
+  Escena.notasDeCodigo(todos.Ordenador_0, false).forEach((nota) => assert.ok(dicho.includes(nota), nota));
 });
 
 test('the GIF\'s frames: ends included, evenly taken past 50 a second or 600 frames, delays of 2 or more', () => {

@@ -1,17 +1,20 @@
 // The replay page's model (trace/pagina/modelo.js) under node's own test
 // runner, with no browser: what every panel and code block shows at each
 // step, against a replay from the start, whether and where a strategy left
-// its values out of order, and what the address asks for.
+// its values out of order, and what the address asks for; and the look's
+// one source, aspecto.json: the strategies' colours, and the style's.
 //
 // node --test modelo_test.js
 'use strict';
 
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const path = require('node:path');
 const { test } = require('node:test');
 const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
 const Palabras = require(path.join(__dirname, '..', 'trace', 'pagina', 'palabras.js'));
 const { contraste, VISIONES, diferencia } = require(path.join(__dirname, 'navegador', 'colores.js'));
+const ASPECTO = require(path.join(__dirname, '..', 'trace', 'pagina', 'aspecto.json'));
 
 // A reproducible stream of numbers in [0, 1).
 function generador(semilla) {
@@ -291,7 +294,8 @@ test('the panels shown: the default view, any choice, the address, and the steps
 });
 
 test('the strategies\' colours: 3:1 from white, apart with and without red or green cones; past them, dashes', () => {
-  const colores = Modelo.COLORES;
+  const colores = ASPECTO.estrategias;
+  assert.deepEqual(colores.map((_, s) => Modelo.color(s)), colores, 'the page\'s colours are the data\'s');
   assert.ok(colores.length >= 7, 'a colour for each of seven strategies');
   colores.forEach((c, s) => {
     assert.ok(contraste(c, '#ffffff') >= 3, c + ' against white');
@@ -315,4 +319,26 @@ test('the strategies\' colours: 3:1 from white, apart with and without red or gr
     assert.ok(!vistos.has(par), 'strategy ' + s + ': ' + par);
     vistos.add(par);
   }
+});
+
+// The style writes no colour of its own: each var(--name) that the pages'
+// style uses is a colour of aspecto.json, or a property that the style or
+// a script of the page sets; each colour of aspecto.json is used, by the
+// style or by the slide.
+test('one source for the look: the style\'s colours are aspecto.json\'s, and each of those is used', () => {
+  const pagina = path.join(__dirname, '..', 'trace', 'pagina');
+  const lea = (...partes) => fs.readFileSync(path.join(...partes), 'utf8');
+  const estilo = (lea(pagina, 'pagina.css') + lea(__dirname, '..', 'web', 'web.css')).replace(/\/\*[^]*?\*\//g, '');
+  const guiones = fs.readdirSync(pagina).filter((f) => f.endsWith('.js')).map((f) => lea(pagina, f)).join('\n');
+  const colores = Object.keys(ASPECTO.colores);
+  Object.values(ASPECTO.colores).concat(ASPECTO.estrategias)
+    .forEach((c) => assert.match(c, /^#[0-9a-f]{6}([0-9a-f]{2})?$/));
+  assert.deepEqual(estilo.match(/#[0-9a-f]{3,8}\b|rgba?\(|hsla?\(/gi), null, 'a colour written in the style');
+  const propias = new Set([...estilo.matchAll(/(--[\w-]+)\s*:/g), ...guiones.matchAll(/setProperty\('(--[\w-]+)'/g)]
+    .map((x) => x[1]));
+  const usadas = new Set([...estilo.matchAll(/var\((--[\w-]+)/g)].map((x) => x[1]));
+  assert.deepEqual([...usadas].filter((x) => !propias.has(x) && !colores.includes(x.slice(2))), [], 'unknown');
+  const lamina = lea(pagina, 'lamina.js');
+  assert.deepEqual(colores.filter((x) => !usadas.has('--' + x) && !lamina.includes('TINTA' +
+    (/-/.test(x) ? "['" + x + "']" : '.' + x))), [], 'colours nothing uses');
 });

@@ -7,6 +7,7 @@
 const assert = require('node:assert/strict');
 const { espereCuadros } = require('./arnes.js');
 const { contraste, VISIONES, diferencia } = require('./colores.js');
+const ASPECTO = require('../../trace/pagina/aspecto.json');
 
 // Where the page reflows: a phone both ways and a tablet, touched; a
 // projector in a browser window; 1280x720 at 150 % and 200 % zoom.
@@ -113,9 +114,11 @@ async function compruebePantallas(navegadorAbierto, abra, entradas) {
 // apart in CIELAB (CIE76) with normal vision, 15 without red or green
 // cones (modelo_test.js measures the palette itself). In forced colours the bars and the chain keep a colour; the lit
 // line, of either call, in both, a background of its own and text at 4.5:1
-// on it. The page shows a lit line.
+// on it. The page shows a lit line. The colours are aspecto.json's: the
+// style's custom properties, the card, the bars' states, the lit lines
+// and the strategies'.
 async function compruebeColores(pagina) {
-  const mida = () => pagina.evaluate(() => {
+  const mida = () => pagina.evaluate((nombres) => {
     const panel = document.querySelector('section.panel:not([hidden])'), linea = document.querySelector('[data-actual]');
     const fondo = (el) => getComputedStyle(el).backgroundColor;
     const clases = ['columna', 'columna asentada', 'columna comparada', 'columna intercambiada', 'columna descenso'];
@@ -135,9 +138,16 @@ async function compruebeColores(pagina) {
         linea.classList.toggle('de-intercambio');
         return [getComputedStyle(linea).color, fondo(linea), fondo(linea.closest('.codigo'))];
       }),
-      colores: [0, 1, 2, 3, 4, 5, 6].map((s) => window.Traza.dibujo.color(s)) };
-  });
+      colores: [0, 1, 2, 3, 4, 5, 6].map((s) => window.Traza.dibujo.color(s)),
+      propiedades: nombres.map((x) => getComputedStyle(document.documentElement).getPropertyValue('--' + x).trim()) };
+  }, Object.keys(ASPECTO.colores));
   const medida = await mida();
+  const rgb = (c) => 'rgb(' + [1, 3, 5].map((i) => parseInt(c.slice(i, i + 2), 16)).join(', ') + ')';
+  const A = ASPECTO.colores;
+  assert.deepEqual([medida.propiedades, medida.tarjeta, medida.estados.map(([c]) => c), medida.colores,
+    new Set(medida.lineas.map(([, fondo]) => fondo))],
+  [Object.values(A), rgb(A.tarjeta), [A.barra, A.asentada, A.comparada, A.intercambiada, A.barra].map(rgb),
+    ASPECTO.estrategias, new Set([rgb(A['luz-comparacion']), rgb(A['luz-intercambio'])])], 'the colours of aspecto.json');
   console.log('bar states against the card: ' + medida.estados.map(([c]) => contraste(c, medida.tarjeta).toFixed(2)).join(', '));
   medida.estados.forEach(([c, dibujo], i) => {
     assert.ok(contraste(c, medida.tarjeta) >= 3, 'state ' + i + ' against its card');

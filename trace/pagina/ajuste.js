@@ -140,10 +140,8 @@
         anchoDeColumnas = { clave: clave, anchos: new Map(mostrados.map((p) => [p.numero, p.barras.clientWidth])) };
       }
       const cifra = anchoDeCifras(m, mostrados[0].cifras[0]);
-      mostrados.forEach((panel) => {
-        const filas = Math.max(1, Math.ceil(cifra / (anchoDeColumnas.anchos.get(panel.numero) / m.n)));
-        window.Traza.dibujo.poner(panel.seccion, 'data-cifras', filas <= 3 ? filas : 'actuales');
-      });
+      mostrados.forEach((panel) => window.Traza.dibujo.poner(panel.seccion, 'data-cifras',
+        window.Traza.escena.filasDeCifras(cifra, anchoDeColumnas.anchos.get(panel.numero) / m.n)));
     }
 
     // One scale for every panel shown: where the first screen is fitted,

@@ -1,6 +1,7 @@
 // The controls (see modelo.js for the parts and how they share): the page's
-// state, the buttons, keys, panel choice, address, sound, full screen, and
-// what a screen reader is told. The data (the input and each strategy's
+// state, the buttons, keys, panel choice, address, and what a screen reader
+// is told; sound (sonido.js) and full screen (pantalla_completa.js) have
+// parts of their own. The data (the input and each strategy's
 // recorded calls) come from the program in the element #datos, the text of
 // each strategy's Ordene from the build in #codigo.
 //
@@ -27,7 +28,6 @@
   let otras = [];          // parts of the address the page does not read
   const reproduccion = { activa: false, anterior: null, acumulado: 0 };
   const ajustador = Traza.ajuste.cree();
-  let audio = null;
 
   function $(id) { return document.getElementById(id); }
 
@@ -220,30 +220,6 @@
     }
   }
 
-  // ---- Sound: a short tone for each strategy shown that made a call, its
-  // pitch from the value at the call's first position.
-
-  function suene(estados) {
-    if (!$('sonido').checked || audio === null) { return; }
-    const rango = Math.max(1, m.maximo - m.minimo);
-    estados.forEach((estado, s) => {
-      const mostrada = vista.paneles.some((panel) => panel.s === s && !panel.seccion.hidden);
-      if (estado.op === null || estado.terminado || !mostrada) { return; }
-      const v = estado.valores[estado.op[0]];
-      const frecuencia = 220 * Math.pow(2, 2 * (v - m.minimo) / rango);
-      const t = audio.currentTime;
-      const oscilador = audio.createOscillator();
-      const volumen = audio.createGain();
-      oscilador.frequency.value = frecuencia;
-      volumen.gain.setValueAtTime(0.0001, t);
-      volumen.gain.exponentialRampToValueAtTime(0.05, t + 0.005);
-      volumen.gain.exponentialRampToValueAtTime(0.0001, t + 0.07);
-      oscilador.connect(volumen).connect(audio.destination);
-      oscilador.start(t);
-      oscilador.stop(t + 0.08);
-    });
-  }
-
   // ---- Moving.
 
   // Goes to step k; seguido is a step among others that run on (a key held
@@ -276,7 +252,7 @@
       reproduccion.acumulado -= avance;
       K = Math.min(M, K + avance);
       if (K === M) { reproduccion.activa = false; }
-      suene(dibuje());
+      Traza.sonido.suene(m, vista, dibuje());
       siga(!reproduccion.activa);
     }
     if (reproduccion.activa) { window.requestAnimationFrame(cuadro); }
@@ -287,7 +263,7 @@
     reproduccion.activa = true;
     reproduccion.anterior = null;
     reproduccion.acumulado = 0;
-    if (audio !== null) { audio.resume(); }
+    Traza.sonido.reanude();
     window.requestAnimationFrame(cuadro);
     dibuje();
   }
@@ -319,32 +295,22 @@
     ['End', alFinal], ['i', alInicio], ['I', alInicio], ['f', alFinal], ['F', alFinal]
   ]);
 
-  // Full screen, where the browser allows it: the button's words follow
-  // the state, whoever changed it (Esc leaves too).
-  function inicieCompleta() {
-    const boton = $('boton-pantalla');
-    if (!document.fullscreenEnabled) { return; }
-    boton.hidden = false;
-    boton.addEventListener('click', () => {
-      const pedido = document.fullscreenElement ? document.exitFullscreen()
-        : document.documentElement.requestFullscreen();
-      // A refusal (no gesture, a browser's policy) leaves the page as it was.
-      pedido.catch(() => {});
-    });
-    document.addEventListener('fullscreenchange', () => {
-      Dibujo.texto(boton, document.fullscreenElement ? 'Salir de pantalla completa' : 'Pantalla completa');
-    });
-  }
+  // ---- Starting the controls.
 
-  function inicie() {
+  // The step buttons, and practice's.
+  function inicieBotones() {
     $('boton-inicio').addEventListener('click', alInicio);
     $('boton-atras').addEventListener('click', atras);
     $('boton-reproducir').addEventListener('click', alterne);
     $('boton-adelante').addEventListener('click', adelante);
     $('boton-fin').addEventListener('click', alFinal);
-    // The slider's steps run on while it is dragged or its key held down;
-    // one press of a key is a step of its own, and so is the end of a drag
-    // (its change with no key).
+    $('boton-practicar').addEventListener('click', () => { if (m !== null) { practique(); } });
+  }
+
+  // The slider's steps run on while it is dragged or its key held down;
+  // one press of a key is a step of its own, and so is the end of a drag
+  // (its change with no key).
+  function iniciePosicion() {
     const posicion = $('posicion');
     let tecla = null;  // 'sola', 'seguida', or null for the pointer
     posicion.addEventListener('keydown', (evento) => { tecla = evento.repeat ? 'seguida' : 'sola'; });
@@ -353,6 +319,10 @@
     posicion.addEventListener('change', () => {
       if (m !== null && tecla === null) { siga(true); }
     });
+  }
+
+  // The speed's slider, and what it says in words.
+  function inicieVelocidad() {
     const muestreVelocidad = () => {
       const uno = pasosPorSegundo() === 1;
       $('velocidad-texto').textContent = pasosPorSegundo() + (uno ? ' paso/s' : ' pasos/s');
@@ -360,11 +330,11 @@
     };
     $('velocidad').addEventListener('input', muestreVelocidad);
     muestreVelocidad();
-    $('sonido').addEventListener('change', () => {
-      if ($('sonido').checked && audio === null && (window.AudioContext || window.webkitAudioContext)) {
-        audio = new (window.AudioContext || window.webkitAudioContext)();
-      }
-    });
+  }
+
+  // The panels' table: a box per panel, and the buttons for a container's
+  // panels, the demonstration's and all.
+  function inicieEleccion() {
     $('casillas').addEventListener('change', () => {
       elija(Array.prototype.filter.call($('casillas').querySelectorAll('input'), (c) => c.checked)
         .map((c) => +c.value));
@@ -379,19 +349,25 @@
       const c = boton.getAttribute('data-contenedor');
       elija(m.datos.paneles.map((info, i) => (c === null || info.contenedor === +c ? i + 1 : 0)));
     });
-    Traza.teclado.inicie(TECLAS, [$('eleccion'), $('guardar')]);
-    Traza.practicar.inicie(ganchosDePractica);
-    $('boton-practicar').addEventListener('click', () => { if (m !== null) { practique(); } });
-    Traza.guardado.inicie(() => (m === null ? null
-      : { m: m, codigo: codigo, eleccion: eleccion, K: K, M: M, velocidad: pasosPorSegundo() }));
+  }
+
+  // The address is read again when it changes; a page hidden or left
+  // keeps the step it shows, for a reload, a copied address or the way
+  // back.
+  function inicieDireccion() {
     window.addEventListener('hashchange', lugar);
-    // A page hidden or left keeps the step it shows, for a reload, a copied
-    // address or the way back.
     document.addEventListener('visibilitychange', () => {
       if (document.visibilityState === 'hidden') { direccion.ya(); }
     });
     window.addEventListener('pagehide', () => direccion.ya());
-    inicieCompleta();
+  }
+
+  // The first screen is fitted again when a box of the header folds or
+  // unfolds, when the window is resized, and when the header and the
+  // controls above the panels change their height in the same window (an
+  // error line, a box unfolded, a form that wraps): the panels have
+  // another height to fit.
+  function inicieAjuste() {
     document.querySelectorAll('#cabecera details').forEach((caja) => caja.addEventListener('toggle', () => {
       if (m !== null) {
         marqueAjuste();
@@ -405,9 +381,6 @@
       window.requestAnimationFrame(() => { ajustePendiente = false; ajuste(); });
     };
     window.addEventListener('resize', pidaAjuste);
-    // The header and the controls above the panels change their height in
-    // the same window (an error line, a box unfolded, a form that wraps):
-    // the panels have another height to fit.
     if (window.ResizeObserver) {
       let alto = null;
       new ResizeObserver((cambios) => {
@@ -421,13 +394,28 @@
     }
   }
 
+  function inicie() {
+    inicieBotones();
+    iniciePosicion();
+    inicieVelocidad();
+    Traza.sonido.inicie();
+    inicieEleccion();
+    Traza.teclado.inicie(TECLAS, [$('eleccion'), $('guardar')]);
+    Traza.practicar.inicie(ganchosDePractica);
+    Traza.guardado.inicie(() => (m === null ? null
+      : { m: m, codigo: codigo, eleccion: eleccion, K: K, M: M, velocidad: pasosPorSegundo() }));
+    inicieDireccion();
+    Traza.pantallaCompleta.inicie();
+    inicieAjuste();
+  }
+
   // (Re)builds the whole view from datos, at the step and with the panels
   // that the address names.
   function cargue(datos) {
     document.body.setAttribute('data-estado', 'cargando');
     detenga();
     m = Modelo.cree(datos);
-    Dibujo.construyaEleccion(datos);
+    Traza.eleccion.construya(datos);
     codigo = codigo || JSON.parse($('codigo').textContent);
     vista = Dibujo.construya(m, codigo);
     porOmision = Modelo.panelesPorOmision(datos);

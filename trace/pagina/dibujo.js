@@ -1,11 +1,13 @@
 // The drawing (see modelo.js for the parts and how they share): the header,
 // one row per strategy with its code and its panels, and step K drawn on
 // them. construya builds the elements for a model of the data; dibuje
-// draws a step on what construya returned.
+// draws a step on what construya returned: the parts of each panel and
+// the code's lit line as escena.js works them out, which the slides draw
+// too.
 (function () {
   'use strict';
 
-  const Modelo = window.Traza.modelo, Palabras = window.Traza.palabras;
+  const Modelo = window.Traza.modelo, Palabras = window.Traza.palabras, Escena = window.Traza.escena;
   const color = Modelo.color;
 
   function $(id) { return document.getElementById(id); }
@@ -44,53 +46,49 @@
   }
 
   // The code a strategy's calls are made from (codigo, its entry of
-  // codigo.json): its Ordene and the helpers it reaches, each piece (tramo)
-  // a line an element, with the file's numbers, a gap between pieces, or
-  // the file's name before a piece of another file. Notes say what the
-  // build could not follow or number, and when the current call lights no
-  // line.
+  // codigo.json), its rows (Escena.filasDeCodigo) an element each: a line
+  // with the file's number, a function's first line broken before its
+  // name, or a gap between pieces. Above them, the notes of what the build
+  // could not follow or number, and one shown while the current call
+  // lights no line.
   function construyaCodigo(nombre, codigo) {
     const bloque = elemento('div', 'codigo');
     bloque.setAttribute('data-codigo', nombre);
     bloque.setAttribute('role', 'group');
     bloque.setAttribute('aria-label', 'Código de ' + nombre);
     bloque.appendChild(elemento('div', 'archivo', codigo.archivo));
-    const notas = [codigo.aviso].concat((codigo.sin_luz || []).map((l) =>
-      'No se ilumina la llamada de la línea ' + l.linea + ' de ' + l.archivo + ': ' + l.motivo + '.'));
-    notas.filter((nota) => nota).forEach((nota) => bloque.appendChild(elemento('div', 'aviso', nota)));
-    const sinLinea = elemento('div', 'aviso', 'La llamada actual no viene de una línea numerada de este código.');
+    Escena.notasDeCodigo(codigo, false).forEach((nota) => bloque.appendChild(elemento('div', 'aviso', nota)));
+    const sinLinea = elemento('div', 'aviso', Escena.NOTA_SIN_LINEA);
     sinLinea.hidden = true;
     bloque.appendChild(sinLinea);
-    const lineas = {}, orden = [];
-    codigo.tramos.forEach((tramo, n) => {
-      const otroArchivo = tramo.archivo !== (n > 0 ? codigo.tramos[n - 1].archivo : codigo.archivo);
-      if (n > 0 || otroArchivo) {
-        const hueco = elemento('div', 'hueco', otroArchivo ? tramo.archivo : '⋮');
+    const lineas = {}, orden = [], numeradas = [];
+    Escena.filasDeCodigo(codigo).forEach((fila) => {
+      if (fila.numero === null) {
+        const hueco = elemento('div', 'hueco', fila.texto);
         hueco.setAttribute('aria-hidden', 'true');
         bloque.appendChild(hueco);
+        return;
       }
-      tramo.lineas.forEach((texto, i) => {
-        // A function's first line breaks before its name after "X::".
-        const linea = elemento('div');
-        (i === 0 ? texto.split(/(?<=::)(?=~?[A-Za-z_]\w*\s*\()/) : [texto]).forEach((trozo, t) => {
-          if (t > 0) { linea.appendChild(elemento('br')); }
-          linea.appendChild(document.createTextNode(trozo));
-        });
-        linea.setAttribute('data-linea', tramo.desde + i);
-        if (tramo.archivo !== codigo.archivo) { linea.setAttribute('data-archivo', tramo.archivo); }
-        bloque.appendChild(linea);
-        lineas[Modelo.claveDeLinea(codigo, tramo, i)] = linea;
-        orden.push(linea);
+      const linea = elemento('div');
+      fila.trozos.forEach((trozo, t) => {
+        if (t > 0) { linea.appendChild(elemento('br')); }
+        linea.appendChild(document.createTextNode(trozo));
       });
+      linea.setAttribute('data-linea', fila.numero);
+      if (fila.archivo !== null) { linea.setAttribute('data-archivo', fila.archivo); }
+      bloque.appendChild(linea);
+      lineas[fila.clave] = linea;
+      orden.push(linea);
+      numeradas.push(fila);
     });
-    const hecho = { elemento: bloque, lineas: lineas, orden: orden, mostradas: Modelo.lineasMostradas(codigo),
-                    actual: null, impresas: null, sinLinea: sinLinea };
+    const hecho = { elemento: bloque, lineas: lineas, orden: orden, numeradas: numeradas,
+                    mostradas: Modelo.lineasMostradas(codigo), actual: null, impresas: null, sinLinea: sinLinea };
     marqueImpresas(hecho);
     return hecho;
   }
 
   function construyaPanel(m, barrasDe, numero, info) {
-    const datos = m.datos, n = m.n;
+    const datos = m.datos, n = m.n, e = m.estrategias[info.estrategia];
     const contenedor = datos.contenedores[info.contenedor];
     // A container that pays links to reach a position shows its walk.
     const porPosicion = contenedor.enlaces_por_posicion;
@@ -116,7 +114,7 @@
     const cifras = elemento('div', 'cifras');
     cifras.setAttribute('role', 'list');
     cifras.setAttribute('aria-label', 'Valores');
-    const panel = { numero: numero, s: info.estrategia, porPosicion: porPosicion, seccion: seccion,
+    const panel = { numero: numero, info: info, s: info.estrategia, seccion: seccion,
                     barras: barras, columnas: [], cifras: [], estado: null,
                     contadores: {}, visto: [] };
     for (let p = 0; p < n; p++) {
@@ -160,16 +158,13 @@
     panel.estado = elemento('div', 'estado');
     seccion.appendChild(panel.estado);
     const contadores = elemento('div', 'contadores');
-    const nombres = [['comparaciones', 'Comparaciones'], ['intercambios', 'Intercambios'],
-                     ['operaciones', 'Operaciones']];
-    if (porPosicion > 0) { nombres.push(['enlaces', 'Enlaces']); }
-    nombres.forEach((par) => {
-      const caja = elemento('span', '', par[1] + ' ');
+    Escena.contadores(e, 0, porPosicion).forEach((contador) => {
+      const caja = elemento('span', '', contador.nombre + ' ');
       const cifra = elemento('span', '', '0');
-      cifra.setAttribute('data-contador', par[0]);
+      cifra.setAttribute('data-contador', contador.clave);
       caja.appendChild(cifra);
       contadores.appendChild(caja);
-      panel.contadores[par[0]] = cifra;
+      panel.contadores[contador.clave] = cifra;
     });
     seccion.appendChild(contadores);
     return panel;
@@ -207,70 +202,6 @@
     return { filas: filas, paneles: paneles, codigos: codigos, estilos: barrasDe.estilos };
   }
 
-  // The panels to choose from, by name: a table with a row per strategy,
-  // named as it is shown (Nombre_Visible in the C++, with its accents), a
-  // column per container, and in each cell the box of that panel, named
-  // for a screen reader "Selección sobre Lista_Ordenable, panel 6"; then a
-  // button per container that shows its panels alone, one for the
-  // demonstration's (the default view) and one for all. It folds out under
-  // the controls, so that any number of strategies takes one line there.
-  function construyaEleccion(datos) {
-    const visible = Modelo.nombreVisible;
-    const casillas = $('casillas');
-    casillas.replaceChildren();
-    const tabla = elemento('table');
-    const cabeza = tabla.createTHead().insertRow();
-    cabeza.appendChild(elemento('td'));
-    datos.contenedores.forEach((contenedor) => {
-      const columna = elemento('th', '', contenedor.etiqueta);
-      columna.scope = 'col';
-      columna.title = contenedor.nombre;
-      cabeza.appendChild(columna);
-    });
-    const cuerpo = tabla.createTBody();
-    datos.estrategias.forEach((e, s) => {
-      const fila = cuerpo.insertRow();
-      const nombre = elemento('th', '', visible(e));
-      nombre.scope = 'row';
-      nombre.title = e.nombre;
-      nombre.style.setProperty('--color', color(s));
-      fila.appendChild(nombre);
-      datos.contenedores.forEach((contenedor, c) => {
-        const celda = fila.insertCell();
-        const i = datos.paneles.findIndex((info) => info.estrategia === s && info.contenedor === c);
-        if (i < 0) { return; }
-        const etiqueta = elemento('label');
-        const casilla = elemento('input');
-        casilla.type = 'checkbox';
-        casilla.value = i + 1;
-        etiqueta.title = datos.paneles[i].titulo;
-        casilla.setAttribute('aria-label', visible(e) + ' sobre ' + contenedor.nombre + ', panel ' + (i + 1));
-        etiqueta.appendChild(casilla);
-        celda.appendChild(etiqueta);
-      });
-    });
-    casillas.appendChild(tabla);
-    const botones = elemento('div', 'botones');
-    datos.contenedores.forEach((contenedor, c) => {
-      const boton = elemento('button', '', contenedor.etiqueta);
-      boton.type = 'button';
-      boton.title = 'Solo ' + contenedor.nombre;
-      boton.setAttribute('data-contenedor', c);
-      botones.appendChild(boton);
-    });
-    if (datos.estrategias.length > Modelo.DEMOSTRACION) {
-      const propios = elemento('button', '', 'Demostración');
-      propios.type = 'button';
-      propios.title = 'Las estrategias de la demostración';
-      propios.setAttribute('data-omision', '');
-      botones.appendChild(propios);
-    }
-    const todos = elemento('button', '', 'Todos');
-    todos.type = 'button';
-    botones.appendChild(todos);
-    casillas.appendChild(botones);
-  }
-
   // ---- Drawing step K. Each element is written only when what it shows
   // changed, so that a step costs little even at 64 values.
 
@@ -293,13 +224,11 @@
     }
   }
 
-  function dibujeColumnas(m, vista, panel, estado) {
-    const e = m.estrategias[panel.s];
-    const op = estado.op;
-    const clase = op === null ? '' : Modelo.esComparacion(op) ? 'comparada' : 'intercambiada';
+  // The bars (Escena.barras) and their labels.
+  function dibujeBarras(m, vista, panel, barras) {
     for (let p = 0; p < m.n; p++) {
-      const visto = panel.visto[p], columna = panel.columnas[p], cifra = panel.cifras[p];
-      const v = estado.valores[p], o = estado.origenes[p];
+      const visto = panel.visto[p], columna = panel.columnas[p], cifra = panel.cifras[p], barra = barras[p];
+      const v = barra.valor, o = barra.origen;
       if (visto.v !== v) {
         columna.elemento.setAttribute('data-valor', v);
         columna.relleno.style.cssText = vista.estilos.get(v);
@@ -309,30 +238,24 @@
       if (visto.o !== o) {
         columna.elemento.setAttribute('data-origen', o);
         if (m.repetidos) {
-          const vez = m.ocurrencias[o];
-          texto(cifra.childNodes[1], vez ? String(vez) : '');
-          texto(cifra.lastChild, vez ? ', ' + Palabras.vez(vez) : '');
+          texto(cifra.childNodes[1], barra.vez ? String(barra.vez) : '');
+          texto(cifra.lastChild, barra.vez ? ', ' + Palabras.vez(barra.vez) : '');
         }
         visto.o = o;
       }
-      const asentado = Modelo.asentada(e, estado, p);
-      if (visto.asentado !== asentado) {
-        poner(columna.elemento, 'data-asentado', asentado ? '' : null);
-        visto.asentado = asentado;
+      if (visto.asentado !== barra.asentada) {
+        poner(columna.elemento, 'data-asentado', barra.asentada ? '' : null);
+        visto.asentado = barra.asentada;
       }
-      // At the end of values left out of order: each position beside a
-      // descent, and the first of each pair, whose mark stands between the
-      // two (see the style).
-      const descenso = estado.terminado && e.enDescenso[p]
-        ? (p + 1 < m.n && v > estado.valores[p + 1] ? 'primera' : 'segunda') : null;
-      if (visto.descenso !== descenso) {
-        poner(columna.elemento, 'data-descenso', descenso);
-        visto.descenso = descenso;
+      // The first of two beside a descent carries the mark between them
+      // (see the style).
+      if (visto.descenso !== barra.descenso) {
+        poner(columna.elemento, 'data-descenso', barra.descenso);
+        visto.descenso = barra.descenso;
       }
-      // Of the current call's two labels, the right one goes on the lower
-      // row, where they stand alone.
-      const marca = op !== null && (op[0] === p || op[1] === p) ? clase : '';
-      const segunda = marca !== '' && op[0] !== op[1] && p === Math.max(op[0], op[1]);
+      // The style puts the label of the right one of the call's two on the
+      // lower row, where they stand alone.
+      const marca = barra.marca, segunda = barra.segunda;
       if (visto.marca !== marca || visto.segunda !== segunda) {
         columna.elemento.className = 'columna' + (marca ? ' ' + marca : '');
         cifra.className = 'cifra' + (marca ? ' actual' : '') + (segunda ? ' segunda' : '');
@@ -342,31 +265,26 @@
     }
   }
 
-  // The walk along a chain of links: a call on i and j follows the links
-  // up to each.
-  function dibujeCadena(panel, op) {
-    const largo = op === null ? -1 : Math.max(op[0], op[1]);
-    const corto = op === null ? -1 : Math.min(op[0], op[1]);
-    panel.cadena.classList.toggle('de-comparacion', op !== null && Modelo.esComparacion(op));
-    panel.cadena.classList.toggle('de-intercambio', op !== null && !Modelo.esComparacion(op));
+  // The walk along a chain of links (Escena.cadena).
+  function dibujeCadena(panel, cadena) {
+    panel.cadena.classList.toggle('de-comparacion', cadena.llamada === 'comparacion');
+    panel.cadena.classList.toggle('de-intercambio', cadena.llamada === 'intercambio');
     panel.eslabones.forEach((eslabon, q) => {
-      const clase = 'eslabon' + (q <= largo ? ' pisado' : '') + (q < largo && q >= corto ? ' una' : '') +
-        (q < corto ? ' dos' : '') + (op !== null && (q === op[0] || q === op[1]) ? ' destino' : '');
+      const x = cadena.eslabones[q];
+      const clase = 'eslabon' + (x.pisado ? ' pisado' : '') + (x.tramo === null ? '' : ' ' + x.tramo) +
+        (x.destino ? ' destino' : '');
       if (eslabon.className !== clase) { eslabon.className = clase; }
     });
   }
 
+  // Each part of a panel (Escena.panel) on its elements.
   function dibujePanel(m, vista, panel, estado) {
-    const e = m.estrategias[panel.s];
+    const partes = Escena.panel(m, panel.info, estado);
     poner(panel.seccion, 'data-paso', estado.k);
-    dibujeColumnas(m, vista, panel, estado);
-    if (panel.cadena) { dibujeCadena(panel, estado.op); }
-    texto(panel.estado, Palabras.estadoDePanel(e, estado, panel.porPosicion));
-    const c = panel.contadores;
-    texto(c.comparaciones, String(e.comparaciones[estado.k]));
-    texto(c.intercambios, String(e.intercambios[estado.k]));
-    texto(c.operaciones, String(estado.k));
-    if (c.enlaces) { texto(c.enlaces, String(e.enlaces[estado.k] * panel.porPosicion)); }
+    dibujeBarras(m, vista, panel, partes.barras);
+    if (panel.cadena) { dibujeCadena(panel, partes.cadena); }
+    texto(panel.estado, partes.llamada);
+    partes.contadores.forEach((c) => texto(panel.contadores[c.clave], String(c.valor)));
   }
 
   // In a code block too tall for its row (ajuste.js marks it
@@ -392,8 +310,8 @@
     const orden = bloque.orden;
     if (orden.length <= LINEAS_IMPRESAS_A_MEDIAS) { return; }
     const donde = bloque.actual === null ? 0 : orden.indexOf(bloque.lineas[bloque.actual]);
-    const desde = (cuantas) => Math.max(0, Math.min(orden.length - cuantas, donde - Math.floor(cuantas / 2)));
-    const amplia = desde(LINEAS_IMPRESAS), breve = desde(LINEAS_IMPRESAS_A_MEDIAS);
+    const amplia = Escena.ventana(orden.length, donde, LINEAS_IMPRESAS);
+    const breve = Escena.ventana(orden.length, donde, LINEAS_IMPRESAS_A_MEDIAS);
     if (bloque.impresas === amplia + '|' + breve) { return; }
     const fuera = (i, d, cuantas) => i < d || i >= d + cuantas;
     orden.forEach((linea, i) => {
@@ -401,8 +319,7 @@
         : fuera(i, breve, LINEAS_IMPRESAS_A_MEDIAS) ? String(LINEAS_IMPRESAS_A_MEDIAS) : null);
     });
     bloque.impresas = amplia + '|' + breve;
-    const lineas = (d, cuantas) => 'líneas ' + orden[d].getAttribute('data-linea') + ' a ' +
-      orden[Math.min(orden.length, d + cuantas) - 1].getAttribute('data-linea');
+    const lineas = (d, cuantas) => Escena.rotuloDeVentana(bloque.numeradas.slice(d, d + cuantas));
     const archivo = bloque.elemento.querySelector('.archivo');
     poner(archivo, 'data-impresas', orden.length > LINEAS_IMPRESAS ? lineas(amplia, LINEAS_IMPRESAS) : null);
     poner(archivo, 'data-impresas-breve', lineas(breve, LINEAS_IMPRESAS_A_MEDIAS));
@@ -412,9 +329,8 @@
   // current one for a screen reader; an exchange's line has a look of its
   // own.
   function dibujeCodigo(e, bloque, estado) {
-    const numero = Modelo.lineaActual(e, estado, bloque.mostradas);
-    const intercambio = numero !== null && !Modelo.esComparacion(estado.op);
-    poner(bloque.sinLinea, 'hidden', Modelo.sinLinea(e, estado, bloque.mostradas) ? null : '');
+    const luz = Escena.luz(e, estado, bloque.mostradas), numero = luz.clave, intercambio = luz.intercambio;
+    poner(bloque.sinLinea, 'hidden', luz.sinLinea ? null : '');
     if (numero === bloque.actual && intercambio === bloque.intercambio) { return; }
     if (bloque.actual !== null) {
       bloque.lineas[bloque.actual].removeAttribute('data-actual');
@@ -452,7 +368,7 @@
   }
 
   window.Traza.dibujo = {
-    construya: construya, construyaEleccion: construyaEleccion, dibuje: dibuje, resalte: resalte, color: color,
+    construya: construya, dibuje: dibuje, resalte: resalte, color: color,
     elemento: elemento, poner: poner, texto: texto, muestreLinea: muestreLinea
   };
 }());

@@ -92,7 +92,8 @@
       });
       const marca = svg('line', { y1: arriba + ARRIBA, y2: y0, 'class': 'marca' }, grafico);
       const puntos = mostradas.map((s) => svg('circle',
-        { r: 4, fill: Dibujo.color(s), stroke: '#fff', 'stroke-width': 1.5 }, grafico));
+        { r: 4, fill: Dibujo.color(s), stroke: window.Traza.modelo.aspecto.colores.tarjeta, 'stroke-width': 1.5 },
+        grafico));
       return { x: x, y: y, valor: valor, marca: marca, puntos: puntos, estrategias: estrategias };
     });
   }

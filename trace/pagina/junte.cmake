@@ -1,15 +1,19 @@
 # Joins the replay page's sources into one self-contained page: the markup
 # PLANTILLA with the style ESTILO, the scripts GUION (a list of files, each
-# put in a <script> element of its own, run in the order given) and the
-# code panel's JSON CODIGO (from codigo.cmake) put in its places. Another
-# page built from the same files adds its own style with ESTILO_EXTRA, its
-# own markup with MARCADO_EXTRA and its own scripts, run after GUION in the
-# order given, with GUION_EXTRA (a list of files); all are optional. It may
-# also carry in its head the texts TEXTOS (a list of an id and a file, for
-# each text), each in an inert element #id, which no browser runs, and the
-# scripts GUION_CABEZA (a list of files), which run before the rest of the
-# page is read, and the text of the file CODIFICADOR (the GIF encoder) in
-# an inert element #gifenc. All these are optional. pagina.cmake's
+# put in a <script> element of its own, run in the order given), the code
+# panel's JSON CODIGO (from the source reader) and the page's look ASPECTO
+# (aspecto.json: its colours, and the strategies') put in its places, for
+# the scripts to read. Each colour of ASPECTO's "colores" also becomes a
+# custom property of the style, --name: value, in a :root rule before
+# ESTILO, which uses it as var(--name). Another page built from the same
+# files adds its own style with ESTILO_EXTRA, its own markup with
+# MARCADO_EXTRA and its own scripts, run after GUION in the order given,
+# with GUION_EXTRA (a list of files); all are optional. It may also carry in
+# its head the texts TEXTOS (a list of an id and a file, for each text),
+# each in an inert element #id, which no browser runs, and the scripts
+# GUION_CABEZA (a list of files), which run before the rest of the page is
+# read, and the text of the file CODIFICADOR (the GIF encoder) in an inert
+# element #gifenc. All these are optional. pagina.cmake's
 # ordenamiento_junte_pagina() names them all.
 #
 # The page keeps the marker @DATOS_TRAZA@ exactly once: the program puts
@@ -17,7 +21,8 @@
 # there instead.
 #
 # cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION="a.js;b.js"
-#       -DCODIGO=codigo.json [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
+#       -DCODIGO=codigo.json -DASPECTO=aspecto.json
+#       [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
 #       [-DGUION_EXTRA="c.js;d.js"] [-DTEXTOS="modulo;f.txt"] [-DGUION_CABEZA=e.js]
 #       [-DCODIFICADOR=gifenc.js] [-DDATOS=null]
 #       -DSALIDA=pagina_unida.html -P junte.cmake
@@ -54,6 +59,29 @@ endfunction()
 file(READ "${PLANTILLA}" pagina)
 lea("${ESTILO}" "</style" estilo)
 lea("${CODIGO}" "</script" codigo)
+lea("${ASPECTO}" "</script" aspecto)
+
+# The colours of aspecto, as the custom properties of a :root rule. A name
+# or a value that is not a plain colour (#rrggbb or #rrggbbaa) stops the
+# build, so that nothing else reaches the style.
+function(propiedades aspecto salida)
+  string(JSON cuantos LENGTH "${aspecto}" colores)
+  set(regla ":root {\n")
+  set(hex "[0-9a-f][0-9a-f]")
+  set(indice 0)
+  while(indice LESS cuantos)
+    string(JSON nombre MEMBER "${aspecto}" colores ${indice})
+    string(JSON valor GET "${aspecto}" colores "${nombre}")
+    if(NOT nombre MATCHES "^[a-z][a-z-]*$" OR NOT valor MATCHES "^#${hex}${hex}${hex}(${hex})?$")
+      message(FATAL_ERROR "${ASPECTO}: the colour \"${nombre}\": \"${valor}\" is not a name of lower-case letters and dashes with a colour #rrggbb or #rrggbbaa")
+    endif()
+    string(APPEND regla "  --${nombre}: ${valor};\n")
+    math(EXPR indice "${indice} + 1")
+  endwhile()
+  set(${salida} "${regla}}\n" PARENT_SCOPE)
+endfunction()
+propiedades("${aspecto}" regla)
+string(PREPEND estilo "${regla}")
 lea("${MARCADO_EXTRA}" "</body" marcado_extra)
 lea("${ESTILO_EXTRA}" "</style" estilo_extra)
 string(APPEND estilo "${estilo_extra}")
@@ -96,13 +124,13 @@ if(NOT "${CODIFICADOR}" STREQUAL "")
   inerte(gifenc "${CODIFICADOR}" codificador)
 endif()
 
-foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA CODIFICADOR)
+foreach(marca IN ITEMS ESTILO CODIGO ASPECTO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA CODIFICADOR)
   cuente("${pagina}" "@${marca}@" veces)
   if(NOT veces EQUAL 1)
     message(FATAL_ERROR "${PLANTILLA} holds the marker @${marca}@ ${veces} times, not once")
   endif()
 endforeach()
-foreach(marca IN ITEMS ESTILO CODIGO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA CODIFICADOR)
+foreach(marca IN ITEMS ESTILO CODIGO ASPECTO GUION MARCADO_EXTRA GUION_EXTRA CABEZA_EXTRA CODIFICADOR)
   string(TOLOWER "${marca}" variable)
   string(REPLACE "@${marca}@" "${${variable}}" pagina "${pagina}")
 endforeach()

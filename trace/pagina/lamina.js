@@ -1,88 +1,28 @@
 // The slide (see modelo.js for the parts and how they share): a step drawn
 // as one SVG picture of 1280x720 whatever the window, the panels shown
-// laid out as on the first screen, for a teacher's slides. The page saves
-// it as it is, rasterises it for a PNG and draws a GIF's frames from it
-// (guardado.js). No page is needed: it also runs under node, for its tests.
+// laid out as on the first screen, for a teacher's slides: each panel's
+// parts and each strategy's code as escena.js works them out for the page
+// too. The page saves it as it is, rasterises it for a PNG and draws a
+// GIF's frames from it (guardado.js). No page is needed: it also runs
+// under node, for its tests.
 (function () {
   'use strict';
 
   const enNode = typeof module === 'object' && module !== null && module.exports;
   const Modelo = enNode ? require('./modelo.js') : window.Traza.modelo;
-  const Palabras = enNode ? require('./palabras.js') : window.Traza.palabras;
+  const Escena = enNode ? require('./escena.js') : window.Traza.escena;
+  const Svg = enNode ? require('./svg.js') : window.Traza.svg;
   const ANCHO = 1280, ALTO = 720;
-  // The page's colours (pagina.css), which the slide keeps.
-  const TINTA = {
-    fondo: '#f3f4f7', tarjeta: '#ffffff', texto: '#20242c', tenue: '#5f6775', numero: '#6b7383',
-    barra: '#7590bd', asentada: '#2a804a', comparada: '#cc8000', intercambiada: '#b0201e',
-    cadena: '#c9d1de', pisada: '#7d8797', doble: '#39414f', cero: '#4b5363', indice: '#2f5f9a',
-    luzComparacion: '#fde4b0', luzIntercambio: '#f7c9cd'
-  };
-  // Each state's fill: a colour, or a hatching (its id no other element of the file uses).
+  // The page's colours (aspecto.json), by the names of the style's custom
+  // properties.
+  const TINTA = Modelo.aspecto.colores;
+  // What a bar shows (Escena.barras): a colour, or a hatching (its id no
+  // other element of the file uses).
   const RELLENO = { normal: TINTA.barra, asentada: TINTA.asentada, comparada: 'url(#lamina-rayas)',
                     intercambiada: 'url(#lamina-cuadros)', descenso: 'url(#lamina-quiebre)' };
-  // Generic families only, which every browser and slide program has.
-  const SANS = 'sans-serif', MONO = 'monospace';
-  // A character's width, as a share of the font's size: monospace's own,
-  // and sans-serif's by kind of character, a little over Arial's and
-  // Liberation Sans's, so that a text's guessed width is seldom short of
-  // its drawn one.
-  const ANCHO_MONO = 0.6;
-  const ANCHOS_SANS = [[/ /, 0.29], [/[iljtfrI.,:;!|()[\]'·]/, 0.33], [/[mwMW]/, 0.88], [/[0-9]/, 0.58],
-                       [/[A-ZÁÉÍÓÚÑ]/, 0.7], [/[a-záéíóúñü]/, 0.56]];
-  function anchoSans(c) {
-    const clase = ANCHOS_SANS.find((par) => par[0].test(c));
-    return clase === undefined ? 0.62 : clase[1];
-  }
+  // The slide's margin, and the gap between its boxes.
   const MARGEN = 8, HUECO = 8;
-
-  // ---- Text.
-  function escape(texto) {
-    return String(texto).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
-  }
-
-  // A coordinate, to a tenth of a pixel.
-  function n(x) { return String(Math.round(x * 10) / 10); }
-  function largo(texto) { return Array.from(texto).length; }
-  function anchoDe(texto, talla, mono) {
-    return mono ? largo(texto) * talla * ANCHO_MONO : Array.from(texto).reduce((a, c) => a + anchoSans(c), 0) * talla;
-  }
-
-  // One <text> at (x, y). Where its guessed width passes ancho, it is
-  // squeezed to ancho (textLength), so that it never spills out of its box
-  // whatever font draws it. atributos are added as they come; trozos, when
-  // given, replaces texto by ready-made markup.
-  function texto(x, y, cadena, talla, opciones) {
-    const o = opciones || {};
-    const apretado = o.ancho !== undefined && anchoDe(cadena, talla, o.mono) > o.ancho
-      ? ' textLength="' + n(o.ancho) + '" lengthAdjust="spacingAndGlyphs"' : '';
-    return '<text x="' + n(x) + '" y="' + n(y) + '" font-size="' + talla + '"' +
-      (o.mono ? ' font-family="' + MONO + '"' : '') + (o.peso ? ' font-weight="' + o.peso + '"' : '') +
-      (o.color ? ' fill="' + o.color + '"' : '') + (o.ancla ? ' text-anchor="' + o.ancla + '"' : '') +
-      (o.atributos || '') + apretado + '>' + (o.trozos || escape(cadena)) + '</text>';
-  }
-
-  // A text cut into lines of at most ancho, at its spaces, up to
-  // maximo lines: the last keeps whatever is left (and is squeezed).
-  function renglones(cadena, talla, ancho, maximo, mono) {
-    const lineas = [];
-    let resto = cadena;
-    while (lineas.length < maximo - 1 && anchoDe(resto, talla, mono) > ancho) {
-      const letras = Array.from(resto);
-      let caben = letras.length;
-      while (caben > 1 && anchoDe(letras.slice(0, caben).join(''), talla, mono) > ancho) { caben--; }
-      let corte = letras.lastIndexOf(' ', caben);
-      if (corte <= 0) { corte = caben; }
-      lineas.push(letras.slice(0, corte).join(''));
-      resto = letras.slice(corte).join('').replace(/^ /, '');
-    }
-    lineas.push(resto);
-    return lineas;
-  }
-
-  function caja(x, y, ancho, alto, relleno, extra) {
-    return '<rect x="' + n(x) + '" y="' + n(y) + '" width="' + n(Math.max(0, ancho)) + '" height="' +
-      n(Math.max(0, alto)) + '" fill="' + relleno + '"' + (extra || '') + '/>';
-  }
+  const { SANS, ANCHO_MONO, escape, n, largo, anchoDe, texto, renglones, caja, cajaVelada, raya, circulo } = Svg;
 
   // ---- The bars' hatchings, as the page's (pagina.css): dark stripes on
   // a compared bar, light cross-hatching on an exchanged one, flat
@@ -90,32 +30,16 @@
   function patrones() {
     const patron = (id, lado, giro, cuerpo) => '<pattern id="lamina-' + id + '" patternUnits="userSpaceOnUse" width="' +
       lado + '" height="' + lado + '"' + (giro ? ' patternTransform="rotate(45)"' : '') + '>' + cuerpo + '</pattern>';
-    const velo = (opacidad) => ' fill-opacity="' + opacidad + '"';
     return '<defs>' +
-      patron('rayas', 6, true, caja(0, 0, 6, 6, TINTA.comparada) + caja(0, 0, 2, 6, '#000000', velo(0.4))) +
-      patron('cuadros', 6, true, caja(0, 0, 6, 6, TINTA.intercambiada) + caja(0, 0, 1.5, 6, '#ffffff', velo(0.5)) +
-        caja(0, 0, 6, 1.5, '#ffffff', velo(0.5))) +
-      patron('quiebre', 5, false, caja(0, 0, 5, 5, TINTA.barra) + caja(0, 0, 5, 2, '#000000', velo(0.55))) + '</defs>';
+      patron('rayas', 6, true, caja(0, 0, 6, 6, TINTA.comparada) + cajaVelada(0, 0, 2, 6, TINTA['tinta-rayas'])) +
+      patron('cuadros', 6, true, caja(0, 0, 6, 6, TINTA.intercambiada) +
+        cajaVelada(0, 0, 1.5, 6, TINTA['tinta-cuadros']) + cajaVelada(0, 0, 6, 1.5, TINTA['tinta-cuadros'])) +
+      patron('quiebre', 5, false, caja(0, 0, 5, 5, TINTA.barra) + cajaVelada(0, 0, 5, 2, TINTA['tinta-quiebre'])) +
+      '</defs>';
   }
 
-  function raya(x1, y1, x2, y2, color, grosor) {
-    return '<line x1="' + n(x1) + '" y1="' + n(y1) + '" x2="' + n(x2) + '" y2="' + n(y2) + '" stroke="' + color +
-      '" stroke-width="' + grosor + '"/>';
-  }
-  function circulo(x, y, radio, color) {
-    return '<circle cx="' + n(x) + '" cy="' + n(y) + '" r="' + radio + '" fill="' + color + '"/>';
-  }
-
-  // ---- A panel.
-  // What a bar at position p shows at state estado of strategy e: the
-  // current call's mark first, then a descent at an unsorted end, then
-  // whether it is settled (the page's style gives them in that order).
-  function estadoDeBarra(e, estado, p) {
-    const op = estado.op;
-    if (op !== null && op.slice(0, 2).includes(p)) { return Modelo.esComparacion(op) ? 'comparada' : 'intercambiada'; }
-    if (estado.terminado && e.enDescenso[p]) { return 'descenso'; }
-    return Modelo.asentada(e, estado, p) ? 'asentada' : 'normal';
-  }
+  // ---- A panel: its heading, then its parts (Escena.panel), each drawn
+  // by a function of its own from its data.
 
   // The widest value label of the data, in pixels at talla, with its
   // occurrence's index where it has one.
@@ -126,13 +50,82 @@
   }
 
   const TALLA_CIFRA = 12, ALTO_CIFRA = 14;
+
+  // The bars (barras) on a zero line, alto high from y, one every paso
+  // from x0, hueco apart; a negative value hangs below the line. Where an
+  // unsorted end breaks its order, a ">" between the two bars.
+  function svgBarras(m, barras, x0, y, alto, paso, hueco, ancho) {
+    const partes = [], rango = Math.max(1, m.maximo - m.minimo);
+    const cero = y + alto * m.maximo / rango, anchoBarra = paso - hueco;
+    barras.forEach((b, p) => {
+      const largo = Math.max(3, alto * Math.abs(b.valor) / rango);
+      partes.push(caja(x0 + p * paso, b.valor >= 0 ? cero - largo : cero, anchoBarra, largo, RELLENO[b.muestra],
+        ' rx="' + Math.min(2, anchoBarra / 4).toFixed(1) + '" class="barra" data-p="' + p + '" data-valor="' +
+        b.valor + '" data-estado="' + b.muestra + '"'));
+    });
+    partes.push(raya(x0, cero, x0 + ancho, cero, TINTA.cero, 1));
+    barras.forEach((b, p) => {
+      if (b.descenso !== 'primera') { return; }
+      const x = x0 + (p + 1) * paso - hueco / 2;
+      partes.push(caja(x - 6, y, 12, 14, TINTA.tarjeta, ' rx="3" stroke="' + TINTA.texto + '" stroke-width="1"') +
+        texto(x, y + 11, '>', 12, { mono: true, peso: 700, ancla: 'middle', color: TINTA.texto }));
+    });
+    return partes.join('');
+  }
+
+  // The bars' value labels in filas rows (Escena.filasDeCifras) from y,
+  // each under its bar's centro, with its occurrence's index; the current
+  // call's in bold.
+  function svgCifras(barras, filas, centro, y) {
+    const partes = [];
+    barras.forEach((b, p) => {
+      const fila = Escena.filaDeCifra(b, p, filas), actual = b.marca !== '';
+      if (fila < 0) { return; }
+      const sub = b.vez ? '<tspan class="indice" dy="3" font-size="9" fill="' + TINTA.acento + '">' + b.vez + '</tspan>'
+        : '';
+      partes.push(texto(centro(p), y + fila * ALTO_CIFRA + 11, '', TALLA_CIFRA, {
+        ancla: 'middle', color: actual ? TINTA.texto : TINTA.tenue, peso: actual ? 700 : 0,
+        atributos: ' class="cifra" data-p="' + p + '"', trozos: escape(b.valor) + sub }));
+    });
+    return partes.join('');
+  }
+
+  // The list's chain (Escena.cadena) at height y: the links walked, thicker
+  // where both walks pass, and the call's two nodes in its colour.
+  function svgCadena(cadena, centro, y, x0) {
+    const marca = cadena.llamada === null ? null : cadena.llamada === 'comparacion'
+      ? [TINTA.comparada, TINTA['halo-comparacion']] : [TINTA.intercambiada, TINTA['halo-intercambio']];
+    const eslabones = cadena.eslabones;
+    const partes = ['<g class="cadena">', texto(x0 - 7, y + 4, '→', 11, { ancla: 'middle', color: TINTA.tenue })];
+    for (let q = 0; q + 1 < eslabones.length; q++) {
+      const tramo = eslabones[q].tramo;
+      const color = tramo === 'dos' ? TINTA.doble : tramo === 'una' ? TINTA.pisada : TINTA.cadena;
+      partes.push(raya(centro(q), y, centro(q + 1), y, color, tramo === 'dos' ? 4 : 2));
+    }
+    eslabones.forEach((x, q) => {
+      if (x.destino) { partes.push(circulo(centro(q), y, 5.5, marca[1])); }
+      partes.push(circulo(centro(q), y, 3.5, x.destino ? marca[0] : x.pisado ? TINTA.pisada : TINTA.cadena));
+    });
+    partes.push('</g>');
+    return partes.join('');
+  }
+
+  // The counters (Escena.contadores) on one line at y, their values bold.
+  function svgContadores(contadores, x0, y, ancho) {
+    const trozos = contadores.map((c) => escape(c.nombre) + ' <tspan font-weight="700" fill="' + TINTA.texto + '">' +
+      c.valor + '</tspan>').join('   ');
+    const dicho = contadores.map((c) => c.nombre + ' ' + c.valor).join('   ');
+    return texto(x0, y + 12, dicho, 11.5, { ancho: ancho, color: TINTA.tenue, trozos: trozos,
+      atributos: ' class="contadores" xml:space="preserve"' });
+  }
+
   // Panel numero (info, its entry of the data's paneles) at state estado,
-  // in the box r.
+  // in the box r: the heading, then from the bottom up the counters, the
+  // call's words, the chain and the labels, and the bars in what is left.
   function panel(m, numero, info, estado, r) {
-    const datos = m.datos, e = m.estrategias[info.estrategia];
-    const porPosicion = datos.contenedores[info.contenedor].enlaces_por_posicion;
+    const partes = Escena.panel(m, info, estado);
     const x0 = r.x + 8, ancho = r.ancho - 16;
-    const partes = ['<g class="panel" data-panel="' + numero + '" data-paso="' + estado.k + '">',
+    const salida = ['<g class="panel" data-panel="' + numero + '" data-paso="' + estado.k + '">',
       caja(r.x, r.y, r.ancho, r.alto, Modelo.color(info.estrategia), ' rx="6"'),
       caja(r.x, r.y + 4, r.ancho, r.alto - 4, TINTA.tarjeta, ' rx="6"')];
     let y = r.y + 4;
@@ -141,121 +134,52 @@
     const tallaTitulo = Math.max(10.5, Math.min(12.5, ancho / (largo(info.titulo) * ANCHO_MONO)));
     const titulo = anchoDe(info.titulo, tallaTitulo, true) > ancho * 1.15
       ? info.titulo.split(/(?= <===> )/) : [info.titulo];
-    titulo.forEach((linea, i) => partes.push(texto(x0, y + 14 + 14 * i, linea, tallaTitulo, { mono: true, peso: 600,
+    titulo.forEach((linea, i) => salida.push(texto(x0, y + 14 + 14 * i, linea, tallaTitulo, { mono: true, peso: 600,
       ancho: ancho, color: TINTA.texto, atributos: ' class="titulo"' })));
     y += 5 + 14 * titulo.length;
-    // From the bottom up: the counters, the call's line, the chain; the
-    // bars and their labels take what is left.
-    const contadores = [['Comparaciones', e.comparaciones[estado.k]], ['Intercambios', e.intercambios[estado.k]],
-                        ['Operaciones', estado.k]];
-    if (porPosicion > 0) { contadores.push(['Enlaces', e.enlaces[estado.k] * porPosicion]); }
-    const frase = Palabras.estadoDePanel(e, estado, porPosicion);
     const paso = (ancho + (m.n > 32 ? 1 : 2)) / m.n, hueco = m.n > 32 ? 1 : 2;
-    const filasDeCifras = Math.max(1, Math.ceil(anchoDeCifra(m, TALLA_CIFRA) / paso));
-    const filas = filasDeCifras <= 3 ? filasDeCifras : 2;
-    const cadena = porPosicion > 0 ? 14 : 0;
-    // The call's line on two lines, where it needs them and the bars keep
-    // some height.
-    const libre = r.y + r.alto - y - 5 - 15 - cadena - filas * ALTO_CIFRA - 4;
-    const estadoLineas = renglones(frase, 12, ancho, libre >= 70 ? 2 : 1, false);
-    let altoBarras = libre - 15 * estadoLineas.length;
+    const filas = Escena.filasDeCifras(anchoDeCifra(m, TALLA_CIFRA), paso);
+    const altoCifras = (filas === 'actuales' ? 2 : filas) * ALTO_CIFRA;
+    const altoCadena = partes.cadena === null ? 0 : 14;
+    // The call's words on two lines, where they need them and the bars
+    // keep some height.
+    const libre = r.y + r.alto - y - 5 - 15 - altoCadena - altoCifras - 4;
+    const llamada = renglones(partes.llamada, 12, ancho, libre >= 70 ? 2 : 1, false);
+    let altoBarras = libre - 15 * llamada.length;
     // Too many panels for the slide: what does not fit in its card is cut.
     const recorte = altoBarras < 10 ? ' clip-path="url(#lamina-recorte-' + numero + ')"' : '';
     if (recorte !== '') {
-      partes.push('<clipPath id="lamina-recorte-' + numero + '">' + caja(r.x, r.y, r.ancho, r.alto, '#000000') +
+      salida.push('<clipPath id="lamina-recorte-' + numero + '">' + caja(r.x, r.y, r.ancho, r.alto, '#000000') +
         '</clipPath><g' + recorte + '>');
     }
     altoBarras = Math.max(10, altoBarras);
-    // The bars, on the zero line; a negative value hangs below it.
-    const rango = Math.max(1, m.maximo - m.minimo);
-    const cero = y + altoBarras * m.maximo / rango;
-    const anchoBarra = paso - hueco;
-    const centro = (p) => x0 + p * paso + anchoBarra / 2;
-    for (let p = 0; p < m.n; p++) {
-      const v = estado.valores[p], alto = Math.max(3, altoBarras * Math.abs(v) / rango);
-      const cual = estadoDeBarra(e, estado, p);
-      partes.push(caja(x0 + p * paso, v >= 0 ? cero - alto : cero, anchoBarra, alto, RELLENO[cual],
-        ' rx="' + Math.min(2, anchoBarra / 4).toFixed(1) + '" class="barra" data-p="' + p + '" data-valor="' + v +
-        '" data-estado="' + cual + '"'));
-    }
-    partes.push(raya(x0, cero, x0 + ancho, cero, TINTA.cero, 1));
-    // Where an unsorted end breaks its order: a ">" between the two bars.
-    (estado.terminado ? e.descensos : []).forEach((d) => {
-      const x = x0 + (d.p + 1) * paso - hueco / 2;
-      partes.push(caja(x - 6, y, 12, 14, TINTA.tarjeta, ' rx="3" stroke="' + TINTA.texto + '" stroke-width="1"') +
-        texto(x, y + 11, '>', 12, { mono: true, peso: 700, ancla: 'middle', color: TINTA.texto }));
-    });
+    const centro = (p) => x0 + p * paso + (paso - hueco) / 2;
+    salida.push(svgBarras(m, partes.barras, x0, y, altoBarras, paso, hueco, ancho));
     y += altoBarras + 2;
-    // The labels: in as many rows as a label needs columns, each label on
-    // the next row; where three are not enough, only the current call's
-    // two, the right one on the lower row.
-    const op = estado.op;
-    for (let p = 0; p < m.n; p++) {
-      const actual = op !== null && (op[0] === p || op[1] === p);
-      let fila = p % filas;
-      if (filasDeCifras > 3) {
-        if (!actual) { continue; }
-        fila = op[0] !== op[1] && p === Math.max(op[0], op[1]) ? 1 : 0;
-      }
-      const o = m.ocurrencias[estado.origenes[p]];
-      const sub = o ? '<tspan class="indice" dy="3" font-size="9" fill="' + TINTA.indice + '">' + o + '</tspan>' : '';
-      partes.push(texto(centro(p), y + fila * ALTO_CIFRA + 11, '', TALLA_CIFRA, {
-        ancla: 'middle', color: actual ? TINTA.texto : TINTA.tenue, peso: actual ? 700 : 0,
-        atributos: ' class="cifra" data-p="' + p + '"', trozos: escape(estado.valores[p]) + sub }));
-    }
-    y += filas * ALTO_CIFRA + 2;
-    if (porPosicion > 0) { partes.push(cadenaDe(op, m.n, centro, y + 6, x0)); }
-    y += cadena;
-    estadoLineas.forEach((linea, i) => partes.push(texto(x0, y + 12 + 15 * i, linea, 12, { ancho: ancho,
+    salida.push(svgCifras(partes.barras, filas, centro, y));
+    y += altoCifras + 2;
+    if (partes.cadena !== null) { salida.push(svgCadena(partes.cadena, centro, y + 6, x0)); }
+    y += altoCadena;
+    llamada.forEach((linea, i) => salida.push(texto(x0, y + 12 + 15 * i, linea, 12, { ancho: ancho,
       color: TINTA.texto, atributos: ' class="estado"' })));
-    y += 15 * estadoLineas.length;
-    const trozos = contadores.map((c) => escape(c[0]) + ' <tspan font-weight="700" fill="' + TINTA.texto + '">' +
-      c[1] + '</tspan>').join('   ');
-    const dicho = contadores.map((c) => c[0] + ' ' + c[1]).join('   ');
-    partes.push(texto(x0, y + 12, dicho, 11.5, { ancho: ancho, color: TINTA.tenue, trozos: trozos,
-      atributos: ' class="contadores" xml:space="preserve"' }));
-    partes.push(recorte === '' ? '</g>' : '</g></g>');
-    return partes.join('');
-  }
-
-  // The list's chain at height y: the links that the call op walks from
-  // the first node, up to each of its two positions (thicker where both
-  // walks pass), its two nodes in the call's colour.
-  function cadenaDe(op, cuantos, centro, y, x0) {
-    const largo = op === null ? -1 : Math.max(op[0], op[1]);
-    const corto = op === null ? -1 : Math.min(op[0], op[1]);
-    const marca = op === null ? null : Modelo.esComparacion(op)
-      ? [TINTA.comparada, '#fbe2b5'] : [TINTA.intercambiada, '#f5c6ca'];
-    const partes = ['<g class="cadena">', texto(x0 - 7, y + 4, '→', 11, { ancla: 'middle', color: TINTA.tenue })];
-    for (let q = 0; q + 1 < cuantos; q++) {
-      const dos = q < corto, una = q < largo;
-      const color = dos ? TINTA.doble : una ? TINTA.pisada : TINTA.cadena;
-      partes.push(raya(centro(q), y, centro(q + 1), y, color, dos ? 4 : 2));
-    }
-    for (let q = 0; q < cuantos; q++) {
-      const destino = marca !== null && (q === op[0] || q === op[1]);
-      if (destino) { partes.push(circulo(centro(q), y, 5.5, marca[1])); }
-      partes.push(circulo(centro(q), y, 3.5, destino ? marca[0] : q <= largo ? TINTA.pisada : TINTA.cadena));
-    }
-    partes.push('</g>');
-    return partes.join('');
+    y += 15 * llamada.length;
+    salida.push(svgContadores(partes.contadores, x0, y, ancho));
+    salida.push(recorte === '' ? '</g>' : '</g></g>');
+    return salida.join('');
   }
 
   // ---- A strategy's code, with the line of the current call lit.
-  // The rows of a strategy's code (codigo, its entry of codigo.json): each
-  // line with its number and its key (Modelo.claveDeLinea), a function's
-  // first line broken before its name as the page breaks it, and a gap
-  // between pieces, or the file's name before a piece of another file.
+  // The rows of a strategy's code (Escena.filasDeCodigo), each piece of a
+  // line a row of its own (primera for its first), its tabs four spaces.
   function filasDeCodigo(codigo) {
     const filas = [];
-    codigo.tramos.forEach((tramo, t) => {
-      const otroArchivo = tramo.archivo !== (t > 0 ? codigo.tramos[t - 1].archivo : codigo.archivo);
-      if (t > 0 || otroArchivo) { filas.push({ numero: null, primera: true, texto: otroArchivo ? tramo.archivo : '⋮' }); }
-      tramo.lineas.forEach((linea, i) => {
-        const trozos = i === 0 ? linea.split(/(?<=::)(?=~?[A-Za-z_]\w*\s*\()/) : [linea];
-        trozos.forEach((trozo, j) => filas.push({ numero: tramo.desde + i, clave: Modelo.claveDeLinea(codigo, tramo, i),
-                                                   primera: j === 0, texto: trozo.replace(/\t/g, '    ') }));
-      });
+    Escena.filasDeCodigo(codigo).forEach((fila) => {
+      if (fila.numero === null) {
+        filas.push({ numero: null, primera: true, texto: fila.texto });
+        return;
+      }
+      fila.trozos.forEach((trozo, j) => filas.push({ numero: fila.numero, clave: fila.clave, primera: j === 0,
+                                                      texto: trozo.replace(/\t/g, '    ') }));
     });
     return filas;
   }
@@ -288,39 +212,37 @@
     return Math.min(tope, columnasDeCodigo(filasDeCodigo(codigo)) * TALLA_CODIGO[0] * ANCHO_MONO + 14);
   }
 
-  // Strategy e's code at state estado in the box r: at the largest size
-  // that shows it whole; code too long for its box shows the lines around
-  // the lit line, and says which.
+  // Strategy e's code at state estado in the box r, under the notes the
+  // page shows beside it: at the largest size that shows it whole; code
+  // too long for its box shows the lines around the lit line, and says
+  // which.
   function codigoEn(e, s, codigo, estado, r) {
-    const aviso = codigo.aviso !== null && codigo.aviso !== undefined;
-    const cabeza = 16 + (aviso ? 13 : 0), alto = r.alto - cabeza - 6, ancho = r.ancho - 14;
+    const luz = Escena.luz(e, estado, Modelo.lineasMostradas(codigo));
+    const notas = Escena.notasDeCodigo(codigo, luz.sinLinea);
+    const cabeza = 16 + 13 * notas.length, alto = r.alto - cabeza - 6, ancho = r.ancho - 14;
     const base = filasDeCodigo(codigo);
     const cabe = (talla, filas) => columnasDeCodigo(base) * talla * ANCHO_MONO <= ancho &&
       filas * talla * 1.2 <= alto;
     const talla = TALLA_CODIGO.find((t) => cabe(t, base.length)) ||
       TALLA_CODIGO.find((t) => cabe(t, 0)) || TALLA_CODIGO[TALLA_CODIGO.length - 1];
     const filas = envuelva(base, Math.max(8, Math.floor(ancho / (talla * ANCHO_MONO)) - 4));
-    const numero = Modelo.lineaActual(e, estado, Modelo.lineasMostradas(codigo));
-    const intercambio = numero !== null && !Modelo.esComparacion(estado.op);
+    const numero = luz.clave, intercambio = luz.intercambio;
     const caben = Math.max(1, Math.floor(alto / (talla * 1.2)));
     const donde = numero === null ? 0 : filas.findIndex((f) => f.clave === numero);
-    const desde = Math.max(0, Math.min(filas.length - caben, donde - Math.floor(caben / 2)));
+    const desde = Escena.ventana(filas.length, donde, caben);
     const vistas = filas.slice(desde, desde + caben);
-    const numeradas = vistas.filter((f) => f.numero !== null);
-    const recorte = vistas.length < filas.length && numeradas.length > 0
-      ? ' · líneas ' + numeradas[0].numero + ' a ' + numeradas[numeradas.length - 1].numero : '';
+    const rotulo = Escena.rotuloDeVentana(vistas);
+    const recorte = vistas.length < filas.length && rotulo !== '' ? ' · ' + rotulo : '';
     const partes = ['<g class="codigo" data-codigo="' + escape(e.nombre) + '">',
       caja(r.x, r.y, r.ancho, r.alto, Modelo.color(s), ' rx="6"'),
       caja(r.x + 4, r.y, r.ancho - 4, r.alto, TINTA.tarjeta, ' rx="4"'),
       texto(r.x + 10, r.y + 13, codigo.archivo + recorte, 11, { ancho: r.ancho - 16, color: TINTA.tenue })];
-    if (aviso) {
-      partes.push(texto(r.x + 10, r.y + 26, codigo.aviso, 10.5, { ancho: r.ancho - 16, color: TINTA.texto,
-        atributos: ' font-style="italic"' }));
-    }
+    notas.forEach((nota, i) => partes.push(texto(r.x + 10, r.y + 26 + 13 * i, nota, 10.5, { ancho: r.ancho - 16,
+      color: TINTA.texto, atributos: ' font-style="italic"' })));
     const anchoNumero = 3 * talla * ANCHO_MONO, x0 = r.x + 10 + anchoNumero + talla * ANCHO_MONO;
     vistas.forEach((fila, i) => {
       const y = r.y + cabeza + 2 + i * talla * 1.2, lucida = numero !== null && fila.clave === numero;
-      const [fondo, borde] = intercambio ? ['luzIntercambio', 'intercambiada'] : ['luzComparacion', 'comparada'];
+      const [fondo, borde] = intercambio ? ['luz-intercambio', 'intercambiada'] : ['luz-comparacion', 'comparada'];
       if (lucida) {
         partes.push(caja(r.x + 7, y, r.ancho - 10, talla * 1.2, TINTA[fondo], ' rx="2" stroke="' + TINTA[borde] + '"'));
       }

@@ -8,29 +8,47 @@
 //                 often the address and the words said are written;
 //   palabras.js   the words: each panel's call and state, and what a
 //                 screen reader is told;
-//   lamina.js     a step drawn as one SVG slide, and a GIF's frames;
+//   escena.js     what the page and its slides draw alike, as data: a
+//                 panel's parts at a state (the bars and their labels, the
+//                 chain, the call, the counters) and a strategy's code (its
+//                 rows, notes and lit line, the lines shown around it);
+//   svg.js        SVG written as text, and a text's width guessed;
+//   lamina.js     a step drawn as one SVG slide (escena.js's parts as
+//                 SVG), and a GIF's frames;
 //   practica.js   practice's rules and words: what to ask, what is right,
 //                 the score;
 //   dibujo.js     the panels, the code and the header: their elements, and
-//                 how step K is drawn on them;
+//                 how step K is drawn on them (escena.js's parts as DOM);
+//   eleccion.js   the table of the panels to choose from, by name;
 //   grafico.js    the cost chart below the panels and its legend;
 //   ajuste.js     the fitting of the first screen to the window;
 //   teclado.js    which keys are the page's and which a control's, and Esc;
 //   guardado.js   saving the step as SVG, PNG or GIF, and its controls;
 //   practicar.js  practice on the page: play, picks, the box on the panel;
+//   sonido.js     a tone for each call while playing, once asked for;
+//   pantalla_completa.js
+//                 the button that fills the screen and leaves it;
 //   controles.js  the page's state (the data loaded, the step shown, the
-//                 panel choice), the controls, keys, address and sound; it
-//                 loads the data and starts the page.
+//                 panel choice), the controls, keys and address; it loads
+//                 the data and starts the page.
+//
+// The page's look, its colours and the strategies', is data of its own,
+// aspecto.json, which the build makes the style's custom properties and
+// carries in the page (#aspecto) for the scripts: this part reads it for
+// the others (aspecto), and the benchmark's plot reads it too.
 //
 // The parts share one namespace, window.Traza, and nothing else: each adds
 // its functions to it under its own name (Traza.modelo, Traza.dibujo, ...).
 // No part reads another's variables. The page's state belongs to
 // controles.js, which passes what each function needs as arguments: the
 // model of the data, the elements built for it, the step. So each part
-// reads on its own, and this one, palabras.js, lamina.js and practica.js
-// also run under node, where require() returns them, for their tests.
+// reads on its own, and this one, palabras.js, escena.js, svg.js,
+// lamina.js and practica.js also run under node, where require() returns
+// them, for their tests.
 (function () {
   'use strict';
+
+  const enNode = typeof module === 'object' && module !== null && module.exports;
 
   // Each strategy keeps its positions every FOTO_CADA steps, so that a step
   // is reached by replaying fewer calls than that.
@@ -225,12 +243,17 @@
 
   // ---- Colours.
 
+  // The page's look (aspecto.json): the colours of the style (colores, by
+  // the name of each custom property) and the strategies' (estrategias).
+  const aspecto = enNode ? require('./aspecto.json') : JSON.parse(document.getElementById('aspecto').textContent);
+
   // The strategies' colours, in the order of the registry: blue,
   // vermillion, near-black, indigo, grey-green, brown and plum. Each stands
   // 3:1 or more from white, and each two stay 33 or more apart in CIELAB
   // (CIE76) seen with normal colour vision, and 20 or more without red
-  // cones or without green ones (modelo_test.js measures them).
-  const COLORES = ['#0072b2', '#d55e00', '#333333', '#4433cc', '#74958a', '#7f2a00', '#880077'];
+  // cones or without green ones (modelo_test.js measures them). The
+  // benchmark's plot gives each strategy the same colour.
+  const COLORES = aspecto.estrategias;
 
   // Strategy s's colour, in its row, its boxes, its chart line and its
   // legend. Past the palette's length colours repeat; the strategies are
@@ -408,11 +431,12 @@
     lineaActual: lineaActual, lineasMostradas: lineasMostradas, claveDeLinea: claveDeLinea, sinLinea: sinLinea,
     ocurrencias: ocurrencias, cree: cree, DEMOSTRACION: DEMOSTRACION, panelesPorOmision: panelesPorOmision,
     elijaPaneles: elijaPaneles, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
-    ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, COLORES: COLORES, color: color, trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
+    ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, aspecto: aspecto, COLORES: COLORES, color: color,
+    trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
     leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
     seguidor: seguidor
   };
-  if (typeof module === 'object' && module !== null && module.exports) {
+  if (enNode) {
     module.exports = modelo;
   } else {
     window.Traza = Object.assign(window.Traza || {}, { modelo: modelo });

@@ -30,8 +30,8 @@ function(ordenamiento_junte_pagina salida)
   set(aqui ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   # The replay page's scripts, in the order they run (modelo.js says what
   # each does).
-  set(guiones modelo.js palabras.js lamina.js practica.js dibujo.js grafico.js ajuste.js teclado.js guardado.js
-      practicar.js controles.js)
+  set(guiones modelo.js palabras.js escena.js svg.js lamina.js practica.js dibujo.js eleccion.js grafico.js
+      ajuste.js teclado.js guardado.js practicar.js sonido.js pantalla_completa.js controles.js)
   list(TRANSFORM guiones PREPEND ${aqui}/)
   get_target_property(codigo ordenamiento_codigo ORDENAMIENTO_ARCHIVO)
   # The GIF encoder, carried as inert text that guardado.js turns into code
@@ -87,10 +87,11 @@ function(ordenamiento_junte_pagina salida)
   add_custom_command(
     OUTPUT ${salida}
     COMMAND ${CMAKE_COMMAND} -DPLANTILLA=${aqui}/pagina.html -DESTILO=${aqui}/pagina.css
-            "-DGUION=${guion}" -DCODIGO=${codigo} -DCODIFICADOR=${codificador} ${extra} -DSALIDA=${salida}
+            -DASPECTO=${aqui}/aspecto.json "-DGUION=${guion}" -DCODIGO=${codigo} -DCODIFICADOR=${codificador} ${extra} -DSALIDA=${salida}
             -P ${aqui}/junte.cmake
-    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${guiones} ${codigo} ${codificador} ${aqui}/junte.cmake
-            ${arg_ESTILO} ${arg_MARCADO} ${propios} ${archivos_de_textos} ${arranque} ${arg_DEPENDE}
+    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${aqui}/aspecto.json ${guiones} ${codigo} ${codificador}
+            ${aqui}/junte.cmake ${arg_ESTILO} ${arg_MARCADO} ${propios} ${archivos_de_textos} ${arranque}
+            ${arg_DEPENDE}
     COMMENT "Joining the page ${salida}"
     VERBATIM)
   if(arg_OBJETIVO)
