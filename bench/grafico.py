@@ -4,20 +4,30 @@
 Usage: bench/grafico.py [RESULTS.json] [-o PLOT.png | --docs]
 
 RESULTS.json defaults to build/run/ordenamiento_bench.json in the
-repository, where `cmake --workflow --preset bench` leaves it. The plot goes
-next to the results file, as ordenamiento_bench.png, unless -o names
-another file; --docs writes docs/ordenamiento_bench.png instead, the copy the
-README shows, so the tracked figure changes only when asked to.
+repository, where `cmake --workflow --preset bench` leaves it. The plots go
+next to it, ordenamiento_bench.png and ordenamiento_bench_cuentas.png; -o
+names the first, and the second goes beside it, its name ending in
+_cuentas; --docs writes both to docs/, the copies the README shows, so the
+tracked figures change only when asked to.
 
-Draws the time of one sort against N, log-log, one line per family, from
-the median of each size's repetitions: a colour per strategy, a line style
-per container, and the legend right of the plot. Prints a Markdown table of
-the fitted growth, the times, the counts at N = 64 and, for each strategy that
-has an int[] baseline, the time on Vector_Ordenable over the time on int[]
-at the largest common N. The table needs every family at N = 64 with its
-fitted growth: results cut down by --benchmark_filter may lack them, and
-then nothing is drawn or printed. A strategy without a baseline (it needs
-none), or whose baseline was filtered out, gets no ratio.
+Every time here is CPU time, the clock Google Benchmark fits each family's
+growth from. The first plot draws the time of one sort against N, log-log,
+a line per family, from the median of each size's repetitions: a colour
+per strategy, a line style per container, the legend right of the plot,
+and slopes of N lg N, N^2 and N^3 to compare. The second draws the
+comparisons and exchanges of one sort against N, beside N^2 / 2 and N lg N:
+one line a strategy, since both containers sort the same values. Their
+words are Spanish, as the program's, with the names the results' context
+gives the strategies and containers.
+
+Prints a Markdown table: each family's expected growth (for the
+registry's strategies), its fitted growth, marked where it is not the
+expected one, times, counts at N = 64, and for each strategy with an int[]
+baseline the time on Vector_Ordenable over the time on int[] at the largest
+common N. It needs every family at N = 64 with its fitted growth: results
+cut down by --benchmark_filter may lack them, and then nothing is drawn or
+printed. A strategy without a baseline, or whose baseline was filtered
+out, gets no ratio.
 Any failure is one line on standard error and exit status 1 (2 for a wrong
 command line, from argparse).
 Needs gnuplot (Debian: gnuplot-nox).
@@ -25,6 +35,7 @@ Needs gnuplot (Debian: gnuplot-nox).
 
 import argparse
 import json
+import math
 import shutil
 import subprocess
 import sys
@@ -33,6 +44,24 @@ from pathlib import Path
 
 RAIZ = Path(__file__).resolve().parent.parent
 NOMBRE_GRAFICO = "ordenamiento_bench.png"
+
+# How each strategy of the registry grows on each container, in Google
+# Benchmark's notation. A strategy makes some N^2 or N lg N calls, which the
+# array answers at once and the list by walking some N links: the list
+# costs N times the array. Google Benchmark fits no N^2 lg N, so it always
+# marks the list's fit of an N lg N strategy. A strategy not named here, a
+# student's say, is not marked.
+CUADRATICA = {"Vector_Ordenable": "N^2", "Lista_Ordenable": "N^3",
+              "int[]": "N^2"}
+N_LG_N = {"Vector_Ordenable": "NlgN", "Lista_Ordenable": "N^2lgN",
+          "int[]": "NlgN"}
+ESPERADO = {"Ordenador_Burbuja": CUADRATICA,
+            "Ordenador_Burbuja_Optimizada": CUADRATICA,
+            "Ordenador_Seleccion": CUADRATICA,
+            "Ordenador_Insercion": CUADRATICA, "Ordenador_Shell": N_LG_N,
+            "Ordenador_Rapido": N_LG_N, "Ordenador_Monticulo": N_LG_N}
+LEGIBLE = {"(1)": "1", "lgN": "lg N", "N": "N", "NlgN": "N lg N",
+           "N^2": "N²", "N^3": "N³", "N^2lgN": "N² lg N"}
 
 
 class Falla(Exception):
@@ -52,12 +81,11 @@ def argumentos():
     destino = analizador.add_mutually_exclusive_group()
     destino.add_argument(
         "-o", "--output", type=Path, metavar="PLOT.png",
-        help=f"where to write the plot (default: {NOMBRE_GRAFICO} next to "
-        "the results file)")
+        help=f"where to write the time plot, the counts plot beside it "
+        f"(default: {NOMBRE_GRAFICO} next to the results file)")
     destino.add_argument(
         "--docs", action="store_true",
-        help=f"write the plot to docs/{NOMBRE_GRAFICO}, the one the README "
-        "shows")
+        help=f"write the plots to docs/, the ones the README shows")
     return analizador.parse_args()
 
 
@@ -77,8 +105,36 @@ def lea(resultados):
 
 
 def micros(run):
+    """The run's CPU time in microseconds."""
     factor = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[run["time_unit"]]
-    return run["real_time"] * factor
+    return run["cpu_time"] * factor
+
+
+def nombres(datos):
+    """Class -> the name a reader is shown, from the context's "nombre/"
+    keys ("Ordenador_Rapido" -> "Rápido")."""
+    return {clave[len("nombre/"):]: valor
+            for clave, valor in datos["context"].items()
+            if clave.startswith("nombre/")}
+
+
+def crecimiento(familia, big_o):
+    """(expected, fitted) growth of familia, written to be read; the fitted
+    one in bold with a ✗ where it is not the expected one."""
+    estrategia, contenedor = familia.rsplit("/", 1)
+    esperado = ESPERADO.get(estrategia, {}).get(contenedor)
+    ajustado = LEGIBLE.get(big_o, big_o)
+    if esperado is None:
+        return "", ajustado
+    if big_o != esperado:
+        ajustado = f"**{ajustado} ✗**"
+    return LEGIBLE[esperado], ajustado
+
+
+def repeticiones(puntos):
+    """How many repetitions each point is the median of (1 without any)."""
+    run = next(iter(next(iter(puntos.values())).values()))
+    return run["repetitions"] if run.get("aggregate_name") == "median" else 1
 
 
 def clasifique(datos, resultados):
@@ -115,14 +171,18 @@ def tabla(datos, puntos, ajustes, resultados):
     lineas = []
     try:
         contexto = datos["context"]
+        carga = ", ".join(f"{c:.1f}" for c in contexto.get("load_avg", []))
         lineas.append(
             f"Measured {contexto['date'][:10]} on {contexto['host_name']}, "
-            f"{contexto['num_cpus']} CPUs at {contexto['mhz_per_cpu']} MHz.\n")
+            f"{contexto['num_cpus']} CPUs at {contexto['mhz_per_cpu']} MHz, "
+            f"load average {carga or 'not known'} at the start; seed "
+            f"{semilla(datos)}; CPU time, median of "
+            f"{repeticiones(puntos)} repetitions.\n")
     except (KeyError, TypeError) as error:
         raise Falla(f"{resultados} has no context {error}") from error
-    lineas.append("| family | fitted growth | RMS | N = 64 | largest N "
+    lineas.append("| family | expected | fitted | RMS | N = 64 | largest N "
                   "| comparisons, exchanges at N = 64 |")
-    lineas.append("|---|---|---|---|---|---|")
+    lineas.append("|---|---|---|---|---|---|---|")
     for familia, por_n in puntos.items():
         ajuste = ajustes[familia]
         if "BigO" not in ajuste or "RMS" not in ajuste:
@@ -135,11 +195,14 @@ def tabla(datos, puntos, ajustes, resultados):
         a64 = por_n[64]
         cuentas = (f"{a64['comparaciones']:.0f}, {a64['intercambios']:.0f}"
                    if "comparaciones" in a64 else "")
+        esperado, ajustado = crecimiento(familia, ajuste["BigO"]["big_o"])
         lineas.append(
-            f"| `{familia}` | {ajuste['BigO']['big_o']} | "
+            f"| `{familia}` | {esperado} | {ajustado} | "
             f"{ajuste['RMS']['rms'] * 100:.0f} % | {micros(a64):.2f} us | "
             f"{micros(por_n[mayor]):.0f} us at {mayor} | {cuentas} |")
-    lineas.append("")
+    lineas += ["", "Times are CPU time. ✗: Google Benchmark fitted the "
+               "family otherwise than it is expected to grow; it fits no "
+               "N² lg N, so it marks every such family.", ""]
     for familia in puntos:
         if familia.endswith("/Vector_Ordenable"):
             directo = familia.replace("/Vector_Ordenable", "/int[]")
@@ -182,26 +245,75 @@ def estilo(contenedores, contenedor):
     return indice + 4, indice * 2 + 4
 
 
-def dibuje(puntos, grafico):
+# Slopes the time plot is compared with: a function of N, and the same in
+# gnuplot's x.
+PENDIENTES = {"N lg N": (lambda n: n * math.log2(n), "x*log(x)/log(2)"),
+              "N²": (lambda n: n**2, "x**2"),
+              "N³": (lambda n: n**3, "x**3")}
+
+
+def texto(cadena):
+    """cadena as a gnuplot string: single quotes, a quote inside as two."""
+    return "'" + str(cadena).replace("'", "''") + "'"
+
+
+def encabezado(grafico, ylabel):
+    """The start of a plot's script: the terminal, log-log axes over N."""
+    return ["set encoding utf8",
+            "set terminal pngcairo size 1200,720 font ',14' noenhanced",
+            f"set output {texto(grafico)}",
+            "set logscale xy", "set grid", "set xrange [12:1800]",
+            "set xtics (16, 32, 64, 128, 256, 512, 1024)",
+            "set xlabel 'N (elementos)'", f"set ylabel {texto(ylabel)}"]
+
+
+def guias(lineas, funciones, menor, mayor):
+    """Plot clauses that must open a plot: grey lines over menor..mayor for
+    funciones, {name: (function of x, value at mayor)}, named at the end."""
+    clausulas = []
+    for nombre, (funcion, al_final) in funciones.items():
+        lineas.append(f"set label {texto(nombre)} at {mayor},{al_final} "
+                      "left offset 0.6,0 tc rgb '#555555'")
+        clausulas.append(f"[x={menor}:{mayor}] {funcion} with lines "
+                         "lc rgb '#999999' dt 4 lw 2 notitle")
+    clausulas[0] = "sample " + clausulas[0]
+    return clausulas
+
+
+def semilla(datos):
+    return datos["context"].get("semilla", "?")
+
+
+def guion_tiempos(datos, puntos, grafico):
+    """The gnuplot script of the CPU time of one sort against N."""
     familias = list(puntos)
-    # gnuplot writes a quote inside a single-quoted string as two.
-    salida = str(grafico).replace("'", "''")
-    guion = ["set terminal pngcairo size 1200,720 font ',10' noenhanced",
-             f"set output '{salida}'",
-             "set logscale xy", "set grid", "set xrange [12:1400]",
-             "set xtics (16, 32, 64, 128, 256, 512, 1024)",
-             "set xlabel 'N (elements)'", "set ylabel 'time of one sort (us)'",
-             # Right of the plot, the legend covers no data.
-             "set key outside right top vertical Left reverse samplen 5",
-             "set title 'ordenamiento: time per sort, median of repetitions'"]
+    visibles = nombres(datos)
+    repetidas = repeticiones(puntos)
+    cuantas = (f"mediana de {repetidas} repeticiones" if repetidas > 1
+               else "una ejecución")
+    guion = encabezado(grafico, "tiempo de CPU de un ordenamiento (µs)")
+    titulo = (f"Cuánto cuesta ordenar: tiempo de CPU, {cuantas}, semilla "
+              f"{semilla(datos)}")
+    # Right of the plot, the legend covers no data.
+    guion += ["set key outside right top vertical Left reverse samplen 4",
+              f"set title {texto(titulo)}"]
     for indice, familia in enumerate(familias):
-        guion.append(f"$d{indice} << EOD")
-        guion += [f"{n} {micros(run)}"
-                  for n, run in sorted(puntos[familia].items())]
-        guion.append("EOD")
+        guion += [f"$d{indice} << EOD",
+                  *(f"{n} {micros(run)}"
+                    for n, run in sorted(puntos[familia].items())),
+                  "EOD"]
     estrategias = list(dict.fromkeys(f.split("/")[0] for f in familias))
     contenedores = list(dict.fromkeys(f.split("/")[1] for f in familias))
-    estilos = []
+    # Slopes to compare with, from one point half the fastest sort at the
+    # smallest N, so that they fan out below the data and only their slopes
+    # are read.
+    menor, mayor = min(min(p) for p in puntos.values()), max(
+        max(p) for p in puntos.values())
+    base = min(micros(p[menor]) for p in puntos.values() if menor in p) / 2
+    estilos = guias(guion, {
+        nombre: (f"{base / f(menor)!r}*{expresion}",
+                 base * f(mayor) / f(menor))
+        for nombre, (f, expresion) in PENDIENTES.items()}, menor, mayor)
     for indice, familia in enumerate(familias):
         estrategia, contenedor = familia.split("/")
         dt, pt = estilo(contenedores, contenedor)
@@ -213,13 +325,83 @@ def dibuje(puntos, grafico):
     # style for each container. Its entries draw nothing (NaN).
     for indice, estrategia in enumerate(estrategias):
         estilos.append(f"NaN with lines {color(indice)} lw 4 "
-                       f"title '{estrategia}'")
+                       f"title {texto(visibles.get(estrategia, estrategia))}")
     estilos.append("NaN with lines lc rgb 'white' title ' '")
     for contenedor in contenedores:
         dt, pt = estilo(contenedores, contenedor)
         estilos.append(f"NaN with linespoints lc rgb '#444444' dt {dt} "
-                       f"pt {pt} lw 2 title '{contenedor}'")
+                       f"pt {pt} lw 2 "
+                       f"title {texto(visibles.get(contenedor, contenedor))}")
     guion.append("plot " + ", \\\n     ".join(estilos))
+    return guion
+
+
+def cuentas(puntos):
+    """strategy -> {N: (comparisons, exchanges)}; Falla if its containers
+    differ at some N, which the same values on both never make."""
+    por_estrategia = defaultdict(dict)
+    for familia, por_n in puntos.items():
+        estrategia = familia.split("/")[0]
+        for n, run in por_n.items():
+            if "comparaciones" not in run:
+                continue
+            par = (run["comparaciones"], run["intercambios"])
+            if por_estrategia[estrategia].setdefault(n, par) != par:
+                raise Falla(f"{familia} counts {par} at N = {n}, another "
+                            f"container {por_estrategia[estrategia][n]}: "
+                            "not the same values (an older benchmark?)")
+    return por_estrategia
+
+
+# Point shapes of the strategies, whose lines of equal counts overlap.
+PUNTOS = [7, 5, 9, 11, 13, 4, 6, 8, 10, 12, 14, 3]
+
+
+def guion_cuentas(datos, puntos, grafico):
+    """The gnuplot script of the comparisons and exchanges of one sort
+    against N, side by side, a line a strategy."""
+    visibles = nombres(datos)
+    por_estrategia = cuentas(puntos)
+    if not por_estrategia:
+        raise Falla("no family reports comparaciones and intercambios")
+    # In the time plot's order, so that a strategy has its colour there.
+    estrategias = list(dict.fromkeys(f.split("/")[0] for f in puntos))
+    contenedores = list(dict.fromkeys(
+        visibles.get(f.split("/")[1], f.split("/")[1]) for f, por_n in
+        puntos.items() if any("comparaciones" in r for r in por_n.values())))
+    menor = min(min(c) for c in por_estrategia.values())
+    mayor = max(max(c) for c in por_estrategia.values())
+    guion = encabezado(grafico, "por ordenamiento")
+    for estrategia, por_n in por_estrategia.items():
+        for columna, prefijo in ((0, "c"), (1, "e")):
+            guion += [f"${prefijo}{estrategias.index(estrategia)} << EOD",
+                      *(f"{n} {par[columna]}"
+                        for n, par in sorted(por_n.items())),
+                      "EOD"]
+    titulo = (f"Cuántas comparaciones e intercambios hace un ordenamiento, "
+              f"semilla {semilla(datos)}: las mismas en "
+              f"{' y en '.join(contenedores)}")
+    guion.append(f"set multiplot layout 1,2 title {texto(titulo)}")
+    for prefijo, titulo in (("c", "comparaciones"), ("e", "intercambios")):
+        guion += ["unset label", f"set title {texto(titulo)}",
+                  "set key top left Left reverse samplen 3" if prefijo == "c"
+                  else "unset key"]
+        estilos = guias(guion, {
+            "N²/2": ("x**2/2", mayor**2 / 2),
+            "N lg N": ("x*log(x)/log(2)", mayor * math.log2(mayor))},
+            menor, mayor)
+        for estrategia in por_estrategia:
+            indice = estrategias.index(estrategia)
+            estilos.append(
+                f"${prefijo}{indice} using 1:2 with linespoints "
+                f"{color(indice)} pt {PUNTOS[indice % len(PUNTOS)]} ps 1.2 "
+                f"lw 2 title {texto(visibles.get(estrategia, estrategia))}")
+        guion.append("plot " + ", \\\n     ".join(estilos))
+    guion.append("unset multiplot")
+    return guion
+
+
+def ejecute(guion, grafico):
     proceso = subprocess.run(["gnuplot"], input="\n".join(guion), text=True,
                              check=False)
     if proceso.returncode != 0:
@@ -236,6 +418,8 @@ def main():
         grafico = opciones.output
     else:
         grafico = resultados.parent / NOMBRE_GRAFICO
+    grafico_cuentas = grafico.with_name(f"{grafico.stem}_cuentas"
+                                        f"{grafico.suffix}")
     if not grafico.parent.is_dir():
         raise Falla(f"no folder {grafico.parent} to write the plot in")
     if shutil.which("gnuplot") is None:
@@ -244,12 +428,17 @@ def main():
     try:
         puntos, ajustes = clasifique(datos, resultados)
         lineas = tabla(datos, puntos, ajustes, resultados)
+        guiones = {grafico: guion_tiempos(datos, puntos, grafico),
+                   grafico_cuentas: guion_cuentas(datos, puntos,
+                                                  grafico_cuentas)}
     except (KeyError, TypeError, ValueError, AttributeError) as error:
         raise Falla(f"{resultados} is not ordenamiento_bench's JSON output "
                     f"({type(error).__name__}: {error})") from error
-    dibuje(puntos, grafico)
+    for destino, guion in guiones.items():
+        ejecute(guion, destino)
     print("\n".join(lineas))
-    print(f"Plot written to {grafico}", file=sys.stderr)
+    print(f"Plots written to {grafico} and {grafico_cuentas}",
+          file=sys.stderr)
 
 
 if __name__ == "__main__":
