@@ -10,24 +10,20 @@ names the first, and the second goes beside it, its name ending in
 _cuentas; --docs writes both to docs/, the copies the README shows, so the
 tracked figures change only when asked to.
 
-Every time here is CPU time, the clock Google Benchmark fits each family's
+Every time here is CPU time, which Google Benchmark fits each family's
 growth from. The first plot draws the time of one sort against N, log-log,
-a line per family, from the median of each size's repetitions: a colour
-per strategy, a line style per container, the legend right of the plot,
-and slopes of N lg N, N^2 and N^3 to compare. The second draws the
-comparisons and exchanges of one sort against N, beside N^2 / 2 and N lg N:
-one line a strategy, since both containers sort the same values. Their
-words are Spanish, as the program's, with the names the results' context
-gives the strategies and containers.
+from the median of each size's repetitions: a colour per strategy, a line
+style per container, the legend right of it, and slopes of N lg N, N^2 and
+N^3. The second draws comparisons and exchanges against N beside N^2 / 2
+and N lg N, a line a strategy, since both containers sort the same values.
+Their words are Spanish, with the names the results' context gives.
 
-Prints a Markdown table: each family's expected growth (for the
-registry's strategies), its fitted growth, marked where it is not the
-expected one, times, counts at N = 64, and for each strategy with an int[]
-baseline the time on Vector_Ordenable over the time on int[] at the largest
-common N. It needs every family at N = 64 with its fitted growth: results
-cut down by --benchmark_filter may lack them, and then nothing is drawn or
-printed. A strategy without a baseline, or whose baseline was filtered
-out, gets no ratio.
+Prints a Markdown table: each family's expected growth (the registry's
+strategies), its fitted growth, marked where it differs, times, counts at
+N = 64, and for each strategy with an int[] baseline the time on
+Vector_Ordenable over the time on int[] at the largest common N. It needs
+every family at N = 64 with its fitted growth, which results cut down by
+--benchmark_filter may lack; then nothing is drawn or printed.
 Any failure is one line on standard error and exit status 1 (2 for a wrong
 command line, from argparse).
 Needs gnuplot (Debian: gnuplot-nox).
@@ -46,11 +42,9 @@ RAIZ = Path(__file__).resolve().parent.parent
 NOMBRE_GRAFICO = "ordenamiento_bench.png"
 
 # How each strategy of the registry grows on each container, in Google
-# Benchmark's notation. A strategy makes some N^2 or N lg N calls, which the
-# array answers at once and the list by walking some N links: the list
-# costs N times the array. Google Benchmark fits no N^2 lg N, so it always
-# marks the list's fit of an N lg N strategy. A strategy not named here, a
-# student's say, is not marked.
+# Benchmark's notation: some N^2 or N lg N calls, each answered at once by
+# the array and by a walk of some N links by the list. No fit is N^2 lg N,
+# so all such are marked; a strategy not named here, a student's, never.
 CUADRATICA = {"Vector_Ordenable": "N^2", "Lista_Ordenable": "N^3",
               "int[]": "N^2"}
 N_LG_N = {"Vector_Ordenable": "NlgN", "Lista_Ordenable": "N^2lgN",
@@ -257,12 +251,12 @@ def texto(cadena):
     return "'" + str(cadena).replace("'", "''") + "'"
 
 
-def encabezado(grafico, ylabel):
-    """The start of a plot's script: the terminal, log-log axes over N."""
+def encabezado(grafico, ylabel, hasta):
+    """A plot's terminal and log-log axes, N up to hasta (room for names)."""
     return ["set encoding utf8",
             "set terminal pngcairo size 1200,720 font ',14' noenhanced",
             f"set output {texto(grafico)}",
-            "set logscale xy", "set grid", "set xrange [12:1800]",
+            "set logscale xy", "set grid", f"set xrange [12:{hasta}]",
             "set xtics (16, 32, 64, 128, 256, 512, 1024)",
             "set xlabel 'N (elementos)'", f"set ylabel {texto(ylabel)}"]
 
@@ -273,7 +267,7 @@ def guias(lineas, funciones, menor, mayor):
     clausulas = []
     for nombre, (funcion, al_final) in funciones.items():
         lineas.append(f"set label {texto(nombre)} at {mayor},{al_final} "
-                      "left offset 0.6,0 tc rgb '#555555'")
+                      "left offset 1,0 tc rgb '#555555'")
         clausulas.append(f"[x={menor}:{mayor}] {funcion} with lines "
                          "lc rgb '#999999' dt 4 lw 2 notitle")
     clausulas[0] = "sample " + clausulas[0]
@@ -291,7 +285,8 @@ def guion_tiempos(datos, puntos, grafico):
     repetidas = repeticiones(puntos)
     cuantas = (f"mediana de {repetidas} repeticiones" if repetidas > 1
                else "una ejecución")
-    guion = encabezado(grafico, "tiempo de CPU de un ordenamiento (µs)")
+    guion = encabezado(grafico, "tiempo de CPU de un ordenamiento (µs)",
+                       1800)
     titulo = (f"Cuánto cuesta ordenar: tiempo de CPU, {cuantas}, semilla "
               f"{semilla(datos)}")
     # Right of the plot, the legend covers no data.
@@ -353,7 +348,8 @@ def cuentas(puntos):
     return por_estrategia
 
 
-# Point shapes of the strategies, whose lines of equal counts overlap.
+# Point shapes of the strategies, smaller for each after the first, so that
+# where strategies make the same counts each shows round the next.
 PUNTOS = [7, 5, 9, 11, 13, 4, 6, 8, 10, 12, 14, 3]
 
 
@@ -371,7 +367,8 @@ def guion_cuentas(datos, puntos, grafico):
         puntos.items() if any("comparaciones" in r for r in por_n.values())))
     menor = min(min(c) for c in por_estrategia.values())
     mayor = max(max(c) for c in por_estrategia.values())
-    guion = encabezado(grafico, "por ordenamiento")
+    guion = encabezado(grafico, "por ordenamiento", 2600)
+    guion.append("set format y '%.0f'")
     for estrategia, por_n in por_estrategia.items():
         for columna, prefijo in ((0, "c"), (1, "e")):
             guion += [f"${prefijo}{estrategias.index(estrategia)} << EOD",
@@ -394,8 +391,8 @@ def guion_cuentas(datos, puntos, grafico):
             indice = estrategias.index(estrategia)
             estilos.append(
                 f"${prefijo}{indice} using 1:2 with linespoints "
-                f"{color(indice)} pt {PUNTOS[indice % len(PUNTOS)]} ps 1.2 "
-                f"lw 2 title {texto(visibles.get(estrategia, estrategia))}")
+                f"{color(indice)} pt {PUNTOS[indice % len(PUNTOS)]} "
+                f"ps {max(0.8, 2.2 - 0.4 * indice):.1f} lw 2 title {texto(visibles.get(estrategia, estrategia))}")
         guion.append("plot " + ", \\\n     ".join(estilos))
     guion.append("unset multiplot")
     return guion
