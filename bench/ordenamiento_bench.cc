@@ -9,16 +9,25 @@
 // next to nothing against the sorting. Before anything is timed, each
 // strategy sorts one list through a recorder that stops it past the calls
 // any sort needs.
+//
+// At a given N every family sorts the same values, drawn from the seed given
+// as --semilla S (1 without it) and N, in every iteration and repetition: so
+// the array and the list get the same answers from Es_Menor, and a strategy
+// makes the same calls on both, and a run can be made again. The results
+// file's context records the seed, and the names the plot shows.
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "bench/directos.h"
@@ -28,6 +37,22 @@
 #include "sorting/estrategias.h"
 
 namespace {
+
+constexpr std::uint32_t kSemilla = 1;
+
+// The n values sorted at size n: the first n outputs of std::mt19937 seeded
+// with std::seed_seq{semilla, n}, each taken % 100, from 0 to 99 as in the
+// demonstration. The standard fixes both the generator and the seeding, so
+// every platform sorts the same values, and the values at one size do not
+// depend on which other sizes are run.
+std::vector<int> Valores(std::uint32_t semilla, std::int64_t n) {
+  std::seed_seq semillas{semilla, static_cast<std::uint32_t>(n)};
+  std::mt19937 generador(semillas);
+  std::vector<int> valores(static_cast<std::size_t>(n));
+  std::generate(valores.begin(), valores.end(),
+                [&generador] { return static_cast<int>(generador() % 100); });
+  return valores;
+}
 
 // How many containers of n elements are filled at a time, with the timer
 // stopped: 16384 / n of them, and at least one, so that a batch holds some
@@ -46,23 +71,23 @@ std::size_t Lote(std::int64_t n) {
 // a Contenedor_Registro to report how many comparisons and exchanges one
 // sort makes at this size.
 template <typename S, typename K>
-void Ordene_Contenedor(benchmark::State& state) {
-  const auto n = static_cast<unsigned>(state.range(0));
+void Ordene_Contenedor(benchmark::State& state, std::uint32_t semilla) {
+  const std::vector<int> valores = Valores(semilla, state.range(0));
   S concreto;
   Algoritmo_Ordenador& ordenador = concreto;
-  std::vector<std::unique_ptr<Contenedor_Ordenable>> lote(Lote(n));
+  std::vector<std::unique_ptr<Contenedor_Ordenable>> lote(Lote(state.range(0)));
   std::size_t siguiente = lote.size();
   for (auto _ : state) {
     if (siguiente == lote.size()) {
       state.PauseTiming();
       std::generate(lote.begin(), lote.end(),
-                    [n] { return std::make_unique<K>(n); });
+                    [&valores] { return std::make_unique<K>(valores); });
       siguiente = 0;
       state.ResumeTiming();
     }
     ordenador.Ordene(*lote[siguiente++]);
   }
-  K real(n);
+  K real(valores);
   Contenedor_Registro registro(real, Contenedor_Registro::Memoria::kCuentas);
   ordenador.Ordene(registro);
   state.counters["comparaciones"] = static_cast<double>(
@@ -72,25 +97,22 @@ void Ordene_Contenedor(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
-// Sorts freshly filled arrays with one of the direct algorithms. The arrays
-// are filled as Vector_Ordenable fills itself.
-void Ordene_Arreglo(benchmark::State& state, Orden_Directo ordene) {
-  const auto n = static_cast<std::size_t>(state.range(0));
-  std::vector<std::vector<int>> lote(Lote(state.range(0)), std::vector<int>(n));
+// Sorts freshly filled arrays with one of the direct algorithms, on the
+// values the containers sort.
+void Ordene_Arreglo(benchmark::State& state, Orden_Directo ordene,
+                    std::uint32_t semilla) {
+  const std::vector<int> valores = Valores(semilla, state.range(0));
+  std::vector<std::vector<int>> lote(Lote(state.range(0)));
   std::size_t siguiente = lote.size();
   for (auto _ : state) {
     if (siguiente == lote.size()) {
       state.PauseTiming();
-      for (auto& arreglo : lote) {
-        srand(static_cast<unsigned>(time(nullptr)));
-        std::generate(arreglo.begin(), arreglo.end(),
-                      [] { return rand() % 100; });
-      }
+      std::fill(lote.begin(), lote.end(), valores);
       siguiente = 0;
       state.ResumeTiming();
     }
     std::vector<int>& arreglo = lote[siguiente++];
-    ordene(arreglo.data(), static_cast<int>(n));
+    ordene(arreglo.data(), static_cast<int>(arreglo.size()));
     benchmark::DoNotOptimize(arreglo.data());
     benchmark::ClobberMemory();
   }
@@ -112,9 +134,9 @@ void Configure(benchmark::internal::Benchmark* familia, int mayor) {
 // needs; if not, says so on standard error. A strategy that does not end
 // would otherwise keep the benchmark timing it for ever.
 template <typename S>
-bool Ordena() {
+bool Ordena(std::uint32_t semilla) {
   S ordenador;
-  Lista_Ordenable lista(64);
+  Lista_Ordenable lista(Valores(semilla, 64));
   Contenedor_Registro contador(lista, Contenedor_Registro::Memoria::kCuentas);
   try {
     ordenador.Ordene(contador);
@@ -132,40 +154,99 @@ bool Ordena() {
 }
 
 template <typename S>
-void Registre_Estrategia() {
+void Registre_Estrategia(std::uint32_t semilla) {
   const std::string estrategia = S::kNombre;
   Configure(benchmark::RegisterBenchmark(
                 (estrategia + "/" + Vector_Ordenable::kNombre).c_str(),
-                Ordene_Contenedor<S, Vector_Ordenable>),
+                Ordene_Contenedor<S, Vector_Ordenable>, semilla),
             kMayorVector);
   Configure(benchmark::RegisterBenchmark(
                 (estrategia + "/" + Lista_Ordenable::kNombre).c_str(),
-                Ordene_Contenedor<S, Lista_Ordenable>),
+                Ordene_Contenedor<S, Lista_Ordenable>, semilla),
             kMayorLista);
   const Orden_Directo directo = Directo(estrategia);
   if (directo != nullptr) {
     Configure(benchmark::RegisterBenchmark((estrategia + "/int[]").c_str(),
-                                           Ordene_Arreglo, directo),
+                                           Ordene_Arreglo, directo, semilla),
               kMayorVector);
   }
+}
+
+// Takes --semilla S or --semilla=S out of the command line, before Google
+// Benchmark reads the rest, and returns S: kSemilla if none is given, or
+// nothing, after one line on standard error, if S is not a whole number
+// from 0 to 4294967295.
+std::optional<std::uint32_t> Tome_Semilla(int& argc, char** argv) {
+  constexpr std::string_view kOpcion = "--semilla";
+  std::uint32_t semilla = kSemilla;
+  int quedan = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argumento = argv[i];
+    if (argumento.substr(0, kOpcion.size()) != kOpcion ||
+        (argumento.size() > kOpcion.size() &&
+         argumento[kOpcion.size()] != '=')) {
+      argv[quedan++] = argv[i];
+      continue;
+    }
+    std::string_view texto = argumento.substr(kOpcion.size());
+    if (!texto.empty()) {
+      texto.remove_prefix(1);  // the '='
+    } else if (i + 1 < argc) {
+      texto = argv[++i];
+    }
+    const char* fin = texto.data() + texto.size();
+    const auto [resto, error] = std::from_chars(texto.data(), fin, semilla);
+    if (texto.empty() || error != std::errc() || resto != fin) {
+      std::cerr << "ERROR: --semilla espera un entero de 0 a 4294967295, no '"
+                << texto << "'" << std::endl;
+      return std::nullopt;
+    }
+  }
+  argc = quedan;
+  argv[quedan] = nullptr;
+  return semilla;
+}
+
+// Adds to the results file's context what bench/grafico.py reads beyond
+// Google Benchmark's own: the seed, how the values come from it, and the
+// name a reader is shown for each strategy and container, under
+// "nombre/<class>" ("nombre/Ordenador_Rapido": "Rápido").
+void Describa(std::uint32_t semilla) {
+  benchmark::AddCustomContext("semilla", std::to_string(semilla));
+  benchmark::AddCustomContext(
+      "valores",
+      "los N primeros de std::mt19937(std::seed_seq{semilla, N}), % 100");
+  const std::string nombre = "nombre/";
+  benchmark::AddCustomContext(nombre + Vector_Ordenable::kNombre, "Arreglo");
+  benchmark::AddCustomContext(nombre + Lista_Ordenable::kNombre, "Lista");
+  benchmark::AddCustomContext(nombre + "int[]", "int[] directo");
+  Estrategias::Para_Cada([&nombre](auto estrategia) {
+    using S = typename decltype(estrategia)::Tipo;
+    benchmark::AddCustomContext(nombre + S::kNombre, Nombre_Visible<S>());
+  });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::optional<std::uint32_t> semilla = Tome_Semilla(argc, argv);
+  if (!semilla) {
+    return 1;
+  }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;
   }
   bool ordenan = true;
-  Estrategias::Para_Cada([&ordenan](auto estrategia) {
-    ordenan = Ordena<typename decltype(estrategia)::Tipo>() && ordenan;
+  Estrategias::Para_Cada([&ordenan, &semilla](auto estrategia) {
+    ordenan = Ordena<typename decltype(estrategia)::Tipo>(*semilla) && ordenan;
   });
   if (!ordenan) {
     return 1;
   }
-  Estrategias::Para_Cada([](auto estrategia) {
-    Registre_Estrategia<typename decltype(estrategia)::Tipo>();
+  Describa(*semilla);
+  Estrategias::Para_Cada([&semilla](auto estrategia) {
+    Registre_Estrategia<typename decltype(estrategia)::Tipo>(*semilla);
   });
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -35,6 +35,20 @@ Lista_Ordenable::Lista_Ordenable(unsigned N)
   }
 }
 
+Lista_Ordenable::Lista_Ordenable(const std::vector<int>& valores)
+    : Contenedor_Ordenable(static_cast<unsigned>(valores.size())),
+      Primero(nullptr) {
+  try {
+    // Agregar_Valor pushes onto the front: the last value goes in first.
+    for (auto v = valores.rbegin(); v != valores.rend(); ++v) {
+      Agregar_Valor(*v);
+    }
+  } catch (...) {
+    delete Primero;  // as in the constructor above
+    throw;
+  }
+}
+
 Lista_Ordenable::~Lista_Ordenable() {
   if (Primero != nullptr) {
     delete Primero;

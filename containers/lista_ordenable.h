@@ -1,6 +1,8 @@
 #ifndef ORDENAMIENTO_CONTAINERS_LISTA_ORDENABLE_H_
 #define ORDENAMIENTO_CONTAINERS_LISTA_ORDENABLE_H_
 
+#include <vector>
+
 #include "containers/contenedor_ordenable.h"
 
 // A Lista_Ordenable keeps its values in a singly linked chain of nodes:
@@ -33,6 +35,10 @@ class Lista_Ordenable : public Contenedor_Ordenable {
   // values rand() % 100 and pushes each onto the front: position 0 holds the
   // last value drawn.
   explicit Lista_Ordenable(unsigned N);
+
+  // Holds valores, position p holding valores[p]; the generator is left
+  // alone. For sorting the same values on both containers (the benchmark).
+  explicit Lista_Ordenable(const std::vector<int>& valores);
 
   // The list owns its chain: a copy would release it twice.
   Lista_Ordenable(const Lista_Ordenable&) = delete;

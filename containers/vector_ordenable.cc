@@ -1,5 +1,6 @@
 #include "containers/vector_ordenable.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
@@ -10,6 +11,12 @@ Vector_Ordenable::Vector_Ordenable(unsigned N)
   for (unsigned i = 0; i < Cantidad; ++i) {
     Datos[i] = rand() % 100;
   }
+}
+
+Vector_Ordenable::Vector_Ordenable(const std::vector<int>& valores)
+    : Contenedor_Ordenable(static_cast<unsigned>(valores.size())),
+      Datos(new int[valores.size()]) {
+  std::copy(valores.begin(), valores.end(), Datos);
 }
 
 Vector_Ordenable::~Vector_Ordenable() {

@@ -99,4 +99,16 @@ TYPED_TEST(ContenedorTest, IntercambieMovesExactlyTheTwoValues) {
   }
 }
 
+TYPED_TEST(ContenedorTest, HoldsGivenValuesInOrderAndLeavesTheGeneratorAlone) {
+  const int primero = Sorteo(12345, 1).front();  // after srand(12345)
+  const std::vector<int> casos[] = {{}, {42}, {5, -3, 7, 7, 0, 99, -100}};
+  for (const std::vector<int>& valores : casos) {
+    srand(12345);
+    const TypeParam contenedor(valores);
+    EXPECT_EQ(rand() % 100, primero) << "reseeded or drew";
+    EXPECT_EQ(contenedor.Dimension(), valores.size());
+    EXPECT_EQ(Impresion(contenedor), Formato(valores) + "\n");
+  }
+}
+
 }  // namespace
