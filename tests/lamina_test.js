@@ -10,9 +10,9 @@
 const assert = require('node:assert/strict');
 const path = require('node:path');
 const { test } = require('node:test');
-const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
-const Lamina = require(path.join(__dirname, '..', 'trace', 'pagina', 'lamina.js'));
-const Escena = require(path.join(__dirname, '..', 'trace', 'pagina', 'escena.js'));
+const Modelo = require(path.join(__dirname, 'cargue.js'))('modelo');
+const Lamina = require(path.join(__dirname, 'cargue.js'))('lamina');
+const Escena = require(path.join(__dirname, 'cargue.js'))('escena');
 const { colores: TINTA, estrategias: COLORES } = require(path.join(__dirname, '..', 'trace', 'pagina', 'aspecto.json'));
 
 // ---- A small XML reader: the tree of elements, or an assertion where a

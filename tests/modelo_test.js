@@ -11,8 +11,8 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const { test } = require('node:test');
-const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
-const Palabras = require(path.join(__dirname, '..', 'trace', 'pagina', 'palabras.js'));
+const Modelo = require(path.join(__dirname, 'cargue.js'))('modelo');
+const Palabras = require(path.join(__dirname, 'cargue.js'))('palabras');
 const { contraste, VISIONES, diferencia } = require(path.join(__dirname, 'navegador', 'colores.js'));
 const ASPECTO = require(path.join(__dirname, '..', 'trace', 'pagina', 'aspecto.json'));
 

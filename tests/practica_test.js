@@ -6,8 +6,8 @@
 const assert = require('node:assert/strict');
 const path = require('node:path');
 const { test } = require('node:test');
-const Modelo = require(path.join(__dirname, '..', 'trace', 'pagina', 'modelo.js'));
-const Practica = require(path.join(__dirname, '..', 'trace', 'pagina', 'practica.js'));
+const Modelo = require(path.join(__dirname, 'cargue.js'))('modelo');
+const Practica = require(path.join(__dirname, 'cargue.js'))('practica');
 
 // One strategy's recording of entrada.
 const modelo = (entrada, ops) => Modelo.cree({ entrada: entrada, estrategias: [{ nombre: 'Ordenador', ops: ops }] });

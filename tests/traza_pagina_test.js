@@ -11,8 +11,8 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
-const Modelo = require('../trace/pagina/modelo.js');
-const Palabras = require('../trace/pagina/palabras.js');
+const Modelo = require('./cargue.js')('modelo');
+const Palabras = require('./cargue.js')('palabras');
 const {
   argumentos, escriba, operaciones, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste, datosNativos,
   mediana, pasoDe, sinFoco

@@ -4,8 +4,8 @@
 
 const assert = require('node:assert/strict');
 const path = require('node:path');
-const Modelo = require('../../trace/pagina/modelo.js');
-const Palabras = require('../../trace/pagina/palabras.js');
+const Modelo = require('../cargue.js')('modelo');
+const Palabras = require('../cargue.js')('palabras');
 const { raiz, porOmision, pasoDe, reproduce, sinFoco } = require('./arnes.js');
 
 // Tab through every control: each shows its focus and does its own job with

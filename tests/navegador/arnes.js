@@ -11,7 +11,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const Modelo = require('../../trace/pagina/modelo.js');
+const Modelo = require('../cargue.js')('modelo');
 
 const [traza, navegador, carpeta, modo, paginaWeb] = process.argv.slice(2);
 const raiz = path.join(__dirname, '..', '..');

@@ -10,12 +10,9 @@
 // function of the model and the strategy's state, gathered by panel(); a
 // new part is one more such function there, and a drawing of its data in
 // dibujo.js and in lamina.js.
-(function () {
+Traza.defina('escena', ['modelo', 'palabras'], function (Modelo, Palabras) {
   'use strict';
 
-  const enNode = typeof module === 'object' && module !== null && module.exports;
-  const Modelo = enNode ? require('./modelo.js') : window.Traza.modelo;
-  const Palabras = enNode ? require('./palabras.js') : window.Traza.palabras;
 
   // ---- A panel's parts.
 
@@ -168,5 +165,5 @@
     panel: panel, filasDeCodigo: filasDeCodigo, NOTA_SIN_LINEA: NOTA_SIN_LINEA, notasDeCodigo: notasDeCodigo,
     luz: luz, ventana: ventana, rotuloDeVentana: rotuloDeVentana
   };
-  if (enNode) { module.exports = escena; } else { window.Traza.escena = escena; }
-}());
+  return escena;
+});

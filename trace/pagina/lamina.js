@@ -5,13 +5,9 @@
 // too. The page saves it as it is, rasterises it for a PNG and draws a
 // GIF's frames from it (guardado.js). No page is needed: it also runs
 // under node, for its tests.
-(function () {
+Traza.defina('lamina', ['modelo', 'escena', 'svg'], function (Modelo, Escena, Svg) {
   'use strict';
 
-  const enNode = typeof module === 'object' && module !== null && module.exports;
-  const Modelo = enNode ? require('./modelo.js') : window.Traza.modelo;
-  const Escena = enNode ? require('./escena.js') : window.Traza.escena;
-  const Svg = enNode ? require('./svg.js') : window.Traza.svg;
   const ANCHO = 1280, ALTO = 720;
   // The page's colours (aspecto.json), by the names of the style's custom
   // properties.
@@ -369,5 +365,5 @@
     ANCHO: ANCHO, ALTO: ALTO, MAX_POR_SEGUNDO: MAX_POR_SEGUNDO, MAX_CUADROS: MAX_CUADROS,
     svg: svg, cuadros: cuadros, nombreDeArchivo: nombreDeArchivo, escape: escape
   };
-  if (enNode) { module.exports = lamina; } else { window.Traza.lamina = lamina; }
-}());
+  return lamina;
+});

@@ -1,6 +1,7 @@
 // The replay page's script is in parts, run in this order, each in its
 // own <script> element of the joined page:
 //
+//   defina.js     how the parts below that need no page say what they are;
 //   modelo.js     what a recording means at each step, with no page:
 //                 counts, positions, settled positions, origins,
 //                 inversions, whether the values end sorted, the line of
@@ -34,21 +35,22 @@
 //
 // The page's look, its colours and the strategies', is data of its own,
 // aspecto.json, which the build makes the style's custom properties and
-// carries in the page (#aspecto) for the scripts: this part reads it for
-// the others (aspecto), and the benchmark's plot reads it too.
+// carries in the page (#aspecto) for the scripts, as the part 'aspecto':
+// this part hands it on to the others (Modelo.aspecto), and the
+// benchmark's plot reads it too.
 //
 // The parts share one namespace, window.Traza, and nothing else: each adds
 // its functions to it under its own name (Traza.modelo, Traza.dibujo, ...).
 // No part reads another's variables. The page's state belongs to
 // controles.js, which passes what each function needs as arguments: the
 // model of the data, the elements built for it, the step. So each part
-// reads on its own, and this one, palabras.js, escena.js, svg.js,
-// lamina.js and practica.js also run under node, where require() returns
-// them, for their tests.
-(function () {
+// reads on its own. This one, palabras.js, escena.js, svg.js, lamina.js
+// and practica.js need no page: each says what it is, and what parts it
+// uses, through Traza.defina (defina.js), so that it also runs under node
+// as it is, for its tests (tests/cargue.js).
+Traza.defina('modelo', ['aspecto'], function (aspecto) {
   'use strict';
 
-  const enNode = typeof module === 'object' && module !== null && module.exports;
 
   // Each strategy keeps its positions every FOTO_CADA steps, so that a step
   // is reached by replaying fewer calls than that.
@@ -243,9 +245,9 @@
 
   // ---- Colours.
 
-  // The page's look (aspecto.json): the colours of the style (colores, by
-  // the name of each custom property) and the strategies' (estrategias).
-  const aspecto = enNode ? require('./aspecto.json') : JSON.parse(document.getElementById('aspecto').textContent);
+  // The page's look, aspecto (aspecto.json), holds the colours of the style
+  // (colores, by the name of each custom property) and the strategies'
+  // (estrategias).
 
   // The strategies' colours, in the order of the registry: blue,
   // vermillion, near-black, indigo, grey-green, brown and plum. Each stands
@@ -436,9 +438,5 @@
     leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
     seguidor: seguidor
   };
-  if (enNode) {
-    module.exports = modelo;
-  } else {
-    window.Traza = Object.assign(window.Traza || {}, { modelo: modelo });
-  }
-}());
+  return modelo;
+});

@@ -2,11 +2,9 @@
 // panel's state and call as it is shown, its heading as it is said, a
 // repeated value's occurrence, and what a screen reader is told of a step.
 // No page is needed: it also runs under node, for its tests.
-(function () {
+Traza.defina('palabras', ['modelo'], function (Modelo) {
   'use strict';
 
-  const Modelo = typeof module === 'object' && module !== null && module.exports
-    ? require('./modelo.js') : window.Traza.modelo;
 
   function plural(n, uno, varios) { return n + ' ' + (n === 1 ? uno : varios); }
 
@@ -158,9 +156,5 @@
     plural: plural, vez: vez, valor: valor, posiciones: posiciones, llamada: llamada, desorden: desorden,
     estadoDePanel: estadoDePanel, tituloDicho: tituloDicho, anuncio: anuncio
   };
-  if (typeof module === 'object' && module !== null && module.exports) {
-    module.exports = palabras;
-  } else {
-    window.Traza.palabras = palabras;
-  }
-}());
+  return palabras;
+});

@@ -14,12 +14,9 @@
 // new one. A call that the practice does not allow at that moment (a pick
 // while it does not wait, play past the step where it waits) is refused:
 // it returns the very object it was given, so that the page can tell.
-(function () {
+Traza.defina('practica', ['modelo', 'palabras'], function (Modelo, Palabras) {
   'use strict';
 
-  const enNode = typeof module === 'object' && module !== null && module.exports;
-  const Modelo = enNode ? require('./modelo.js') : window.Traza.modelo;
-  const Palabras = enNode ? require('./palabras.js') : window.Traza.palabras;
 
   // The index t >= K of strategy e's next exchange (e.ops[t] is [i, j]), or
   // null where none is left. Practice asks about it at step t, the step
@@ -174,9 +171,5 @@
     otraVez: otraVez, indicacion: indicacion, dichoDelVeredicto: dichoDelVeredicto, puntuacion: puntuacion,
     final: final, nombreDePosicion: nombreDePosicion
   };
-  if (enNode) {
-    module.exports = practica;
-  } else {
-    window.Traza.practica = practica;
-  }
-}());
+  return practica;
+});

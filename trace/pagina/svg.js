@@ -3,7 +3,7 @@
 // coordinates to a tenth of a pixel, and a text's width guessed without a
 // font, so that a slide fits its texts in their boxes whatever font draws
 // them. No page is needed: it also runs under node.
-(function () {
+Traza.defina('svg', [], function () {
   'use strict';
 
   // Generic families only, which every browser and slide program has.
@@ -87,9 +87,5 @@
     SANS: SANS, MONO: MONO, ANCHO_MONO: ANCHO_MONO, escape: escape, n: n, largo: largo, anchoDe: anchoDe,
     texto: texto, renglones: renglones, caja: caja, cajaVelada: cajaVelada, raya: raya, circulo: circulo
   };
-  if (typeof module === 'object' && module !== null && module.exports) {
-    module.exports = svg;
-  } else {
-    window.Traza.svg = svg;
-  }
-}());
+  return svg;
+});
