@@ -7,7 +7,8 @@ import math
 from collections import defaultdict
 from pathlib import Path
 
-from resultados import Falla, micros, nombres, repeticiones, semilla
+from resultados import (Falla, micros, nombres, repeticiones, semilla,
+                        visible)
 
 # The replay pages' look, whose strategies' colours the plots take too.
 ASPECTO = Path(__file__).resolve().parent.parent / "trace" / "pagina" / "aspecto.json"
@@ -129,13 +130,13 @@ def guion_tiempos(datos, puntos, grafico):
     # style for each container. Its entries draw nothing (NaN).
     for indice, estrategia in enumerate(estrategias):
         estilos.append(f"NaN with lines {color(colores, indice)} lw 4 "
-                       f"title {texto(visibles.get(estrategia, estrategia))}")
+                       f"title {texto(visible(visibles, estrategia))}")
     estilos.append("NaN with lines lc rgb 'white' title ' '")
     for contenedor in contenedores:
         dt, pt = estilo(contenedores, contenedor)
         estilos.append(f"NaN with linespoints lc rgb '#444444' dt {dt} "
                        f"pt {pt} lw 2 "
-                       f"title {texto(visibles.get(contenedor, contenedor))}")
+                       f"title {texto(visible(visibles, contenedor))}")
     guion.append("plot " + ", \\\n     ".join(estilos))
     return guion
 
@@ -173,7 +174,7 @@ def guion_cuentas(datos, puntos, grafico):
     # In the time plot's order, so that a strategy has its colour there.
     estrategias = list(dict.fromkeys(f.split("/")[0] for f in puntos))
     contenedores = list(dict.fromkeys(
-        visibles.get(f.split("/")[1], f.split("/")[1]) for f, por_n in
+        visible(visibles, f.split("/")[1]) for f, por_n in
         puntos.items() if any("comparaciones" in r for r in por_n.values())))
     menor = min(min(c) for c in por_estrategia.values())
     mayor = max(max(c) for c in por_estrategia.values())
@@ -202,7 +203,7 @@ def guion_cuentas(datos, puntos, grafico):
             estilos.append(
                 f"${prefijo}{indice} using 1:2 with linespoints "
                 f"{color(colores, indice)} pt {PUNTOS[indice % len(PUNTOS)]} "
-                f"ps {max(0.8, 2.2 - 0.4 * indice):.1f} lw 2 title {texto(visibles.get(estrategia, estrategia))}")
+                f"ps {max(0.8, 2.2 - 0.4 * indice):.1f} lw 2 title {texto(visible(visibles, estrategia))}")
         guion.append("plot " + ", \\\n     ".join(estilos))
     guion.append("unset multiplot")
     return guion

@@ -56,6 +56,13 @@ def nombres(datos):
             if clave.startswith("nombre/")}
 
 
+def visible(visibles, clave):
+    """The name shown for clave: its display name where it has one, else
+    the class name with spaces, as the replay page shows a student's
+    strategy ("Ordenador_Mio" -> "Ordenador Mio")."""
+    return visibles.get(clave, clave.replace("_", " "))
+
+
 def crecimiento(familia, big_o):
     """(expected, fitted) growth of familia, written to be read; the fitted
     one in bold with a ✗ where it is not the expected one."""
