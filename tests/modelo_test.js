@@ -12,6 +12,7 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { test } = require('node:test');
 const Modelo = require(path.join(__dirname, 'cargue.js'))('modelo');
+const Direccion = require(path.join(__dirname, 'cargue.js'))('direccion');
 const Palabras = require(path.join(__dirname, 'cargue.js'))('palabras');
 const { contraste, VISIONES, diferencia } = require(path.join(__dirname, 'navegador', 'colores.js'));
 const ASPECTO = require(path.join(__dirname, '..', 'trace', 'pagina', 'aspecto.json'));
@@ -108,36 +109,40 @@ test('equal values: the bubble sorts keep them in order, selection sort does not
   [[false, false], [false, false], [false, false], [false, false], [true, false], [true, true]]);
 });
 
-test('the address: the step, the end, the panels, the input, and every other key kept', () => {
+test('the address: the step, the end, the panels, the trees, the input, and every other key kept', () => {
   // Each fragment, what it asks for, and its parts other than the input's.
   const casos = [
-    ['', { paso: null, fin: false, paneles: null, entrada: null, otras: [] }, []],
-    ['#fin&paso=3', { paso: 3, fin: true, paneles: null, entrada: null, otras: [] }, ['fin', 'paso=3']],
-    ['#paneles=1,3,5&paso=40&otra=1', { paso: 40, fin: false, paneles: [1, 3, 5], entrada: null, otras: ['otra=1'] },
-     ['paneles=1,3,5', 'paso=40', 'otra=1']],
-    ['paneles=2%2C4,x,&&paso=-1&paso&fin=1', { paso: null, fin: false, paneles: [2, 4], entrada: null, otras: ['fin=1'] },
+    ['', { paso: null, fin: false, paneles: null, arbol: null, entrada: null, otras: [] }, []],
+    ['#fin&paso=3', { paso: 3, fin: true, paneles: null, arbol: null, entrada: null, otras: [] }, ['fin', 'paso=3']],
+    ['#paneles=1,3,5&arbol=3,x&paso=40&otra=1',
+     { paso: 40, fin: false, paneles: [1, 3, 5], arbol: [3], entrada: null, otras: ['otra=1'] },
+     ['paneles=1,3,5', 'arbol=3,x', 'paso=40', 'otra=1']],
+    ['paneles=2%2C4,x,&&paso=-1&paso&fin=1', { paso: null, fin: false, paneles: [2, 4], arbol: null, entrada: null,
+       otras: ['fin=1'] },
      ['paneles=2%2C4,x,', 'paso=-1', 'paso', 'fin=1']],
     // A key given twice is kept twice, for the recording to refuse.
     ['#valores=3,3,1&paso=2&valores=7%2C3%2C3&n=&semilla',
-     { paso: 2, fin: false, paneles: null, entrada: [['valores', '3,3,1'], ['valores', '7,3,3'], ['n', '']],
+     { paso: 2, fin: false, paneles: null, arbol: null, entrada: [['valores', '3,3,1'], ['valores', '7,3,3'], ['n', '']],
        otras: ['valores=3,3,1', 'valores=7%2C3%2C3', 'n=', 'semilla'] }, ['paso=2']],
     // Bad percent-encoding is kept as typed.
     ['#entrada=invertida&n=12&semilla=5&fin&valores=%E0%A4%A',
-     { paso: null, fin: true, paneles: null,
+     { paso: null, fin: true, paneles: null, arbol: null,
        entrada: [['entrada', 'invertida'], ['n', '12'], ['semilla', '5'], ['valores', '%E0%A4%A']],
        otras: ['entrada=invertida', 'n=12', 'semilla=5', 'valores=%E0%A4%A'] }, ['fin']]
   ];
   for (const [fragmento, leida, resto] of casos) {
-    assert.deepEqual(Modelo.leaDireccion(fragmento), leida, fragmento);
-    assert.deepEqual(Modelo.sinEntrada(fragmento), resto, fragmento);
+    assert.deepEqual(Direccion.leaDireccion(fragmento), leida, fragmento);
+    assert.deepEqual(Direccion.sinEntrada(fragmento), resto, fragmento);
   }
   // What the page writes, it reads back.
-  for (const [paneles, paso, M, otras] of [[null, 0, 9, []], [[1, 3], 4, 9, ['otra=1']], [[2], 9, 9, ['valores=1,2']]]) {
-    const escrito = Modelo.fragmento(paneles, paso, M, otras);
-    const leida = Modelo.leaDireccion(escrito);
-    assert.deepEqual([leida.paneles, leida.fin ? M : leida.paso || 0, leida.otras], [paneles, paso, otras], escrito);
+  for (const [paneles, paso, M, otras, arbol] of [[null, 0, 9, [], null], [[1, 3], 4, 9, ['otra=1'], [3]],
+    [[2], 9, 9, ['valores=1,2'], []]]) {
+    const escrito = Direccion.fragmento(paneles, paso, M, otras, arbol);
+    const leida = Direccion.leaDireccion(escrito);
+    assert.deepEqual([leida.paneles, leida.fin ? M : leida.paso || 0, leida.otras, leida.arbol || []],
+      [paneles, paso, otras, arbol || []], escrito);
   }
-  assert.equal(Modelo.fragmento([1, 3], 4, 9, ['otra=1']), 'paneles=1,3&paso=4&otra=1');
+  assert.equal(Direccion.fragmento([1, 3], 4, 9, ['otra=1']), 'paneles=1,3&paso=4&otra=1');
 });
 
 test('the words for a screen reader: the step, each call once for the strategies that make it', () => {
@@ -217,7 +222,7 @@ test('pacing: at once after a move of its own, at most once an interval while st
     t = hasta;
   };
   const escritos = [];
-  const seguidor = Modelo.seguidor(800, () => escritos.push([t, paso]), reloj);
+  const seguidor = Direccion.seguidor(800, () => escritos.push([t, paso]), reloj);
   // Steps of their own, however close, are each written at once.
   for (paso = 1; paso <= 3; paso++) { avance(t + 50); seguidor.pida(true); }
   assert.deepEqual(escritos.splice(0), [[50, 1], [100, 2], [150, 3]]);
@@ -260,7 +265,7 @@ test('the panels shown: the default view, any choice, the address, and the steps
     assert.deepEqual(Modelo.elijaPaneles([], total, omision), omision);
     assert.deepEqual(Modelo.elijaPaneles([0, total + 1, 2.5, NaN], total, omision), omision);
     assert.equal(Modelo.panelesDeDireccion(omision, omision), null);
-    assert.equal(Modelo.fragmento(Modelo.panelesDeDireccion(omision, omision), 0, 5, []), '');
+    assert.equal(Direccion.fragmento(Modelo.panelesDeDireccion(omision, omision), 0, 5, []), '');
     // Random choices, as boxes or an address give them: each number once,
     // in order; the strategies shown, and the last step theirs.
     for (let prueba = 0; prueba < 40; prueba++) {
@@ -277,7 +282,7 @@ test('the panels shown: the default view, any choice, the address, and the steps
       assert.ok(M <= m.M);
       // The address reads back the same choice, and the step within it.
       const K = Math.floor(azar() * (M + 1));
-      const leida = Modelo.leaDireccion(Modelo.fragmento(Modelo.panelesDeDireccion(eleccion, omision), K, M, []));
+      const leida = Direccion.leaDireccion(Direccion.fragmento(Modelo.panelesDeDireccion(eleccion, omision), K, M, []));
       assert.deepEqual([Modelo.elijaPaneles(leida.paneles || [], total, omision), leida.fin ? M : leida.paso || 0],
         [eleccion, K], String(eleccion));
       assert.match(Palabras.anuncio(m, K, mostradas, true), new RegExp('^Paso ' + K + ' de ' + M + '$'));

@@ -270,10 +270,44 @@ async function pruebeTraza(navegadorAbierto) {
     await compruebeImpresion(pagina);
   }
 
+  // ---- Heap sort's array as a tree, from the address and by its control:
+  // each node a level below its parent and on its side, its value under
+  // it, each pointer under its node; the panel's other parts as checked.
   datos = await abra(a20);
+  const monticulo = datos.paneles.findIndex((info) => info.contenedor === 0 &&
+    datos.estrategias[info.estrategia].nombre === 'Ordenador_Monticulo') + 1;
+  if (monticulo > 0) {
+    await abra(a20 + '#paneles=' + monticulo + '&paso=60&arbol=' + monticulo);
+    await compruebe(pagina, datos, 60, 'a tree');
+    const arbol = await pagina.evaluate(() => {
+      const s = document.querySelector('section.en-arbol'), centro = (el) => {
+        const r = el.getBoundingClientRect();
+        return { x: (r.left + r.right) / 2, y: (r.top + r.bottom) / 2 };
+      };
+      return { nodos: [...s.querySelectorAll('.columna')].map(centro), cifras: [...s.querySelectorAll('.cifra')].map(centro),
+        punteros: [...s.querySelectorAll('.puntero:not([hidden])')].map((x) => ({ x: centro(x).x,
+          posicion: +x.title.split(' en la posición ')[1] })),
+        pulsado: s.querySelector('.boton-arbol').getAttribute('aria-pressed') };
+    });
+    assert.equal(arbol.pulsado, 'true');
+    arbol.nodos.forEach((nodo, k) => {
+      const padre = arbol.nodos[(k - 1) >> 1], cifra = arbol.cifras[k];
+      assert.ok(k === 0 || (nodo.y > padre.y + 20 && (k % 2 === 1 ? nodo.x < padre.x : nodo.x > padre.x)), 'node ' + k);
+      assert.ok(Math.abs(cifra.x - nodo.x) < 2 && cifra.y > nodo.y, 'the value under node ' + k);
+    });
+    assert.ok(arbol.punteros.length > 0 && arbol.punteros.every((x) => Math.abs(x.x - arbol.nodos[x.posicion].x) < 2));
+    const boton = 'section[data-panel="' + monticulo + '"] .boton-arbol';
+    await pagina.click(boton);
+    await pagina.waitForFunction(() => !/arbol=/.test(window.location.hash) && !document.querySelector('.en-arbol'));
+    await pagina.click(boton);
+    await pagina.waitForFunction((x) => window.location.hash.includes('&arbol=' + x + '&'), monticulo);
+  }
+
+  await abra(a20);
   await pruebeTeclado(pagina);
   await pruebeLector(pagina, datos);
-  await pruebeAxe(navegadorAbierto, a20);
+  // With one array drawn as a tree.
+  await pruebeAxe(navegadorAbierto, a20 + '#arbol=' + demostracion(datos)[0]);
   errores.push(...await pruebeLaminas(navegadorAbierto, a20 + '#paso=40&hasta=60', true));
   errores.push(...await pruebePractica(navegadorAbierto, escriba('cinco', ['--valores', '3,1,2,5,4']),
     escriba('n64', ['--entrada', 'invertida', '--n', '64'])));

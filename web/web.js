@@ -11,7 +11,7 @@
 
   // The replay page's model reads the address: its input keys, as the
   // command line takes them, and what else it holds.
-  const Modelo = window.Traza.modelo;
+  const Modelo = window.Traza.modelo, Direccion = window.Traza.direccion;
 
   let modulo = null;
   let informe = [];     // the bytes the demonstration writes
@@ -82,7 +82,7 @@
   // The address with its input part replaced by parte; the step, the
   // panels and any other key stay.
   function direccionCon(parte) {
-    const resto = Modelo.sinEntrada(window.location.hash);
+    const resto = Direccion.sinEntrada(window.location.hash);
     return window.location.href.replace(/#.*$/, '') + '#' + [parte].concat(resto).join('&');
   }
 
@@ -140,7 +140,7 @@
   // input keeps it, in the form too, beside the error, so that it can be
   // mended; the view stays as it was, which is none at first.
   function muestreDireccion() {
-    const entrada = Modelo.leaDireccion(window.location.hash).entrada;
+    const entrada = Direccion.leaDireccion(window.location.hash).entrada;
     const sorteada = semillaSorteada();
     llene(entrada, sorteada);
     return muestre(entrada, 'replace', sorteada);
@@ -150,7 +150,7 @@
   // form's first input (the C++'s own defaults), drawn anew. A page with
   // bad input in its address says so and shows no view.
   function muestreInicio() {
-    if (Modelo.leaDireccion(window.location.hash).entrada !== null) {
+    if (Direccion.leaDireccion(window.location.hash).entrada !== null) {
       if (!muestreDireccion()) { document.body.setAttribute('data-estado', 'error'); }
     } else {
       muestre([['semilla', sorteeSemilla()]], 'replace', true);
@@ -178,7 +178,7 @@
   // the replay page's own. The input shown already is not recorded again,
   // but an error about another is gone.
   function alCambiarDireccion() {
-    const entrada = Modelo.leaDireccion(window.location.hash).entrada;
+    const entrada = Direccion.leaDireccion(window.location.hash).entrada;
     if (entrada === null) { return; }
     if (entrada.map(([c, v]) => c + '=' + v).join('&') !== mostrada) {
       muestreDireccion();

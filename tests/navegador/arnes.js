@@ -12,6 +12,8 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
 const Modelo = require('../cargue.js')('modelo');
+const Escena = require('../cargue.js')('escena');
+const Seguido = require('../cargue.js')('seguido');
 
 const [traza, navegador, carpeta, modo, paginaWeb] = process.argv.slice(2);
 const raiz = path.join(__dirname, '..', '..');
@@ -65,7 +67,20 @@ function esperado(m, info, K) {
     marcadas: op === null ? [] : [...new Set([op[0], op[1]])].sort((a, b) => a - b),
     estado: k === 0 ? 'Sin empezar: ' : !estado.terminado ? 'Operación ' + k + ' de ' + e.total + ': '
       : (e.ordenado ? 'Terminado tras ' : 'NO ordenado tras ') + operaciones(e.total),
-    estadoEn: estado
+    estadoEn: estado, seguido: seguidoEsperado(m, e, estado)
+  };
+}
+
+// What strategy e's functions show at estado: the chain, the watch, each
+// pointer as name@position, how many ranges are drawn, and which positions
+// are written bold (the call's).
+function seguidoEsperado(m, e, estado) {
+  const f = Seguido.funcionesEn(e, estado, m.n), op = estado.op;
+  return {
+    llamadas: Escena.llamadas(f), vigilancia: Escena.vigilancia(f),
+    punteros: (f === null ? [] : f.punteros).map((x) => x.nombre + '@' + x.posicion).sort(),
+    tramos: e.seguido.profundidad > 1 ? Escena.tramos(f).length : 0,
+    actuales: op === null ? [] : [...new Set([op[0], op[1]])].sort((a, b) => a - b).map(String)
   };
 }
 
@@ -85,12 +100,22 @@ function lea(pagina) {
         .filter((p) => p >= 0),
       contadores: Object.fromEntries([...s.querySelectorAll('[data-contador]')]
         .map((c) => [c.getAttribute('data-contador'), +c.textContent])),
-      estado: s.querySelector('.estado').textContent,
+      estado: s.querySelector('.estado .dicha').textContent,
       // Each label as it is seen (its index as a digit) and as it is read.
       cifras: [...s.querySelectorAll('.cifra')].map((c) => c.textContent.replace(/, .*$/, '')),
       leidas: [...s.querySelectorAll('.cifra')].map((c) => [...c.childNodes]
         .filter((n) => n.nodeType === Node.TEXT_NODE || !n.hasAttribute('aria-hidden')).map((n) => n.textContent).join('')),
-      ancho: s.getBoundingClientRect().width
+      ancho: s.getBoundingClientRect().width,
+      seguido: {
+        llamadas: s.querySelector('.llamadas').textContent, vigilancia: s.querySelector('.vigilancia').textContent,
+        punteros: [...s.querySelectorAll('.puntero:not([hidden])')].flatMap((x) => {
+          const [nombres, posicion] = x.title.split(' en la posición ');
+          return nombres.split(', ').map((nombre) => nombre + '@' + posicion);
+        }).sort(),
+        tramos: s.querySelector('.tramos').hidden ? 0
+          : [...s.querySelectorAll('.tramo')].filter((t) => t.style.display !== 'none').length,
+        actuales: [...s.querySelectorAll('.posicion.actual')].map((x) => x.textContent)
+      }
     };
   }));
 }
@@ -127,8 +152,8 @@ async function compruebe(pagina, datos, K, que) {
     const donde = que + ', panel ' + (i + 1);
     assert.deepEqual(
       [panel.paso, panel.valores, panel.origenes, panel.asentado, panel.descensos, panel.marcadas, panel.contadores,
-       panel.cadena, panel.estado.startsWith(e.estado)],
-      [e.paso, e.valores, e.origenes, e.asentado, e.descensos, e.marcadas, e.contadores, e.cadena, true],
+       panel.cadena, panel.estado.startsWith(e.estado), panel.seguido],
+      [e.paso, e.valores, e.origenes, e.asentado, e.descensos, e.marcadas, e.contadores, e.cadena, true, e.seguido],
       donde + ': ' + panel.estado);
     const nombre = datos.estrategias[info.estrategia].nombre, propio = codigo[nombre];
     const mostradas = Modelo.lineasMostradas(propio);

@@ -19,6 +19,9 @@ async function practique(pagina, cambios, porTeclado) {
     assert.match(await texto(pagina, '.indicacion'), /^¿Qué dos posiciones intercambia ahora\?/);
     // Nothing gives the answer away: the step shown is the one before it.
     assert.doesNotMatch(await pagina.textContent('section.panel:not([hidden]) .estado'), /Intercambie/);
+    // Nor do the variables, which point at the pair asked.
+    assert.deepEqual(await pagina.evaluate(() => [...new Set([...document.querySelectorAll(
+      'section.panel:not([hidden]) :is(.punteros, .vigilancia)')].map((x) => getComputedStyle(x).visibility))]), ['hidden']);
     const mal = !porTeclado && i === 1, n = await pagina.locator('section.panel:not([hidden]) .columna').count();
     const elegidas = mal ? [(par[0] + 1) % n, (par[0] + 2) % n] : [par[1], par[0]];
     for (const [k, q] of elegidas.entries()) {

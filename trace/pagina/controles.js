@@ -10,7 +10,7 @@
 (function () {
   'use strict';
 
-  const Traza = window.Traza, Modelo = Traza.modelo, Dibujo = Traza.dibujo;
+  const Traza = window.Traza, Modelo = Traza.modelo, Dibujo = Traza.dibujo, Direccion = Traza.direccion;
   const VELOCIDADES = [1, 2, 5, 10, 20, 50, 100, 200, 500, 1000];
 
   // ---- State of the page.
@@ -34,19 +34,22 @@
   // Nothing is drawn or fitted before data is loaded (the browser page
   // shows none for a bad address).
   function ajuste() {
-    if (m !== null) { ajustador.ajuste(m, vista, eleccion); }
+    if (m !== null) {
+      ajustador.ajuste(m, vista, eleccion);
+      Traza.dibujoSeguido.olvideAnchos(vista);
+    }
   }
 
   // The address and the words for a screen reader follow the step, each at
-  // its own pace (see Modelo.seguidor): the address at least once a second
+  // its own pace (see Direccion.seguidor): the address at least once a second
   // while playing, the words at most once a second.
   const reloj = {
     ahora: () => window.performance.now(),
     espere: (accion, ms) => window.setTimeout(accion, ms),
     cancele: (id) => window.clearTimeout(id)
   };
-  const direccion = Modelo.seguidor(800, escribaDireccion, reloj);
-  const anuncio = Modelo.seguidor(1000, anuncie, reloj);
+  const direccion = Direccion.seguidor(800, escribaDireccion, reloj);
+  const anuncio = Direccion.seguidor(1000, anuncie, reloj);
 
   // A step of its own writes both at once; steps that run on, at their
   // pace.
@@ -105,11 +108,13 @@
   }
 
   // The first screen is fitted to the window for up to six panels, and
-  // neither while a box of the header is unfolded in it nor in practice,
-  // whose box the panel takes on: the page then reflows, and scrolls.
+  // neither while a box of the header is unfolded in it, nor in practice,
+  // whose box the panel takes on, nor with a panel drawn as a tree, which
+  // takes the height it needs: the page then reflows, and scrolls.
   function marqueAjuste() {
     const desplegada = document.querySelector('#cabecera details[open]') !== null;
-    Dibujo.poner($('pantalla'), 'data-sin-ajuste', ajusta && !desplegada && !Traza.practicar.activa() ? null : '');
+    const libre = ajusta && !desplegada && !Traza.practicar.activa() && Traza.arbol.lista(vista).length === 0;
+    Dibujo.poner($('pantalla'), 'data-sin-ajuste', libre ? null : '');
   }
 
   // ---- Practice (practicar.js): on the first panel shown, from the step
@@ -170,15 +175,13 @@
     siga(true);
   }
 
-  // ---- The address (read and written by the model): keys the page does
-  // not read are kept as they came.
-
+  // ---- The address (direccion.js): keys the page does not read stay.
   function escribaDireccion() {
     if (m === null) { return; }
     // Panels the address named stay named; panels chosen on the page are
     // named unless they are the default view.
     const paneles = nombrada ? eleccion : Modelo.panelesDeDireccion(eleccion, porOmision);
-    const nuevo = Modelo.fragmento(paneles, K, M, otras);
+    const nuevo = Direccion.fragmento(paneles, K, M, otras, Traza.arbol.lista(vista));
     if (window.location.hash.replace(/^#/, '') === nuevo) { return; }
     const base = window.location.href.replace(/#.*$/, '');
     window.history.replaceState(window.history.state, '', nuevo === '' ? base : base + '#' + nuevo);
@@ -202,11 +205,12 @@
 
   function lugar() {
     if (m === null) { return; }
-    const leida = Modelo.leaDireccion(window.location.hash);
+    const leida = Direccion.leaDireccion(window.location.hash);
     otras = leida.otras;
     detenga();
     eleccion = Modelo.elijaPaneles(leida.paneles || [], vista.paneles.length, porOmision);
     nombrada = Modelo.elijaPaneles(leida.paneles || [], vista.paneles.length, []).length > 0;
+    Traza.arbol.elija(vista, m, leida.arbol || []);
     muestreEleccion();
     K = Math.max(0, Math.min(M, leida.fin ? M : leida.paso === null ? 0 : leida.paso));
     dibuje();
@@ -406,6 +410,7 @@
       : { m: m, codigo: codigo, eleccion: eleccion, K: K, M: M, velocidad: pasosPorSegundo() }));
     inicieDireccion();
     Traza.pantallaCompleta.inicie();
+    Traza.arbol.inicie(() => { marqueAjuste(); ajuste(); dibuje(); siga(true); });
     inicieAjuste();
   }
 
@@ -424,9 +429,8 @@
     document.body.setAttribute('data-estado', 'listo');
   }
 
-  // The controls that move the view wait for its data; sound and full
-  // screen need none, and the saving buttons follow what the browser can
-  // do (guardado.js).
+  // The controls that move the view wait for its data; sound, full screen
+  // and saving (guardado.js) do not.
   function habilite(si) {
     document.querySelectorAll('#controles button, #controles input, #opciones input:not(#sonido), ' +
       '#opciones button:not(#boton-pantalla):not(#guardado button)')

@@ -8,6 +8,7 @@
   'use strict';
 
   const Modelo = window.Traza.modelo, Palabras = window.Traza.palabras, Escena = window.Traza.escena;
+  const DibujoSeguido = window.Traza.dibujoSeguido;
   const color = Modelo.color;
 
   function $(id) { return document.getElementById(id); }
@@ -141,6 +142,7 @@
     }
     seccion.appendChild(barras);
     seccion.appendChild(cifras);
+    const llamadas = DibujoSeguido.construya(panel, n, e);
 
     if (porPosicion > 0) {
       panel.cadena = elemento('div', 'cadena');
@@ -155,8 +157,11 @@
       seccion.appendChild(panel.cadena);
     }
 
-    panel.estado = elemento('div', 'estado');
-    seccion.appendChild(panel.estado);
+    seccion.appendChild(llamadas);
+    const estado = elemento('div', 'estado');
+    panel.estado = estado.appendChild(elemento('span', 'dicha'));
+    estado.appendChild(panel.vigilancia);
+    seccion.appendChild(estado);
     const contadores = elemento('div', 'contadores');
     Escena.contadores(e, 0, porPosicion).forEach((contador) => {
       const caja = elemento('span', '', contador.nombre + ' ');
@@ -166,6 +171,12 @@
       contadores.appendChild(caja);
       panel.contadores[contador.clave] = cifra;
     });
+    // An array's panel may be drawn as a tree (arbol.js): its control ends
+    // the counters' line, which has room for it.
+    if (porPosicion === 0) {
+      seccion.classList.add('con-arbol');
+      contadores.appendChild(window.Traza.arbol.boton(panel, n));
+    }
     seccion.appendChild(contadores);
     return panel;
   }
@@ -279,10 +290,11 @@
 
   // Each part of a panel (Escena.panel) on its elements.
   function dibujePanel(m, vista, panel, estado) {
-    const partes = Escena.panel(m, panel.info, estado);
+    const partes = Escena.panel(m, panel.info, estado, DibujoSeguido.anchoDeColumna(panel, m.n));
     poner(panel.seccion, 'data-paso', estado.k);
     dibujeBarras(m, vista, panel, partes.barras);
     if (panel.cadena) { dibujeCadena(panel, partes.cadena); }
+    DibujoSeguido.dibuje(panel, partes, estado.op, m.n, texto);
     texto(panel.estado, partes.llamada);
     partes.contadores.forEach((c) => texto(panel.contadores[c.clave], String(c.valor)));
   }

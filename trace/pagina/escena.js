@@ -5,12 +5,15 @@
 // runs under node, for its tests.
 //
 // A panel is its heading, then its parts, top to bottom: the bars with
-// their value labels (barras), the list's chain (cadena), the call in
-// words (llamada) and the counters (contadores). Each part is a pure
+// their value labels (barras), the positions under them (rotulosDePosicion),
+// the ranges of the calls running (tramos) and the variables that point at
+// positions (punteros), the list's chain (cadena), the chain of calls
+// (llamadas), the call in words (llamada), the variables of the innermost
+// call (vigilancia) and the counters (contadores). Each part is a pure
 // function of the model and the strategy's state, gathered by panel(); a
 // new part is one more such function there, and a drawing of its data in
 // dibujo.js and in lamina.js.
-Traza.defina('escena', ['modelo', 'palabras'], function (Modelo, Palabras) {
+Traza.defina('escena', ['modelo', 'palabras', 'seguido'], function (Modelo, Palabras, Seguido) {
   'use strict';
 
 
@@ -86,14 +89,115 @@ Traza.defina('escena', ['modelo', 'palabras'], function (Modelo, Palabras) {
     return lista;
   }
 
+  // Every how many positions a number is written under the bars, of n
+  // bars anchoColumna pixels apart: each where a number fits, otherwise
+  // every second or fourth; past 32 bars, every eighth. The current call's
+  // two are always written (rotulosDePosicion).
+  function cadaCuantas(n, anchoColumna) {
+    if (n > 32) { return 8; }
+    return [1, 2, 4, 8].find((cada) => cada * anchoColumna >= 16) || 8;
+  }
+
+  // The positions written under n bars anchoColumna pixels apart at call
+  // op, every cada: each { p, actual, alineado }, actual for the current
+  // call's two. A number too near one of the call's two gives way to it;
+  // the call's two, too near each other, stand on either side of the line
+  // between them (alineado 'fin' for the left one, 'inicio' for the right).
+  function rotulosDePosicion(n, op, cada, anchoColumna) {
+    const ANCHO = 16;  // a number's width with room around it, in pixels, as cadaCuantas takes it
+    const actuales = op === null ? [] : op[0] === op[1] ? [op[0]] : [Math.min(op[0], op[1]), Math.max(op[0], op[1])];
+    const juntas = actuales.length === 2 && (actuales[1] - actuales[0]) * anchoColumna < ANCHO;
+    const lejos = (p) => actuales.every((q) => Math.abs(p - q) * anchoColumna >= (juntas ? 2 : 1) * ANCHO);
+    const rotulos = actuales.map((p) => ({ p: p, actual: true,
+      alineado: !juntas ? '' : p === actuales[0] ? 'fin' : 'inicio' }));
+    for (let p = 0; p < n; p += cada) {
+      if (actuales.indexOf(p) < 0 && lejos(p)) { rotulos.push({ p: p, actual: false, alineado: '' }); }
+    }
+    return rotulos.sort((a, b) => a.p - b.p);
+  }
+
+  // The most ranges drawn under the bars: those of the innermost calls.
+  const TRAMOS_DIBUJADOS = 3;
+
+  // The ranges of the calls running (Seguido.funcionesEn's cadena), the
+  // positions each call's own calls touch, the innermost TRAMOS_DIBUJADOS:
+  // each { desde, hasta, nivel }, nivel counted from the outermost call
+  // (0), so that a deeper range stands inside a shallower one.
+  function tramos(funciones) {
+    if (funciones === null) { return []; }
+    return funciones.cadena.map((c, nivel) => ({ desde: c.rango[0], hasta: c.rango[1], nivel: nivel }))
+      .filter((t) => t.desde <= t.hasta).slice(-TRAMOS_DIBUJADOS);
+  }
+
+  // The variables that point at positions (Seguido.funcionesEn's punteros),
+  // by position, under n bars anchoColumna pixels apart, on up to filas
+  // rows: each { posicion, nombres, texto, fila, alineado }, in order of
+  // position. texto is the names after a mark (▲i,j), on the first row
+  // where it fits beside the text before it; where none has room, the mark
+  // alone on the last row (the variables' line says the names). A text is
+  // centred under its bar, or, where it would cross an end of the row, it
+  // starts (alineado 'inicio') or ends ('fin') there.
+  const ANCHO_DE_LETRA = 7;
+  function punteros(funciones, n, anchoColumna, filas) {
+    if (funciones === null) { return []; }
+    const por = new Map();
+    funciones.punteros.forEach((x) => por.set(x.posicion, (por.get(x.posicion) || []).concat(x.nombre)));
+    const ancho = n * anchoColumna, libres = new Array(filas || 1).fill(0);
+    return Array.from(por.keys()).sort((a, b) => a - b).map((p) => {
+      const completo = '▲' + por.get(p).join(','), centro = (p + 0.5) * anchoColumna;
+      const largo = completo.length * ANCHO_DE_LETRA;
+      const alineado = centro - largo / 2 < 0 ? 'inicio' : centro + largo / 2 > ancho ? 'fin' : 'centro';
+      const desde = alineado === 'inicio' ? 0 : alineado === 'fin' ? ancho - largo : centro - largo / 2;
+      const fila = libres.findIndex((libre) => desde >= libre);
+      if (fila < 0) {
+        libres[libres.length - 1] = centro + ANCHO_DE_LETRA;
+        return { posicion: p, nombres: por.get(p), texto: '▲', fila: libres.length - 1, alineado: 'centro' };
+      }
+      libres[fila] = desde + largo + 2;
+      return { posicion: p, nombres: por.get(p), texto: completo, fila: fila, alineado: alineado };
+    });
+  }
+
+  // The chain of calls in one line, innermost last:
+  // "Ordene › Ordene_Tramo(primero=0, ultimo=19) › Particione(primero=0, ultimo=9)".
+  function llamadas(funciones) {
+    if (funciones === null) { return ''; }
+    return funciones.cadena.map((c) => c.funcion + (c.parametros.length === 0 ? ''
+      : '(' + c.parametros.map((par) => par[0] + '=' + par[1]).join(', ') + ')')).join(' › ');
+  }
+
+  // The variables of the innermost call with their values: "i = 2 · j = 5".
+  function vigilancia(funciones) {
+    if (funciones === null) { return ''; }
+    return funciones.vigiladas.map((par) => par[0] + ' = ' + par[1]).join(' · ');
+  }
+
+  // n positions as a binary tree, position k's children at 2k + 1 and
+  // 2k + 2: how many levels it has, and for each position its level and
+  // where it stands across, as a share of the width (x, its slot's middle).
+  function arbol(n) {
+    const nodos = [];
+    for (let k = 0; k < n; k++) {
+      const nivel = Math.floor(Math.log2(k + 1)), enNivel = k + 1 - Math.pow(2, nivel);
+      nodos.push({ nivel: nivel, x: (enNivel + 0.5) / Math.pow(2, nivel) });
+    }
+    return { niveles: n === 0 ? 0 : nodos[n - 1].nivel + 1, nodos: nodos };
+  }
+
   // The parts of panel info (its entry of the data's paneles) of model m
-  // at its strategy's state estado; a container that follows no links has
-  // no chain (null).
-  function panel(m, info, estado) {
+  // at its strategy's state estado, its bars anchoColumna pixels apart; a
+  // container that follows no links has no chain (null). What the strategy's functions do (funciones, from
+  // Seguido.funcionesEn) gives the ranges, pointers, chain of calls and
+  // variables, all empty where it is not known.
+  function panel(m, info, estado, anchoColumna) {
     const e = m.estrategias[info.estrategia];
     const porPosicion = m.datos.contenedores[info.contenedor].enlaces_por_posicion;
+    const funciones = Seguido.funcionesEn(e, estado, m.n);
     return { barras: barras(m, e, estado), cadena: porPosicion > 0 ? cadena(estado.op, m.n) : null,
-             llamada: Palabras.estadoDePanel(e, estado, porPosicion), contadores: contadores(e, estado.k, porPosicion) };
+             tramos: tramos(funciones), punteros: punteros(funciones, m.n, anchoColumna || 20, e.seguido.filasDePunteros),
+             llamadas: llamadas(funciones),
+             llamada: Palabras.estadoDePanel(e, estado, porPosicion), vigilancia: vigilancia(funciones),
+             contadores: contadores(e, estado.k, porPosicion) };
   }
 
   // ---- A strategy's code.
@@ -162,7 +266,8 @@ Traza.defina('escena', ['modelo', 'palabras'], function (Modelo, Palabras) {
 
   const escena = {
     barras: barras, filasDeCifras: filasDeCifras, filaDeCifra: filaDeCifra, cadena: cadena, contadores: contadores,
-    panel: panel, filasDeCodigo: filasDeCodigo, NOTA_SIN_LINEA: NOTA_SIN_LINEA, notasDeCodigo: notasDeCodigo,
+    cadaCuantas: cadaCuantas, rotulosDePosicion: rotulosDePosicion, tramos: tramos, punteros: punteros,
+    llamadas: llamadas, vigilancia: vigilancia, TRAMOS_DIBUJADOS: TRAMOS_DIBUJADOS, arbol: arbol, panel: panel, filasDeCodigo: filasDeCodigo, NOTA_SIN_LINEA: NOTA_SIN_LINEA, notasDeCodigo: notasDeCodigo,
     luz: luz, ventana: ventana, rotuloDeVentana: rotuloDeVentana
   };
   return escena;

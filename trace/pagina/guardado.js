@@ -152,7 +152,7 @@
 
   // The last step that the address names (hasta=B), or null.
   function hastaDeDireccion() {
-    const parte = window.Traza.modelo.leaDireccion(window.location.hash).otras
+    const parte = window.Traza.direccion.leaDireccion(window.location.hash).otras
       .find((texto) => /^hasta=\d+$/.test(texto));
     return parte === undefined ? null : parseInt(parte.slice(6), 10);
   }

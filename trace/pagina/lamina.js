@@ -106,6 +106,34 @@ Traza.defina('lamina', ['modelo', 'escena', 'svg'], function (Modelo, Escena, Sv
     return partes.join('');
   }
 
+  // What the strategy's functions do, under the labels from y, as the page
+  // draws it (dibujo_seguido.js): the positions written, every cada and
+  // the current call's two; the ranges of the calls running, a line each,
+  // deeper ones below, where the strategy's calls go deeper than Ordene;
+  // and the variables that point at positions, on their rows. Returns the
+  // parts and the height they take.
+  function svgSeguido(m, e, partes, op, centro, paso, x0, y) {
+    const salida = [], n = m.n, s = e.seguido;
+    Escena.rotulosDePosicion(n, op, Escena.cadaCuantas(n, paso), paso).forEach((r) => salida.push(texto(
+      centro(r.p), y + 10, String(r.p), 10.5, { ancla: r.alineado === 'fin' ? 'end' : r.alineado === 'inicio'
+        ? 'start' : 'middle', color: r.actual ? TINTA.texto : TINTA.tenue,
+        peso: r.actual ? 700 : 0, atributos: ' class="posicion"' })));
+    let alto = 13;
+    if (s.profundidad > 1) {
+      const primero = partes.tramos.length > 0 ? partes.tramos[0].nivel : 0;
+      partes.tramos.forEach((t) => salida.push(caja(x0 + t.desde * paso, y + alto + 3 * (t.nivel - primero),
+        (t.hasta - t.desde + 1) * paso - 1, 2, TINTA.texto, ' class="tramo"')));
+      alto += 9;
+    }
+    partes.punteros.forEach((x) => {
+      const ancla = x.alineado === 'inicio' ? 'start' : x.alineado === 'fin' ? 'end' : 'middle';
+      const donde = x.alineado === 'inicio' ? x0 : x.alineado === 'fin' ? x0 + n * paso : centro(x.posicion);
+      salida.push(texto(donde, y + alto + 10 + 13 * x.fila, x.texto, 10.5, { ancla: ancla, peso: 700,
+        color: TINTA.texto, atributos: ' class="puntero"' }));
+    });
+    return { partes: salida.join(''), alto: alto + 13 * s.filasDePunteros };
+  }
+
   // The counters (Escena.contadores) on one line at y, their values bold.
   function svgContadores(contadores, x0, y, ancho) {
     const trozos = contadores.map((c) => escape(c.nombre) + ' <tspan font-weight="700" fill="' + TINTA.texto + '">' +
@@ -119,8 +147,9 @@ Traza.defina('lamina', ['modelo', 'escena', 'svg'], function (Modelo, Escena, Sv
   // in the box r: the heading, then from the bottom up the counters, the
   // call's words, the chain and the labels, and the bars in what is left.
   function panel(m, numero, info, estado, r) {
-    const partes = Escena.panel(m, info, estado);
     const x0 = r.x + 8, ancho = r.ancho - 16;
+    const paso = (ancho + (m.n > 32 ? 1 : 2)) / m.n, hueco = m.n > 32 ? 1 : 2;
+    const partes = Escena.panel(m, info, estado, paso), e = m.estrategias[info.estrategia];
     const salida = ['<g class="panel" data-panel="' + numero + '" data-paso="' + estado.k + '">',
       caja(r.x, r.y, r.ancho, r.alto, Modelo.color(info.estrategia), ' rx="6"'),
       caja(r.x, r.y + 4, r.ancho, r.alto - 4, TINTA.tarjeta, ' rx="6"')];
@@ -133,14 +162,18 @@ Traza.defina('lamina', ['modelo', 'escena', 'svg'], function (Modelo, Escena, Sv
     titulo.forEach((linea, i) => salida.push(texto(x0, y + 14 + 14 * i, linea, tallaTitulo, { mono: true, peso: 600,
       ancho: ancho, color: TINTA.texto, atributos: ' class="titulo"' })));
     y += 5 + 14 * titulo.length;
-    const paso = (ancho + (m.n > 32 ? 1 : 2)) / m.n, hueco = m.n > 32 ? 1 : 2;
     const filas = Escena.filasDeCifras(anchoDeCifra(m, TALLA_CIFRA), paso);
     const altoCifras = (filas === 'actuales' ? 2 : filas) * ALTO_CIFRA;
     const altoCadena = partes.cadena === null ? 0 : 14;
-    // The call's words on two lines, where they need them and the bars
-    // keep some height.
-    const libre = r.y + r.alto - y - 5 - 15 - altoCadena - altoCifras - 4;
-    const llamada = renglones(partes.llamada, 12, ancho, libre >= 70 ? 2 : 1, false);
+    const centro = (p) => x0 + p * paso + (paso - hueco) / 2;
+    const seguido = svgSeguido(m, e, partes, estado.op, centro, paso, x0, 0);
+    const altoLlamadas = e.seguido.profundidad > 1 ? 14 : 0;
+    const altoDeArriba = seguido.alto + altoLlamadas;
+    // The call's words, and the variables of the innermost call, on two
+    // lines, where they need them and the bars keep some height.
+    const libre = r.y + r.alto - y - 5 - 15 - altoCadena - altoCifras - altoDeArriba - 4;
+    const dicho = partes.llamada + (partes.vigilancia === '' ? '' : ' — ' + partes.vigilancia);
+    const llamada = renglones(dicho, 12, ancho, libre >= 70 ? 2 : 1, false);
     let altoBarras = libre - 15 * llamada.length;
     // Too many panels for the slide: what does not fit in its card is cut.
     const recorte = altoBarras < 10 ? ' clip-path="url(#lamina-recorte-' + numero + ')"' : '';
@@ -149,13 +182,22 @@ Traza.defina('lamina', ['modelo', 'escena', 'svg'], function (Modelo, Escena, Sv
         '</clipPath><g' + recorte + '>');
     }
     altoBarras = Math.max(10, altoBarras);
-    const centro = (p) => x0 + p * paso + (paso - hueco) / 2;
     salida.push(svgBarras(m, partes.barras, x0, y, altoBarras, paso, hueco, ancho));
     y += altoBarras + 2;
     salida.push(svgCifras(partes.barras, filas, centro, y));
     y += altoCifras + 2;
+    salida.push(svgSeguido(m, e, partes, estado.op, centro, paso, x0, y).partes);
+    y += seguido.alto;
     if (partes.cadena !== null) { salida.push(svgCadena(partes.cadena, centro, y + 6, x0)); }
     y += altoCadena;
+    if (altoLlamadas > 0) {
+      // The chain of calls, its start cut where the line is too short.
+      const caben = Math.floor(ancho / (11 * ANCHO_MONO));
+      const cadena = largo(partes.llamadas) > caben ? '…' + Array.from(partes.llamadas).slice(1 - caben).join('')
+        : partes.llamadas;
+      salida.push(texto(x0, y + 11, cadena, 11, { mono: true, color: TINTA.texto, atributos: ' class="llamadas"' }));
+      y += altoLlamadas;
+    }
     llamada.forEach((linea, i) => salida.push(texto(x0, y + 12 + 15 * i, linea, 12, { ancho: ancho,
       color: TINTA.texto, atributos: ' class="estado"' })));
     y += 15 * llamada.length;

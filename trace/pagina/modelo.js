@@ -2,11 +2,14 @@
 // own <script> element of the joined page:
 //
 //   defina.js     how the parts below that need no page say what they are;
+//   seguido.js    what the strategy's own functions were doing at a step:
+//                 the chain of calls, their ranges, their variables;
 //   modelo.js     what a recording means at each step, with no page:
 //                 counts, positions, settled positions, origins,
 //                 inversions, whether the values end sorted, the line of
-//                 code that made each call, the address's keys, and how
-//                 often the address and the words said are written;
+//                 code that made each call;
+//   direccion.js  what the address asks for, and how often the address
+//                 and the words said are written;
 //   palabras.js   the words: each panel's call and state, and what a
 //                 screen reader is told;
 //   escena.js     what the page and its slides draw alike, as data: a
@@ -44,21 +47,17 @@
 // No part reads another's variables. The page's state belongs to
 // controles.js, which passes what each function needs as arguments: the
 // model of the data, the elements built for it, the step. So each part
-// reads on its own. This one, palabras.js, escena.js, svg.js, lamina.js
-// and practica.js need no page: each says what it is, and what parts it
+// reads on its own. This one, seguido.js, palabras.js, escena.js, svg.js,
+// lamina.js and practica.js need no page: each says what it is, and what parts it
 // uses, through Traza.defina (defina.js), so that it also runs under node
 // as it is, for its tests (tests/cargue.js).
-Traza.defina('modelo', ['aspecto'], function (aspecto) {
+Traza.defina('modelo', ['aspecto', 'seguido'], function (aspecto, Seguido) {
   'use strict';
 
 
   // Each strategy keeps its positions every FOTO_CADA steps, so that a step
   // is reached by replaying fewer calls than that.
   const FOTO_CADA = 256;
-
-  // The address's keys that name an input, read by a page that records in
-  // the browser, in the order the command line takes them.
-  const CLAVES_DE_ENTRADA = ['entrada', 'n', 'semilla', 'valores'];
 
   // A recorded call: [i, j, answer] for Es_Menor, [i, j] for Intercambie.
   function esComparacion(op) { return op.length === 3; }
@@ -109,7 +108,10 @@ Traza.defina('modelo', ['aspecto'], function (aspecto) {
   // values go down (none where it sorted them). enlaces[k] is the sum of
   // i + j over the first k calls: what they cost a container that follows
   // one link per position. lineas[t] is the line of the strategy's file
-  // that made call t, 0 where the recording does not know it.
+  // that made call t, 0 where the recording does not know it. A strategy
+  // stopped has why (falla), and how many calls it made (hechas, more than
+  // its total where the page keeps only the first); and what its own
+  // functions did is read once (seguido).
   function recorra(e, entrada) {
     const total = e.ops.length;
     const comparaciones = [0], intercambios = [0], enlaces = [0];
@@ -140,7 +142,8 @@ Traza.defina('modelo', ['aspecto'], function (aspecto) {
     return { nombre: e.nombre, visible: nombreVisible(e), ops: e.ops, lineas: e.lineas || [], total: total,
              comparaciones: comparaciones, intercambios: intercambios, enlaces: enlaces,
              inversiones: inversiones, ultimo: ultimo, fotos: fotos,
-             ordenado: finales.length === 0, descensos: finales, enDescenso: enDescenso };
+             ordenado: finales.length === 0, descensos: finales, enDescenso: enDescenso,
+             falla: e.falla || null, hechas: e.hechas || total, seguido: Seguido.lea(e, e.ops) };
   }
 
   // The values after the first k calls of e, and where each started.
@@ -323,120 +326,15 @@ Traza.defina('modelo', ['aspecto'], function (aspecto) {
     return { ajusta: eleccion.length <= PANELES_AJUSTADOS, columnas: filas > 3 ? 2 : 1 };
   }
 
-  // ---- The address: keys joined by '&', such as paneles=1,3,5&paso=40 or
-  // fin.
-
-  // The parts of an address fragment: each as it came, its key (up to the
-  // first '=', or the whole part), and its value after the '=', or null
-  // where it has none.
-  function partes(fragmento) {
-    return fragmento.replace(/^#/, '').split('&').filter((parte) => parte !== '').map((parte) => {
-      const igual = parte.indexOf('=');
-      return { texto: parte, clave: igual < 0 ? parte : parte.slice(0, igual),
-               valor: igual < 0 ? null : parte.slice(igual + 1) };
-    });
-  }
-
-  // A value as typed where it is not valid percent-encoding.
-  function decodifique(valor) {
-    try { return decodeURIComponent(valor); } catch (e) { return valor; }
-  }
-
-  // What an address fragment asks for: the step (paso=K, a number or
-  // null), the end (fin), the panels (paneles=1,3,5: a list, or null), and
-  // every part that the replay page does not read (otras), kept as it came.
-  // A paso with no number is dropped. entrada holds the input keys among
-  // otras, decoded, as [key, value] pairs in the order given, a key given
-  // twice kept twice (so that whoever records it can refuse it), or null
-  // where there are none.
-  function leaDireccion(fragmento) {
-    const leida = { paso: null, fin: false, paneles: null, entrada: null, otras: [] };
-    const entrada = [];
-    partes(fragmento).forEach((parte) => {
-      if (parte.clave === 'fin' && parte.valor === null) {
-        leida.fin = true;
-      } else if (parte.clave === 'paso') {
-        if (parte.valor !== null && /^\d+$/.test(parte.valor)) { leida.paso = parseInt(parte.valor, 10); }
-      } else if (parte.clave === 'paneles') {
-        leida.paneles = (parte.valor || '').split(/,|%2C/i).filter((x) => /^\d+$/.test(x)).map(Number);
-      } else {
-        leida.otras.push(parte.texto);
-        if (parte.valor !== null && CLAVES_DE_ENTRADA.includes(parte.clave)) {
-          entrada.push([parte.clave, decodifique(parte.valor)]);
-        }
-      }
-    });
-    if (entrada.length > 0) { leida.entrada = entrada; }
-    return leida;
-  }
-
-  // The parts of an address fragment other than the input's, as they came.
-  function sinEntrada(fragmento) {
-    return partes(fragmento).filter((parte) => !CLAVES_DE_ENTRADA.includes(parte.clave))
-      .map((parte) => parte.texto);
-  }
-
-  // The fragment for panels shown (a list, or null for all) at step paso
-  // of M, followed by the parts the page does not read: what leaDireccion
-  // reads back.
-  function fragmento(paneles, paso, M, otras) {
-    const partesEscritas = [];
-    if (paneles !== null) { partesEscritas.push('paneles=' + paneles.join(',')); }
-    if (paso >= M) {
-      partesEscritas.push('fin');
-    } else if (paso > 0) {
-      partesEscritas.push('paso=' + paso);
-    }
-    return partesEscritas.concat(otras).join('&');
-  }
-
-  // ---- Pacing. What follows the step (the address, the words for a
-  // screen reader) is written at once after a move of its own; while the
-  // steps run on (playing, dragging the slider, a key held down) at most
-  // once every intervalo ms, and the last of them once they stop: browsers
-  // limit how often a page may change its address (Chromium, some 100
-  // times in 10 s), and a screen reader cannot say more. escriba writes
-  // what is current when it is called; reloj gives the time in ms (ahora)
-  // and sets and clears a timer (espere, cancele).
-  function seguidor(intervalo, escriba, reloj) {
-    let ultima = -Infinity;  // when it was last written
-    let pendiente = null;    // the timer of a write put off
-    function olvide() {
-      if (pendiente !== null) { reloj.cancele(pendiente); }
-      pendiente = null;
-    }
-    function ya() {
-      olvide();
-      ultima = reloj.ahora();
-      escriba();
-    }
-    return {
-      // A change: written now if urgente or once intervalo has passed since
-      // the last write, otherwise as soon as it has.
-      pida: function (urgente) {
-        const espera = urgente ? 0 : ultima + intervalo - reloj.ahora();
-        if (espera <= 0) {
-          ya();
-        } else if (pendiente === null) {
-          pendiente = reloj.espere(ya, espera);
-        }
-      },
-      ya: ya,
-      olvide: olvide
-    };
-  }
-
   const modelo = {
-    FOTO_CADA: FOTO_CADA, CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, esComparacion: esComparacion,
+    FOTO_CADA: FOTO_CADA, esComparacion: esComparacion,
     cuenteInversiones: cuenteInversiones, cambioDeInversiones: cambioDeInversiones,
     recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
     lineaActual: lineaActual, lineasMostradas: lineasMostradas, claveDeLinea: claveDeLinea, sinLinea: sinLinea,
     ocurrencias: ocurrencias, cree: cree, DEMOSTRACION: DEMOSTRACION, panelesPorOmision: panelesPorOmision,
     elijaPaneles: elijaPaneles, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
     ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, aspecto: aspecto, COLORES: COLORES, color: color,
-    trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto,
-    leaDireccion: leaDireccion, sinEntrada: sinEntrada, fragmento: fragmento,
-    seguidor: seguidor
+    trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto
   };
   return modelo;
 });

@@ -2,7 +2,7 @@
 // panel's state and call as it is shown, its heading as it is said, a
 // repeated value's occurrence, and what a screen reader is told of a step.
 // No page is needed: it also runs under node, for its tests.
-Traza.defina('palabras', ['modelo'], function (Modelo) {
+Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
   'use strict';
 
 
@@ -95,14 +95,30 @@ Traza.defina('palabras', ['modelo'], function (Modelo) {
 
   // ---- What a screen reader is told.
 
+  // What strategy e's functions are doing at state estado, for n values, in
+  // words: the chain of calls, each with its parameters, and where the
+  // variables that are positions point ("; en Ordene, que llama a Hunda
+  // con k 2 y n 8; k en la posición 2, hijo en la 5"); '' where it is not
+  // known.
+  function funcionesDichas(e, estado, n) {
+    const f = Seguido.funcionesEn(e, estado, n);
+    if (f === null) { return ''; }
+    const llamada = (c) => c.funcion + (c.parametros.length === 0 ? ''
+      : ' con ' + enumere(c.parametros.map((par) => par[0] + ' ' + par[1])));
+    const cadena = f.cadena.map(llamada).join(', que llama a ');
+    const punteros = f.punteros.map((x, i) => x.nombre + ' en la' + (i === 0 ? ' posición ' : ' ') + x.posicion);
+    return '; en ' + cadena + (punteros.length === 0 ? '' : '; ' + punteros.join(', '));
+  }
+
   // Strategy e's call at state estado in words: its verb (singular and
   // plural), what follows it, whether the call was its last, and, once it
   // has finished with its values out of order, where the order breaks
   // (fin). A comparison asks whether the value at its first position is
   // less than the one at its second; an exchange says what the two
   // positions hold after it. Stopped (not breve), each value says which
-  // occurrence it is, the call its line in the strategy's file, and the
-  // step the positions already settled.
+  // occurrence it is, the call its line in the strategy's file, what the
+  // strategy's functions are doing (funcionesDichas), and the step the
+  // positions already settled.
   function frase(m, e, estado) {
     const op = estado.op, ultima = estado.terminado;
     const dicho = (p) => valor(m.ocurrencias, estado, p);
@@ -114,19 +130,23 @@ Traza.defina('palabras', ['modelo'], function (Modelo) {
       return { verbo: ['terminó', 'terminaron'],
                resto: ' tras ' + plural(e.total, 'operación', 'operaciones') + fin };
     }
-    const linea = e.lineas[estado.k - 1] ? ' (línea ' + e.lineas[estado.k - 1] + ')' : '';
+    // A line of the header is numbered -n in the recording.
+    const numero = e.lineas[estado.k - 1] || 0;
+    const linea = numero === 0 ? '' : ' (línea ' + Math.abs(numero) + (numero < 0 ? ' de la cabecera' : '') + ')';
+    const funciones = ultima ? '' : funcionesDichas(e, estado, m.n);
     const asentadas = ultima ? [] : Array.from({ length: m.n }, (_, p) => p)
       .filter((p) => Modelo.asentada(e, estado, p));
     const despues = asentadas.length === 0 ? ''
       : '; ' + (asentadas.length === 1 ? 'asentada la posición ' : 'asentadas las posiciones ') + posiciones(asentadas);
     if (Modelo.esComparacion(op)) {
       return { verbo: ['compara', 'comparan'], ultima: ultima, fin: fin, resto: ' las posiciones ' + op[0] + ' y ' +
-        op[1] + linea + ': ' + dos(op[0], op[2] ? ' es menor que ' : ' no es menor que ', op[1]) + despues };
+        op[1] + linea + ': ' + dos(op[0], op[2] ? ' es menor que ' : ' no es menor que ', op[1]) + funciones +
+        despues };
     }
     return { verbo: ['intercambia', 'intercambian'], ultima: ultima, fin: fin, resto: (op[0] === op[1]
       ? ' la posición ' + op[0] + ' consigo misma' + linea
       : ' las posiciones ' + op[0] + ' y ' + op[1] + linea + ', que quedan con ' + dos(op[0], ' y ', op[1])) +
-      despues };
+      funciones + despues };
   }
 
   // What a screen reader is told at step K of model m about the strategies
@@ -154,7 +174,7 @@ Traza.defina('palabras', ['modelo'], function (Modelo) {
 
   const palabras = {
     plural: plural, vez: vez, valor: valor, posiciones: posiciones, llamada: llamada, desorden: desorden,
-    estadoDePanel: estadoDePanel, tituloDicho: tituloDicho, anuncio: anuncio
+    estadoDePanel: estadoDePanel, tituloDicho: tituloDicho, funcionesDichas: funcionesDichas, anuncio: anuncio
   };
   return palabras;
 });

@@ -64,6 +64,7 @@
     const dicho = p.terminada ? Practica.final(p) : errado ? Practica.dichoDelVeredicto(veredicto)
       : Practica.indicacion(p);
     Dibujo.texto(caja.querySelector('.indicacion'), dicho);
+    Dibujo.poner(panel.seccion, 'data-esperando', p.esperando ? '' : null);
     caja.seguir.hidden = !errado;
     caja.otraVez.hidden = !p.terminada;
     panel.columnas.forEach((columna, q) => {
@@ -155,6 +156,7 @@
     p = null;
     panel.columnas.forEach((c) => ['role', 'tabindex', 'aria-label', 'data-elegida', 'data-respuesta']
       .forEach((a) => Dibujo.poner(c.elemento, a, null)));
+    Dibujo.poner(panel.seccion, 'data-esperando', null);
     caja.remove();
     caja = null;
   }
