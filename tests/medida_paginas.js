@@ -14,10 +14,12 @@
 // - a first visit of the browser page, as the browser test measures it,
 //   against the tool's page for the same values, and the page's size.
 //
-// node tests/medida_paginas.js [ORDENAMIENTO_TRAZA [BROWSER]] [--web PAGE]
+// node tests/medida_paginas.js [ORDENAMIENTO_TRAZA [BROWSER]] [--web PAGE] [--perfil]
 //
 // Without arguments it takes build/test/trace/ordenamiento_traza,
 // /usr/bin/chromium and, where it is built, build/web/ordenamiento.html.
+// --perfil adds, for each view, the functions where the 200 steps spend
+// their time, from the DevTools protocol's CPU profiler.
 'use strict';
 
 const fs = require('node:fs');
@@ -33,6 +35,7 @@ function opcion(nombre, conValor) {
   if (i < 0) { return conValor ? null : false; }
   return conValor ? argumentos.splice(i, 2)[1] : argumentos.splice(i, 1).length === 1;
 }
+const perfil = opcion('--perfil', false);
 const webPorOmision = path.join(raiz, 'build', 'web', 'ordenamiento.html');
 const web = opcion('--web', true) || (fs.existsSync(webPorOmision) ? webPorOmision : null);
 const [traza = path.join(raiz, 'build', 'test', 'trace', 'ordenamiento_traza'), navegador = '/usr/bin/chromium'] =
@@ -40,7 +43,7 @@ const [traza = path.join(raiz, 'build', 'test', 'trace', 'ordenamiento_traza'), 
 for (const archivo of [traza, navegador].concat(web ? [web] : [])) {
   if (!fs.existsSync(archivo)) {
     console.error('no such file: ' + archivo + '\nusage: node tests/medida_paginas.js ' +
-      '[ORDENAMIENTO_TRAZA [BROWSER]] [--web PAGE]');
+      '[ORDENAMIENTO_TRAZA [BROWSER]] [--web PAGE] [--perfil]');
     process.exit(2);
   }
 }
@@ -59,7 +62,7 @@ const BANDERAS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 const VENTANA = { width: 1280, height: 720 };
 const ENTRADA = ['--entrada', 'invertida', '--n', '64', '--semilla', '1'];
-const CARGAS = 5, DESDE = 300, PASOS = 200, SEGUNDOS = 3, VISITAS = 11;
+const CARGAS = 5, DESDE = 300, PASOS = 200, SEGUNDOS = 3, VISITAS = 11, CARGAS_DEL_PERFIL = 3;
 
 // A replay at its plainest, the yardstick of a step and of a frame: 64
 // bars, each step one exchange of neighbours, all 64 heights and the step's
@@ -267,6 +270,69 @@ async function midaVisitas(navegadorAbierto) {
     tamanoHerramienta: tamano(path.join(carpeta, 'v733.html')), tamanoWeb: tamano(web) };
 }
 
+// ---- The CPU profile of the 200 steps: each function's self time, summed
+// over the loads, named by the part of the page's script it is in
+// (trace/pagina/*.js, each the first lines of a <script> of its own) and
+// its line there. A function of the browser's called from the script
+// (setAttribute) is a line of its own, and the style and layout that a
+// read forces count in the function that reads. The profiler slows the
+// steps, so that the shares are what to read.
+function partesDeLaPagina(archivo) {
+  const carpetaPartes = path.join(raiz, 'trace', 'pagina');
+  const primeras = new Map(fs.readdirSync(carpetaPartes).filter((f) => f.endsWith('.js'))
+    .map((f) => [fs.readFileSync(path.join(carpetaPartes, f), 'utf8').split('\n')[0], f]));
+  const lineas = fs.readFileSync(archivo, 'utf8').split('\n');
+  const partes = [];
+  lineas.forEach((linea, i) => {
+    if (i > 0 && lineas[i - 1] === '<script>' && primeras.has(linea)) { partes.push({ inicio: i, archivo: primeras.get(linea) }); }
+  });
+  return (linea) => {
+    const parte = partes.filter((p) => p.inicio <= linea).pop();
+    return parte ? parte.archivo + ':' + (linea - parte.inicio + 1) : 'page line ' + (linea + 1);
+  };
+}
+
+async function perfilDePasos(navegadorAbierto, vista, propios) {
+  const { contexto, pagina } = await abra(navegadorAbierto, vista.direccion + 'paso=' + DESDE);
+  const cdp = await contexto.newCDPSession(pagina);
+  await cdp.send('Profiler.enable');
+  await cdp.send('Profiler.setSamplingInterval', { interval: 200 });
+  await cdp.send('Profiler.start');
+  await pagina.evaluate(pasos, PASOS);
+  const { profile } = await cdp.send('Profiler.stop');
+  await contexto.close();
+  const nodos = new Map(profile.nodes.map((n) => [n.id, n.callFrame]));
+  profile.samples.forEach((id, i) => {
+    const marco = nodos.get(id);
+    const nombre = marco.functionName || '(anonymous)';
+    const donde = marco.url.startsWith('file:') ? lugarEnPagina(marco.lineNumber) : marco.url ? path.basename(marco.url) : '';
+    const clave = nombre + '\t' + donde;
+    propios.set(clave, (propios.get(clave) || 0) + (profile.timeDeltas[i + 1] || 0) / 1000);
+  });
+}
+let lugarEnPagina = null;
+
+async function midaPerfiles(navegadorAbierto, lista) {
+  lugarEnPagina = partesDeLaPagina(path.join(carpeta, 'n64.html'));
+  const tablas = [];
+  for (const vista of lista.slice(1)) {
+    const propios = new Map();
+    for (let vez = 0; vez < CARGAS_DEL_PERFIL; vez++) { await perfilDePasos(navegadorAbierto, vista, propios); }
+    propios.delete('(idle)\t');
+    propios.delete('(root)\t');
+    const total = [...propios.values()].reduce((a, b) => a + b, 0);
+    const filas = [...propios].sort((a, b) => b[1] - a[1]).slice(0, 12).map(([clave, ms]) => {
+      const [nombre, donde] = clave.split('\t');
+      return '| `' + nombre + '` | ' + (donde || '–') + ' | ' + (ms / CARGAS_DEL_PERFIL).toFixed(1) + ' | ' +
+        Math.round(ms / total * 100) + ' % |';
+    });
+    tablas.push('\n\n### Where 200 steps go: ' + vista.nombre + ' (self time, mean of ' + CARGAS_DEL_PERFIL + ' loads, ' +
+      (total / CARGAS_DEL_PERFIL).toFixed(1) + ' ms in all)\n\n| function | where | ms | share |\n|---|---|---|---|\n' +
+      filas.join('\n'));
+  }
+  return tablas.join('');
+}
+
 // ---- The tables.
 
 const ms = (x, cifras) => x.toFixed(cifras === undefined ? 2 : cifras);
@@ -304,6 +370,7 @@ async function main() {
   const lista = vistas();
   const medidas = await midaVistas(navegadorAbierto, lista);
   const visitas = web ? await midaVisitas(navegadorAbierto) : null;
+  const perfiles = perfil ? await midaPerfiles(navegadorAbierto, lista) : '';
   console.log('## The pages measured, ' + new Date().toISOString().slice(0, 16).replace('T', ' ') + ' UTC\n\n' +
     'Headless Chromium ' + navegadorAbierto.version() + ' at ' + VENTANA.width + '×' + VENTANA.height + '; ' +
     os.cpus().length + ' × ' + os.cpus()[0].model.trim() + '; load average ' + antes + ' before, ' + carga() +
@@ -313,7 +380,7 @@ async function main() {
     'the nominal 1 a ms (kept: 95 % or more in every load). Medians, with the spread of the loads; × reference: ' +
     'against the reference page, loaded in turn with the views.\n\n' +
     tablaDeVistas(lista, medidas) + '\n\n' +
-    (visitas ? tablaDeVisitas(visitas) : 'No browser page given (--web PAGE): no first visit measured.'));
+    (visitas ? tablaDeVisitas(visitas) : 'No browser page given (--web PAGE): no first visit measured.') + perfiles);
   if (mensajes.size > 0) {
     console.log('\nThe pages said:\n' + [...mensajes].map(([texto, n]) => '- ' + n + '× ' + texto.slice(0, 200)).join('\n'));
   }
