@@ -222,16 +222,16 @@ test('pacing: at once after a move of its own, at most once an interval while st
     t = hasta;
   };
   const escritos = [];
-  const seguidor = Direccion.seguidor(800, () => escritos.push([t, paso]), reloj);
+  const seguidor = Direccion.seguidor(250, () => escritos.push([t, paso]), reloj);
   // Steps of their own, however close, are each written at once.
   for (paso = 1; paso <= 3; paso++) { avance(t + 50); seguidor.pida(true); }
   assert.deepEqual(escritos.splice(0), [[50, 1], [100, 2], [150, 3]]);
   // Ten seconds of playing, a step a frame: the step then shown, written
-  // every 800 ms, and the last at once on stopping.
+  // every 250 ms, and the last at once on stopping.
   for (let k = 0; k < 600; k++) { avance(t + 1000 / 60); paso++; seguidor.pida(false); }
   seguidor.pida(true);
   const huecos = escritos.slice(1).map((e, i) => e[0] - escritos[i][0]);
-  assert.ok(escritos.length >= 12 && escritos.length <= 14 && Math.max(...huecos) <= 800 + 1000 / 60, escritos.join(' '));
+  assert.ok(escritos.length >= 38 && escritos.length <= 42 && Math.max(...huecos) <= 250 + 1000 / 60, escritos.join(' '));
   assert.deepEqual(escritos[escritos.length - 1], [t, paso]);
   // A drag that stops after a write: its last step is written once the
   // interval is over, or at once by ya(); olvide() drops it.
@@ -241,10 +241,10 @@ test('pacing: at once after a move of its own, at most once an interval while st
     escritos.length = 0;
     const inicio = t;
     for (let k = 0; k < 5; k++) { avance(t + 20); paso++; seguidor.pida(false); }
-    avance(inicio + 200);
+    avance(inicio + 150);
     if (fin !== 'timer') { seguidor[fin](); }
     avance(inicio + 5000);
-    assert.deepEqual(escritos, { timer: [[inicio + 800, paso]], ya: [[inicio + 200, paso]], olvide: [] }[fin], fin);
+    assert.deepEqual(escritos, { timer: [[inicio + 250, paso]], ya: [[inicio + 150, paso]], olvide: [] }[fin], fin);
   }
 });
 

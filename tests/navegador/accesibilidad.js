@@ -140,6 +140,10 @@ async function pruebeLector(pagina, datos) {
   await velocidad('4');
   await pagina.keyboard.press('Home');
   for (let k = 0; k < 40; k++) { await pagina.keyboard.press('ArrowRight'); }
+  // Presses that follow each other are said, and written to the address,
+  // at their pace: the whole step once they pause.
+  await pagina.waitForFunction((t) => document.getElementById('anuncio').textContent === t &&
+    window.location.hash === '#paso=40', Palabras.anuncio(m, 40, todas, false));
   assert.deepEqual(await pagina.evaluate(() => [window.location.hash, document.getElementById('anuncio').textContent,
     ...['posicion', 'velocidad'].map((id) => document.getElementById(id).getAttribute('aria-valuetext')),
     [...document.querySelectorAll('[aria-current]')].filter((l) => l.hasAttribute('data-actual')).length,
@@ -166,12 +170,14 @@ async function pruebeLector(pagina, datos) {
   const durante = registro.anuncios.slice(0, -1);
   console.log('while playing, the address written every ' + huecos(registro.direcciones).join(', ') +
     ' ms, the step said every ' + huecos(durante).join(', ') + ' ms');
-  assert.ok(durante.every((a) => /^Paso \d+ de \d+$/.test(a[1])) && huecos(durante).every((h) => h >= 950) &&
+  // A step said is noted when the observer runs, a little late on a busy
+  // machine.
+  assert.ok(durante.every((a) => /^Paso \d+ de \d+$/.test(a[1])) && huecos(durante).every((h) => h >= 900) &&
     registro.anuncios.pop()[1] === Palabras.anuncio(m, M, todas, false), JSON.stringify(registro.anuncios));
-  // Every 800 ms: a machine too busy to draw its frames may pass a second,
-  // and pass on a run again.
-  assert.ok(registro.direcciones.length >= 3 && huecos(registro.direcciones).every((h) => h <= 1000) &&
-    huecos(registro.direcciones.slice(1)).slice(0, -1).every((h) => h >= 750));
+  // Every 250 ms: a machine too busy to draw its frames may pass half a
+  // second, and pass on a run again.
+  assert.ok(registro.direcciones.length >= 6 && huecos(registro.direcciones).every((h) => h <= 500) &&
+    huecos(registro.direcciones.slice(1)).slice(0, -1).every((h) => h >= 230), JSON.stringify(registro.direcciones));
 }
 
 // axe-core's WCAG 2.1 A and AA rules, at a desktop's size and a phone's,

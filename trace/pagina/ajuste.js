@@ -186,5 +186,30 @@
     };
   }
 
-  window.Traza.ajuste = { cree: cree };
+  // The first screen is fitted again (ajuste, at the next frame) when the
+  // window is resized, and when the header (cabecera) and the controls
+  // under it change their height in the same window (an error line, a box
+  // unfolded, a form that wraps), after the fitter forgets its sizes: the
+  // panels have another height to fit.
+  function vigile(cabecera, ajustador, ajuste) {
+    let pendiente = false;
+    const pida = () => {
+      if (pendiente) { return; }
+      pendiente = true;
+      window.requestAnimationFrame(() => { pendiente = false; ajuste(); });
+    };
+    window.addEventListener('resize', pida);
+    if (!window.ResizeObserver) { return; }
+    let alto = null;
+    new ResizeObserver((cambios) => {
+      const antes = alto;
+      alto = Math.round(cambios[cambios.length - 1].contentRect.height);
+      if (antes !== null && antes !== alto) {
+        ajustador.olvide();
+        pida();
+      }
+    }).observe(cabecera);
+  }
+
+  window.Traza.ajuste = { cree: cree, vigile: vigile };
 }());

@@ -41,18 +41,17 @@
   }
 
   // The address and the words for a screen reader follow the step, each at
-  // its own pace (see Direccion.seguidor): the address at least once a second
-  // while playing, the words at most once a second.
+  // its own pace (see Direccion.seguidor): the address at most every 250 ms,
+  // the words at most once a second, a step of their own at once.
   const reloj = {
     ahora: () => window.performance.now(),
     espere: (accion, ms) => window.setTimeout(accion, ms),
     cancele: (id) => window.clearTimeout(id)
   };
-  const direccion = Direccion.seguidor(800, escribaDireccion, reloj);
+  const direccion = Direccion.seguidor(250, escribaDireccion, reloj);
   const anuncio = Direccion.seguidor(1000, anuncie, reloj);
 
-  // A step of its own writes both at once; steps that run on, at their
-  // pace.
+  // A stop writes both at once; steps that run on, at their pace.
   function siga(urgente) {
     direccion.pida(urgente);
     anuncio.pida(urgente);
@@ -227,12 +226,15 @@
   // ---- Moving.
 
   // Goes to step k; seguido is a step among others that run on (a key held
-  // down, the slider dragged), whose address waits for its pace.
+  // down, the slider dragged), as is one within 250 ms of the last: what
+  // follows the step waits for its pace.
+  let ultimoPaso = -Infinity;
   function vaya(k, seguido) {
     K = Math.max(0, Math.min(M, k));
     reproduccion.activa = false;
     dibuje();
-    siga(!seguido);
+    siga(!seguido && reloj.ahora() - ultimoPaso >= 250);
+    ultimoPaso = reloj.ahora();
   }
 
   function pare() {
@@ -366,11 +368,8 @@
     window.addEventListener('pagehide', () => direccion.ya());
   }
 
-  // The first screen is fitted again when a box of the header folds or
-  // unfolds, when the window is resized, and when the header and the
-  // controls above the panels change their height in the same window (an
-  // error line, a box unfolded, a form that wraps): the panels have
-  // another height to fit.
+  // The first screen is fitted again when the header or the window changes
+  // (Traza.ajuste.vigile).
   function inicieAjuste() {
     document.querySelectorAll('#cabecera details').forEach((caja) => caja.addEventListener('toggle', () => {
       if (m !== null) {
@@ -378,24 +377,7 @@
         ajuste();
       }
     }));
-    let ajustePendiente = false;
-    const pidaAjuste = () => {
-      if (ajustePendiente) { return; }
-      ajustePendiente = true;
-      window.requestAnimationFrame(() => { ajustePendiente = false; ajuste(); });
-    };
-    window.addEventListener('resize', pidaAjuste);
-    if (window.ResizeObserver) {
-      let alto = null;
-      new ResizeObserver((cambios) => {
-        const antes = alto;
-        alto = Math.round(cambios[cambios.length - 1].contentRect.height);
-        if (antes !== null && antes !== alto) {
-          ajustador.olvide();
-          pidaAjuste();
-        }
-      }).observe($('cabecera'));
-    }
+    Traza.ajuste.vigile($('cabecera'), ajustador, ajuste);
   }
 
   function inicie() {

@@ -308,6 +308,22 @@
     }
   }
 
+  // Blocks whose lit line moved, brought to it at the next animation frame:
+  // reading where a line stands right after a step is written would lay
+  // the page out at every step, and many steps can fall in one frame. By
+  // the next frame the page has been laid out for the steps drawn, so the
+  // reading costs nothing more.
+  const porMostrar = new Set();
+  function pidaLinea(elemento) {
+    if (porMostrar.size === 0) {
+      window.requestAnimationFrame(() => {
+        porMostrar.forEach(muestreLinea);
+        porMostrar.clear();
+      });
+    }
+    porMostrar.add(elemento);
+  }
+
   // Lines of code printed: code longer than this prints the lines around
   // its lit line alone, so that its row keeps to a printed page's share;
   // fewer where rows stand two to a line (see the style).
@@ -357,7 +373,7 @@
     const movida = numero !== bloque.actual;
     bloque.actual = numero;
     bloque.intercambio = intercambio;
-    if (movida && numero !== null) { muestreLinea(bloque.elemento); }
+    if (movida && numero !== null) { pidaLinea(bloque.elemento); }
     if (movida) { marqueImpresas(bloque); }
   }
 
@@ -372,10 +388,23 @@
   }
 
   // Draws step K of model m on vista; returns each strategy's state at K.
+  // Panels not shown, and the code of strategies with none shown, are left
+  // as they are: showing a panel draws the step again.
   function dibuje(m, vista, K) {
     const estados = m.estrategias.map((e) => Modelo.estadoEn(e, K));
-    vista.paneles.forEach((panel) => dibujePanel(m, vista, panel, estados[panel.s]));
-    vista.codigos.forEach((bloque) => dibujeCodigo(m.estrategias[bloque.s], bloque, estados[bloque.s]));
+    const mostradas = new Set();
+    // Widths are read for every panel before any is written, so that the
+    // page is laid out once, not once a panel.
+    vista.paneles.forEach((panel) => {
+      if (!panel.seccion.hidden) { DibujoSeguido.anchoDeColumna(panel, m.n); }
+    });
+    vista.paneles.forEach((panel) => {
+      if (panel.seccion.hidden) { return; }
+      mostradas.add(panel.s);
+      dibujePanel(m, vista, panel, estados[panel.s]);
+    });
+    vista.codigos.filter((bloque) => mostradas.has(bloque.s))
+      .forEach((bloque) => dibujeCodigo(m.estrategias[bloque.s], bloque, estados[bloque.s]));
     return estados;
   }
 

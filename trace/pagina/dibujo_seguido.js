@@ -73,11 +73,15 @@
     return panel.ancho;
   }
 
-  // Draws the parts (Escena.panel) of panel at call op, for n values,
-  // writing only what differs from the step drawn before.
-  function dibuje(panel, partes, op, n, texto) {
+  // The position labels under panel's bars at call op: worked out and
+  // written only where the pair or the room changed.
+  function dibujeRotulos(panel, op, n) {
+    const cada = panel.enArbol ? 1 : panel.cada, ancho = panel.enArbol ? Infinity : panel.ancho;
+    const clave = (op === null ? '' : op[0] + ',' + op[1]) + '|' + cada + '|' + ancho;
+    if (panel.rotulosEscritos === clave) { return; }
+    panel.rotulosEscritos = clave;
     const clases = new Map();
-    Escena.rotulosDePosicion(n, op, panel.enArbol ? 1 : panel.cada, panel.enArbol ? Infinity : panel.ancho)
+    Escena.rotulosDePosicion(n, op, cada, ancho)
       .forEach((r) => clases.set(r.p, 'posicion' + (r.actual ? ' actual' : '') + (r.alineado ? ' ' + r.alineado : '')));
     panel.clasesEscritas.forEach((clase, p) => {
       if (!clases.has(p)) { panel.rotulos[p].className = 'posicion oculta'; }
@@ -86,37 +90,61 @@
       if (panel.clasesEscritas.get(p) !== clase) { panel.rotulos[p].className = clase; }
     });
     panel.clasesEscritas = clases;
-    const tramos = partes.tramos, primero = tramos.length > 0 ? tramos[0].nivel : 0;
-    panel.tramos.forEach((div, t) => {
+  }
+
+  // The ranges (Escena.tramos), the deeper below.
+  function dibujeTramos(panel, tramos, n) {
+    const primero = tramos.length > 0 ? tramos[0].nivel : 0;
+    for (let t = 0; t < panel.tramos.length; t++) {
       const tramo = tramos[t];
-      const estilo = tramo === undefined ? 'display: none' : 'left: ' + (tramo.desde / n * 100).toFixed(3) +
-        '%; width: ' + ((tramo.hasta - tramo.desde + 1) / n * 100).toFixed(3) + '%; top: ' +
-        (3 * (tramo.nivel - primero)) + 'px';
-      if (panel.tramosEscritos[t] !== estilo) { div.style.cssText = panel.tramosEscritos[t] = estilo; }
-    });
-    while (panel.punteros.childElementCount < partes.punteros.length) {
+      const clave = tramo === undefined ? '' : tramo.desde + ',' + tramo.hasta + ',' + (tramo.nivel - primero);
+      if (panel.tramosEscritos[t] === clave) { continue; }
+      panel.tramosEscritos[t] = clave;
+      panel.tramos[t].style.cssText = tramo === undefined ? 'display: none'
+        : 'left: ' + (tramo.desde / n * 100).toFixed(3) + '%; width: ' +
+          ((tramo.hasta - tramo.desde + 1) / n * 100).toFixed(3) + '%; top: ' + (3 * (tramo.nivel - primero)) + 'px';
+    }
+  }
+
+  // Sets el's property nombre (of el itself, or of its style) to valor, if
+  // it differs from what this module last wrote there.
+  function escriba(el, cual, nombre, valor) {
+    const clave = cual + nombre;
+    el.escritos = el.escritos || {};
+    if (el.escritos[clave] === valor) { return; }
+    el.escritos[clave] = valor;
+    (cual === 'estilo' ? el.style : el)[nombre] = valor;
+  }
+
+  // The pointers (Escena.punteros): each property written where it changed.
+  function dibujePunteros(panel, punteros, n, texto) {
+    while (panel.punteros.childElementCount < punteros.length) {
       panel.punteros.appendChild(elemento('span', 'puntero'));
     }
-    Array.from(panel.punteros.children).forEach((span, i) => {
-      const puntero = partes.punteros[i];
-      const escrito = puntero === undefined ? '' : [puntero.texto, puntero.alineado, puntero.posicion, puntero.fila,
-        puntero.nombres, panel.enArbol].join('|');
-      if (span.escrito === escrito) { return; }
-      span.escrito = escrito;
-      span.hidden = puntero === undefined;
-      if (puntero !== undefined) {
-        texto(span, puntero.texto);
-        span.className = 'puntero ' + (panel.enArbol ? 'centro' : puntero.alineado);
-        const enArbol = panel.enArbol ? Traza.arbol.lugar(puntero.posicion, n) : null;
-        span.style.left = enArbol ? enArbol.left : puntero.alineado === 'inicio' ? '0'
-          : puntero.alineado === 'fin' ? '100%' : centro(puntero.posicion, n);
-        span.style.top = enArbol ? enArbol.top : puntero.fila * 13 + 'px';
-        span.title = puntero.nombres.join(', ') + ' en la posición ' + puntero.posicion;
-      }
-    });
+    const spans = panel.punteros.children;
+    for (let i = 0; i < spans.length; i++) {
+      const span = spans[i], puntero = punteros[i];
+      escriba(span, '', 'hidden', puntero === undefined);
+      if (puntero === undefined) { continue; }
+      texto(span, puntero.texto);
+      escriba(span, '', 'className', 'puntero ' + (panel.enArbol ? 'centro' : puntero.alineado));
+      const enArbol = panel.enArbol ? Traza.arbol.lugar(puntero.posicion, n) : null;
+      escriba(span, 'estilo', 'left', enArbol ? enArbol.left : puntero.alineado === 'inicio' ? '0'
+        : puntero.alineado === 'fin' ? '100%' : centro(puntero.posicion, n));
+      escriba(span, 'estilo', 'top', enArbol ? enArbol.top : puntero.fila * 13 + 'px');
+      escriba(span, '', 'title', puntero.nombres.join(', ') + ' en la posición ' + puntero.posicion);
+    }
+  }
+
+  // Draws the parts (Escena.panel) of panel at call op, for n values,
+  // writing only what differs from the step drawn before.
+  function dibuje(panel, partes, op, n, texto) {
+    dibujeRotulos(panel, op, n);
+    dibujeTramos(panel, partes.tramos, n);
+    dibujePunteros(panel, partes.punteros, n, texto);
     texto(panel.llamadas, partes.llamadas);
     texto(panel.vigilancia, partes.vigilancia);
-    if (panel.llamadas.parentNode.title !== partes.llamadas) { panel.llamadas.parentNode.title = partes.llamadas; }
+    escriba(panel.llamadas.parentNode, '', 'title', partes.llamadas);
   }
 
   Traza.dibujoSeguido = { construya: construya, dibuje: dibuje, olvideAnchos: olvideAnchos,
