@@ -264,9 +264,7 @@ async function pruebeTraza(navegadorAbierto) {
     falla: 'usa la posición 20, y solo hay de 0 a 19' });
   await pagina.evaluate((d) => { window.location.hash = 'fin'; window.Traza.cargue(d); }, detenidas);
   const mDetenidas = Modelo.cree(detenidas), alFin = porOmision(detenidas).M;
-  const dichos = (await compruebe(pagina, detenidas, alFin, 'stopped, at the end')).map((panel) => panel.estado);
-  assert.deepEqual([dichos[0], dichos[2]], ['No termina: detenida tras 9000 llamadas (se muestran las primeras ' +
-    mitad + ')', 'Usa la posición 20, y solo hay de 0 a 19: detenida tras 7 llamadas']);
+  await compruebe(pagina, detenidas, alFin, 'stopped, at the end');
   assert.ok((await pagina.textContent('#leyenda')).includes(eterna.visible + ' (detenida tras 9000 llamadas)'));
   assert.equal(await pagina.textContent('#anuncio'), Palabras.anuncio(mDetenidas, alFin, porOmision(detenidas).mostradas));
 
@@ -286,7 +284,6 @@ async function pruebeTraza(navegadorAbierto) {
   }
   assert.match(await aviso(), new RegExp(' ' + await paso() + '\\.$'));
   await abra(a20 + '#paneles=1');
-  assert.equal(await aviso(), '');
   await pagina.click('#eleccion summary');
   await pagina.click('#casillas input[value="1"]');
   assert.deepEqual([await pagina.isChecked('#casillas input[value="1"]'), (await lea(pagina))[0].visible, await aviso()],
