@@ -291,11 +291,14 @@ async function pruebeTraza(navegadorAbierto) {
   await pagina.click('#casillas input[value="2"]');
   assert.deepEqual([(await lea(pagina)).slice(0, 2).map((p) => p.visible), await aviso()], [[true, true], '']);
   await pagina.click('#eleccion summary');
-  // On a phone, the step bar stays at hand down to the page's end.
-  await pagina.setViewportSize({ width: 390, height: 844 });
-  await pagina.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
-  assert.deepEqual(await pagina.evaluate(() => [window.scrollY > 0, Math.round(document.getElementById('controles')
-    .getBoundingClientRect().top)]), [true, 0]);
+  // On a phone, either way up, the step bar stays at hand down to the
+  // page's end.
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    await pagina.setViewportSize({ width: width, height: height });
+    await pagina.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
+    assert.deepEqual(await pagina.evaluate(() => [window.scrollY > 0, Math.round(document.getElementById('controles')
+      .getBoundingClientRect().top)]), [true, 0], width + 'x' + height);
+  }
   await pagina.setViewportSize({ width: 1024, height: 768 });
 
   // ---- Other screens, colour and paper.
