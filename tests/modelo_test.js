@@ -200,6 +200,40 @@ test('an unsorted end: whether the values are sorted, and where their order brea
     '3 antes de 2 en las posiciones 0 y 1 (y en 1 lugar más)');
 });
 
+test('a strategy stopped: its panel, its words and its positions say so, and how many calls it shows', () => {
+  const ops = [[1, 0, 0], [1, 0], [2, 1, 1], [2, 1]];
+  const datos = { entrada: [3, 2, 1], estrategias: [
+    { nombre: 'Ordenador_Eterno', ops: ops, falla: 'no termina: más de 9000 llamadas con 3 valores', hechas: 9000 },
+    { nombre: 'Ordenador_Fuera', ops: ops.slice(0, 2), falla: 'usa la posición 3, y solo hay de 0 a 2' }] };
+  const m = Modelo.cree(datos), [eterno, fuera] = m.estrategias;
+  const linea = (e, K, practicando) => Palabras.estadoDePanel(e, Modelo.estadoEn(e, K), 0, practicando);
+  assert.deepEqual([linea(eterno, 0), linea(eterno, 4), linea(eterno, 9), linea(fuera, 2), linea(fuera, 3)], [
+    'Sin empezar: no termina: detenida tras 9000 llamadas (se muestran las primeras 4)',
+    'No termina: detenida tras 9000 llamadas (se muestran las primeras 4); la última, Intercambie(2, 1)',
+    'No termina: detenida tras 9000 llamadas (se muestran las primeras 4)',
+    'Usa la posición 3, y solo hay de 0 a 2: detenida tras 2 llamadas; la última, Intercambie(1, 0)',
+    'Usa la posición 3, y solo hay de 0 a 2: detenida tras 2 llamadas']);
+  // It never ended: at its end a position is settled as before it (by its
+  // last exchange), not as a finished strategy's are.
+  assert.deepEqual([0, 1, 2].map((p) => Modelo.asentada(eterno, Modelo.estadoEn(eterno, 9), p)), [true, false, false]);
+  assert.equal(Palabras.anuncio(m, 4, [0, 1]), 'Paso 4 de 4. Ordenador Eterno intercambia las posiciones 2 y 1, ' +
+    'que quedan con 3 y 1, y se detiene: No termina: detenida tras 9000 llamadas (se muestran las primeras 4). ' +
+    'Ordenador Fuera se detuvo: Usa la posición 3, y solo hay de 0 a 2: detenida tras 2 llamadas.');
+  // While practice asks, a comparison shows its positions and values, not
+  // its answer; an exchange is as ever.
+  assert.deepEqual([linea(eterno, 3, true), linea(eterno, 2, true)],
+    ['Operación 3 de 4: Es_Menor(2, 1): ¿1 < 3?', linea(eterno, 2)]);
+});
+
+test('a link that names what the page does not have: the panels and the step, in words', () => {
+  assert.deepEqual([Modelo.panelesQueFaltan([3, 99, 0, 99, 15, 2], 14), Modelo.panelesQueFaltan([1, 14], 14)],
+    [[0, 15, 99], []]);
+  assert.deepEqual([Palabras.faltantes([99], 14, false, null, 5), Palabras.faltantes([15, 16], 14, true, 3, 5),
+    Palabras.faltantes([], 14, false, 200, 109), Palabras.faltantes([], 14, false, 109, 109)],
+  ['No hay panel 99; hay 14.', 'No hay paneles 15 y 16; hay 14: se muestran los paneles de inicio.',
+    'No hay paso 200; el último es el 109.', '']);
+});
+
 test('the lines a code panel shows: each piece numbered from its first line, the header\'s negative', () => {
   const tramos = [{ archivo: 'x.h', desde: 8, lineas: ['h'] }, { archivo: 'x.cc', desde: 5, lineas: ['a', 'b', 'c'] },
     { archivo: 'x.cc', desde: 30, lineas: ['d'] }, { archivo: 'x.cc', desde: 40, lineas: [] }];

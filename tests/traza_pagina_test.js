@@ -255,6 +255,53 @@ async function pruebeTraza(navegadorAbierto) {
     .filter((c) => getComputedStyle(c, '::after').content === '">"').length);
   assert.equal(mayores, 2 * mCorta.estrategias[0].descensos.length, 'a ">" for each descent in both panels');
 
+  // ---- Strategies stopped, as the tool writes them: one that never ends,
+  // of which the page keeps the first calls, and one that asks for a
+  // position out of range; each replayed up to where it was stopped, its
+  // panels, the chart's key and the live region saying so at its end.
+  const detenidas = JSON.parse(JSON.stringify(corta)), [eterna, fuera] = detenidas.estrategias;
+  Object.assign(eterna, { falla: 'no termina: más de 9000 llamadas con 20 valores', hechas: 9000 });
+  Object.assign(fuera, { ops: fuera.ops.slice(0, 7), lineas: fuera.lineas.slice(0, 7),
+    falla: 'usa la posición 20, y solo hay de 0 a 19' });
+  await pagina.evaluate((d) => { window.location.hash = 'fin'; window.Traza.cargue(d); }, detenidas);
+  const mDetenidas = Modelo.cree(detenidas), alFin = porOmision(detenidas).M;
+  await compruebe(pagina, detenidas, alFin, 'stopped, at the end');
+  assert.ok((await pagina.textContent('#leyenda')).includes(eterna.visible + ' (detenida tras 9000 llamadas)'));
+  assert.equal(await pagina.textContent('#anuncio'), Palabras.anuncio(mDetenidas, alFin, porOmision(detenidas).mostradas));
+
+  // ---- A link that names what the page does not have: a line under the
+  // step bar says so, and the address is corrected to what is shown. The
+  // last panel shown cannot be unticked.
+  datos = await abra(a20);
+  const cuantos = datos.paneles.length, aviso = () => pagina.textContent('#aviso');
+  for (const [pide, queda, dicho] of [
+    ['paneles=' + (cuantos + 1) + ',' + (cuantos + 2), '', 'No hay paneles ' + (cuantos + 1) + ' y ' + (cuantos + 2) +
+      '; hay ' + cuantos + ': se muestran los paneles de inicio.'],
+    ['paneles=1,99', '#paneles=1', 'No hay panel 99; hay ' + cuantos + '.'],
+    ['paneles=1,2&paso=100000', '#paneles=1,2&fin', 'No hay paso 100000; el último es el ']]) {
+    await abra(a20 + '#' + pide);
+    assert.deepEqual([await pagina.evaluate(() => window.location.hash), (await aviso()).startsWith(dicho)],
+      [queda, true], pide + ': ' + await aviso());
+  }
+  assert.match(await aviso(), new RegExp(' ' + await paso() + '\\.$'));
+  await abra(a20 + '#paneles=1');
+  await pagina.click('#eleccion summary');
+  await pagina.click('#casillas input[value="1"]');
+  assert.deepEqual([await pagina.isChecked('#casillas input[value="1"]'), (await lea(pagina))[0].visible, await aviso()],
+    [true, true, 'El último panel mostrado no se quita: marque otro antes.']);
+  await pagina.click('#casillas input[value="2"]');
+  assert.deepEqual([(await lea(pagina)).slice(0, 2).map((p) => p.visible), await aviso()], [[true, true], '']);
+  await pagina.click('#eleccion summary');
+  // On a phone, either way up, the step bar stays at hand down to the
+  // page's end.
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    await pagina.setViewportSize({ width: width, height: height });
+    await pagina.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
+    assert.deepEqual(await pagina.evaluate(() => [window.scrollY > 0, Math.round(document.getElementById('controles')
+      .getBoundingClientRect().top)]), [true, 0], width + 'x' + height);
+  }
+  await pagina.setViewportSize({ width: 1024, height: 768 });
+
   // ---- Other screens, colour and paper.
   await compruebePantallas(navegadorAbierto, async (otra, n, resto) => {
     await otra.goto(escriba('a' + n, ['--entrada', 'aleatoria', '--n', String(n), '--semilla', '5']) + '#' + resto);
@@ -382,6 +429,14 @@ async function pruebeWeb(navegadorAbierto) {
     [undefined, 0]);
   await envie({ valores: '7,3,3' });
   assert.equal(await error(), '');
+  // A strategy stopped, as the module writes it, says so at its end here
+  // too.
+  const detenida = JSON.parse(JSON.stringify(await mostrados()));
+  Object.assign(detenida.estrategias[0], { falla: 'no termina: más de 1027 llamadas con 3 valores', hechas: 1027 });
+  await pagina.evaluate((d) => window.Traza.cargue(d), detenida);
+  await pagina.click('#boton-fin');
+  assert.match((await lea(pagina))[0].estado, /^No termina: detenida tras 1027 llamadas \(se muestran las primeras \d+\)/);
+  await envie({ valores: '7,3,3' });
   await pruebeTeclado(pagina);
   await pruebeFormulario(pagina, web);
   await pruebeAxe(navegadorAbierto, web + '#valores=3,3,1');

@@ -66,7 +66,8 @@ function esperado(m, info, K) {
     asentado: estado.valores.map((_, p) => Modelo.asentada(e, estado, p)), descensos: descensos,
     marcadas: op === null ? [] : [...new Set([op[0], op[1]])].sort((a, b) => a - b),
     estado: k === 0 ? 'Sin empezar: ' : !estado.terminado ? 'Operación ' + k + ' de ' + e.total + ': '
-      : (e.ordenado ? 'Terminado tras ' : 'NO ordenado tras ') + operaciones(e.total),
+      : e.falla ? e.falla.replace(/^no termina.*/, 'No termina').replace(/^u/, 'U') + ': detenida tras ' + e.hechas
+        : (e.ordenado ? 'Terminado tras ' : 'NO ordenado tras ') + operaciones(e.total),
     estadoEn: estado, seguido: seguidoEsperado(m, e, estado)
   };
 }

@@ -17,8 +17,16 @@ async function practique(pagina, cambios, porTeclado) {
   for (const [i, par] of cambios.entries()) {
     await espere(pagina);
     assert.match(await texto(pagina, '.indicacion'), /^¿Qué dos posiciones intercambia ahora\?/);
-    // Nothing gives the answer away: the step shown is the one before it.
-    assert.doesNotMatch(await pagina.textContent('section.panel:not([hidden]) .estado'), /Intercambie/);
+    // Nothing gives the answer away: the step shown is the one before it,
+    // a comparison without its answer, and no bar looks picked.
+    assert.doesNotMatch(await pagina.textContent('section.panel:not([hidden]) .estado'), /Intercambie|→/);
+    assert.deepEqual(await pagina.evaluate(() => [...document.querySelectorAll('section.panel:not([hidden]) .columna')]
+      .filter((c) => getComputedStyle(c).outlineStyle === 'solid').length), 0);
+    // A right pick before says so on screen.
+    const antes = cambios[i - 1];
+    assert.equal(await texto(pagina, '.acierto'), i === 0 || (!porTeclado && i === 2) ? ''
+      : 'Sí: ' + (antes[0] === antes[1] ? 'intercambia la posición ' + antes[0] + ' consigo misma.'
+        : 'intercambia las posiciones ' + antes[0] + ' y ' + antes[1] + '.'));
     // Nor do the variables, which point at the pair asked.
     assert.deepEqual(await pagina.evaluate(() => [...new Set([...document.querySelectorAll(
       'section.panel:not([hidden]) :is(.punteros, .vigilancia)')].map((x) => getComputedStyle(x).visibility))]), ['hidden']);
@@ -57,6 +65,11 @@ async function pruebePractica(navegadorAbierto, direccion, n64) {
   pagina.on('pageerror', (error) => errores.push(String(error)));
   await pagina.goto(direccion + '#paneles=2&practica');
   await pagina.waitForSelector('.practica');
+  // The strategy's code in view, and the disabled controls drawn so.
+  assert.deepEqual(await pagina.evaluate(() => {
+    const r = document.querySelector('.codigo').getBoundingClientRect();
+    return [r.top >= 0 && r.top < innerHeight, getComputedStyle(document.getElementById('boton-reproducir')).borderStyle];
+  }), [true, 'dashed']);
   await pagina.locator('#velocidad').fill('9');
   const datos = await pagina.evaluate(() => window.Traza.datos());
   const cambios = datos.estrategias[datos.paneles[1].estrategia].ops.filter((op) => op.length === 2);
@@ -86,6 +99,9 @@ async function pruebePractica(navegadorAbierto, direccion, n64) {
   const botones = await telefono.evaluate(() => [...document.querySelectorAll('.selector button')]
     .filter((b) => b.getClientRects().length > 0).map((b) => Math.min(b.offsetWidth, b.offsetHeight)));
   assert.ok(botones.length === 64 && botones.every((x) => x >= 24), 'positions to tap: ' + botones);
+  // The play button, disabled, is not drawn filled as it is when it can be pressed.
+  assert.equal(...await telefono.evaluate(() => ['boton-reproducir', 'boton-adelante']
+    .map((id) => getComputedStyle(document.getElementById(id)).backgroundColor)));
   await contexto.close();
   return errores;
 }

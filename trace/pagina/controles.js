@@ -212,6 +212,7 @@
     Traza.arbol.elija(vista, m, leida.arbol || []);
     muestreEleccion();
     K = Math.max(0, Math.min(M, leida.fin ? M : leida.paso === null ? 0 : leida.paso));
+    if (Traza.aviso.revise(leida, vista.paneles.length, M)) { direccion.ya(); }
     dibuje();
     ajuste();
     anuncie();
@@ -396,8 +397,7 @@
     inicieAjuste();
   }
 
-  // (Re)builds the whole view from datos, at the step and with the panels
-  // that the address names.
+  // (Re)builds the whole view from datos, at the address's step and panels.
   function cargue(datos) {
     document.body.setAttribute('data-estado', 'cargando');
     detenga();

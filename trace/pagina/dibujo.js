@@ -290,7 +290,7 @@
 
   // Each part of a panel (Escena.panel) on its elements.
   function dibujePanel(m, vista, panel, estado) {
-    const partes = Escena.panel(m, panel.info, estado, DibujoSeguido.anchoDeColumna(panel, m.n));
+    const partes = Escena.panel(m, panel.info, estado, DibujoSeguido.anchoDeColumna(panel, m.n), panel.practica);
     poner(panel.seccion, 'data-paso', estado.k);
     dibujeBarras(m, vista, panel, partes.barras);
     if (panel.cadena) { dibujeCadena(panel, partes.cadena); }

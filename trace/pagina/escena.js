@@ -189,14 +189,16 @@ Traza.defina('escena', ['modelo', 'palabras', 'seguido'], function (Modelo, Pala
   // container that follows no links has no chain (null). What the strategy's functions do (funciones, from
   // Seguido.funcionesEn) gives the ranges, pointers, chain of calls and
   // variables, all empty where it is not known.
-  function panel(m, info, estado, anchoColumna) {
+  // While practice asks on it (practicando), its call keeps a comparison's
+  // answer to itself.
+  function panel(m, info, estado, anchoColumna, practicando) {
     const e = m.estrategias[info.estrategia];
     const porPosicion = m.datos.contenedores[info.contenedor].enlaces_por_posicion;
     const funciones = Seguido.funcionesEn(e, estado, m.n);
     return { barras: barras(m, e, estado), cadena: porPosicion > 0 ? cadena(estado.op, m.n) : null,
              tramos: tramos(funciones), punteros: punteros(funciones, m.n, anchoColumna || 20, e.seguido.filasDePunteros),
              llamadas: llamadas(funciones),
-             llamada: Palabras.estadoDePanel(e, estado, porPosicion), vigilancia: vigilancia(funciones),
+             llamada: Palabras.estadoDePanel(e, estado, porPosicion, practicando), vigilancia: vigilancia(funciones),
              contadores: contadores(e, estado.k, porPosicion) };
   }
 

@@ -107,7 +107,8 @@
       const muestra = svg('svg', { width: 26, height: 8, viewBox: '0 0 26 8', 'aria-hidden': 'true' }, item);
       svg('line', Object.assign(trazo(s), { x1: 0, x2: 26, y1: 4, y2: 4 }), muestra);
       item.appendChild(document.createTextNode(
-        e.visible + ' (' + window.Traza.palabras.plural(e.total, 'operación', 'operaciones') + ')'));
+        e.visible + ' (' + (e.falla ? 'detenida tras ' + window.Traza.palabras.plural(e.hechas, 'llamada', 'llamadas')
+          : window.Traza.palabras.plural(e.total, 'operación', 'operaciones')) + ')'));
       leyenda.appendChild(item);
     });
   }

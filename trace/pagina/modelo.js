@@ -32,6 +32,9 @@
 //   sonido.js     a tone for each call while playing, once asked for;
 //   pantalla_completa.js
 //                 the button that fills the screen and leaves it;
+//   aviso.js      the line under the step bar that says what the page did
+//                 not do as asked (panels or a step a link names that it
+//                 does not have, the last panel unticked);
 //   controles.js  the page's state (the data loaded, the step shown, the
 //                 panel choice), the controls, keys and address; it loads
 //                 the data and starts the page.
@@ -175,9 +178,10 @@ Traza.defina('modelo', ['aspecto', 'seguido'], function (aspecto, Seguido) {
   // values ended sorted; otherwise every position but the two on either
   // side of each descent, which stay unsettled beside the mark that says
   // where the order breaks, so that an unsorted end never looks like a
-  // sorted one.
+  // sorted one. A strategy that was stopped never ended: its positions
+  // stay as its last exchanges left them.
   function asentada(e, estado, p) {
-    if (estado.terminado) { return !e.enDescenso[p]; }
+    if (estado.terminado && !e.falla) { return !e.enDescenso[p]; }
     return estado.k > e.ultimo[p];
   }
 
@@ -293,6 +297,13 @@ Traza.defina('modelo', ['aspecto', 'seguido'], function (aspecto, Seguido) {
     return elegidos.length === 0 ? porOmision.slice() : elegidos;
   }
 
+  // The numbers of a list that name no panel out of cuantos, each once, in
+  // order: what a link asks for that the page does not have.
+  function panelesQueFaltan(numeros, cuantos) {
+    const faltan = numeros.filter((x) => !(Number.isInteger(x) && x >= 1 && x <= cuantos));
+    return Array.from(new Set(faltan)).sort((a, b) => a - b);
+  }
+
   // What the address says of a choice of panels: nothing (null) for the
   // default, so that an address without paneles keeps meaning it.
   function panelesDeDireccion(eleccion, porOmision) {
@@ -332,7 +343,7 @@ Traza.defina('modelo', ['aspecto', 'seguido'], function (aspecto, Seguido) {
     recorra: recorra, posiciones: posiciones, estadoEn: estadoEn, asentada: asentada,
     lineaActual: lineaActual, lineasMostradas: lineasMostradas, claveDeLinea: claveDeLinea, sinLinea: sinLinea,
     ocurrencias: ocurrencias, cree: cree, DEMOSTRACION: DEMOSTRACION, panelesPorOmision: panelesPorOmision,
-    elijaPaneles: elijaPaneles, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
+    elijaPaneles: elijaPaneles, panelesQueFaltan: panelesQueFaltan, panelesDeDireccion: panelesDeDireccion, estrategiasMostradas: estrategiasMostradas,
     ultimoPaso: ultimoPaso, nombreVisible: nombreVisible, aspecto: aspecto, COLORES: COLORES, color: color,
     trazo: trazo, PANELES_AJUSTADOS: PANELES_AJUSTADOS, reparto: reparto
   };

@@ -71,11 +71,33 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
       d.slice(0, DESCENSOS_DICHOS).map(uno).join('; ');
   }
 
+  // Why a strategy that was stopped stopped, and when: "No termina:
+  // detenida tras 9000 llamadas", or "Usa la posición 3, y solo hay de 0 a
+  // 2: detenida tras 5 llamadas", and where the page keeps only the first
+  // of its calls, how many it shows. '' for a strategy that ended.
+  function detenida(e) {
+    if (!e.falla) { return ''; }
+    const porque = /^no termina/.test(e.falla) ? 'No termina' : e.falla.charAt(0).toUpperCase() + e.falla.slice(1);
+    return porque + ': detenida tras ' + plural(e.hechas, 'llamada', 'llamadas') +
+      (e.hechas > e.total ? ' (se muestran las primeras ' + e.total + ')' : '');
+  }
+
   // The line under a panel: strategy e at state estado, on a container
-  // that follows porPosicion links to reach a position.
-  function estadoDePanel(e, estado, porPosicion) {
+  // that follows porPosicion links to reach a position. While practice
+  // asks (practicando), a comparison shows its positions and values, not
+  // its answer.
+  function estadoDePanel(e, estado, porPosicion, practicando) {
     if (estado.k === 0) {
-      return 'Sin empezar: ' + plural(e.total, 'operación', 'operaciones') + ' en total';
+      return 'Sin empezar: ' + (e.falla ? detenida(e).replace(/^./, (c) => c.toLowerCase())
+        : plural(e.total, 'operación', 'operaciones') + ' en total');
+    }
+    const op = estado.op;
+    if (practicando && op !== null && Modelo.esComparacion(op)) {
+      return 'Operación ' + estado.k + ' de ' + e.total + ': Es_Menor(' + op[0] + ', ' + op[1] + '): ¿' +
+        estado.valores[op[0]] + ' < ' + estado.valores[op[1]] + '?';
+    }
+    if (estado.terminado && e.falla) {
+      return detenida(e) + (op === null ? '' : '; la última, ' + llamada(op, estado.valores, porPosicion));
     }
     if (estado.terminado) {
       // Values left out of order say so first, and where the order breaks
@@ -91,6 +113,21 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
   // report's own ("<<< 1 >>> => Vector_Ordenable <===> Ordenador_Burbuja").
   function tituloDicho(numero, estrategia, contenedor) {
     return 'Panel ' + numero + ': ' + estrategia + ' sobre ' + contenedor;
+  }
+
+  // What the page says of an address that names what it does not have, ''
+  // where it names nothing of the kind: the panels faltan out of cuantos
+  // ("No hay panel 99; hay 14."), and whether none of those it named is
+  // there (ninguno), so that the first view shows; a step paso past the
+  // last, M.
+  function faltantes(faltan, cuantos, ninguno, paso, M) {
+    const dichos = [];
+    if (faltan.length > 0) {
+      dichos.push('No hay ' + (faltan.length === 1 ? 'panel ' : 'paneles ') + enumere(faltan.map(String)) + '; hay ' +
+        cuantos + (ninguno ? ': se muestran los paneles de inicio' : '') + '.');
+    }
+    if (paso !== null && paso > M) { dichos.push('No hay paso ' + paso + '; el último es el ' + M + '.'); }
+    return dichos.join(' ');
   }
 
   // ---- What a screen reader is told.
@@ -125,7 +162,10 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
     // Two values joined by words: a comma closes the first one's
     // occurrence, as it would in writing.
     const dos = (p, union, q) => dicho(p) + (m.ocurrencias[estado.origenes[p]] ? ',' : '') + union + dicho(q);
-    const fin = ultima && !e.ordenado ? '; NO ordenado: ' + desorden(e) : '';
+    // A strategy that was stopped says why, where another would end.
+    const fin = ultima && e.falla ? ': ' + detenida(e) : ultima && !e.ordenado ? '; NO ordenado: ' + desorden(e) : '';
+    const cierre = e.falla ? [', y se detiene', ', y se detienen'] : [', y termina', ', y terminan'];
+    if (op === null && e.falla) { return { verbo: ['se detuvo', 'se detuvieron'], resto: fin }; }
     if (op === null) {
       return { verbo: ['terminó', 'terminaron'],
                resto: ' tras ' + plural(e.total, 'operación', 'operaciones') + fin };
@@ -139,11 +179,11 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
     const despues = asentadas.length === 0 ? ''
       : '; ' + (asentadas.length === 1 ? 'asentada la posición ' : 'asentadas las posiciones ') + posiciones(asentadas);
     if (Modelo.esComparacion(op)) {
-      return { verbo: ['compara', 'comparan'], ultima: ultima, fin: fin, resto: ' las posiciones ' + op[0] + ' y ' +
+      return { verbo: ['compara', 'comparan'], ultima: ultima, fin: fin, cierre: cierre, resto: ' las posiciones ' + op[0] + ' y ' +
         op[1] + linea + ': ' + dos(op[0], op[2] ? ' es menor que ' : ' no es menor que ', op[1]) + funciones +
         despues };
     }
-    return { verbo: ['intercambia', 'intercambian'], ultima: ultima, fin: fin, resto: (op[0] === op[1]
+    return { verbo: ['intercambia', 'intercambian'], ultima: ultima, fin: fin, cierre: cierre, resto: (op[0] === op[1]
       ? ' la posición ' + op[0] + ' consigo misma' + linea
       : ' las posiciones ' + op[0] + ' y ' + op[1] + linea + ', que quedan con ' + dos(op[0], ' y ', op[1])) +
       funciones + despues };
@@ -168,13 +208,14 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
     return paso + '. ' + Array.from(grupos.values()).map((grupo) => {
       const uno = grupo.nombres.length === 1 ? 0 : 1;
       return enumere(grupo.nombres) + ' ' + grupo.dicho.verbo[uno] + grupo.dicho.resto +
-        (grupo.dicho.ultima ? [', y termina', ', y terminan'][uno] + grupo.dicho.fin : '') + '.';
+        (grupo.dicho.ultima ? grupo.dicho.cierre[uno] + grupo.dicho.fin : '') + '.';
     }).join(' ');
   }
 
   const palabras = {
     plural: plural, vez: vez, valor: valor, posiciones: posiciones, llamada: llamada, desorden: desorden,
-    estadoDePanel: estadoDePanel, tituloDicho: tituloDicho, funcionesDichas: funcionesDichas, anuncio: anuncio
+    detenida: detenida, estadoDePanel: estadoDePanel, tituloDicho: tituloDicho, faltantes: faltantes,
+    funcionesDichas: funcionesDichas, anuncio: anuncio
   };
   return palabras;
 });

@@ -19,6 +19,7 @@
   let reloj = null;     // the timer of the steps played
   let enfocada = 0;     // the bar that the keyboard is on, while the page waits
   let avisado = '';     // the words last said, so that a redraw does not say them again
+  let acertado = '';    // what the last right pick was, shown until the next pick
 
   function activa() { return p !== null; }
 
@@ -37,6 +38,7 @@
   function construyaCaja(n) {
     caja = Dibujo.elemento('div', 'practica');
     caja.appendChild(Dibujo.elemento('p', 'puntuacion'));
+    caja.appendChild(Dibujo.elemento('p', 'acierto'));
     caja.appendChild(Dibujo.elemento('p', 'indicacion'));
     const botones = Dibujo.elemento('div', 'botones');
     caja.seguir = botones.appendChild(boton('Seguir', siga));
@@ -64,6 +66,7 @@
     const dicho = p.terminada ? Practica.final(p) : errado ? Practica.dichoDelVeredicto(veredicto)
       : Practica.indicacion(p);
     Dibujo.texto(caja.querySelector('.indicacion'), dicho);
+    Dibujo.texto(caja.querySelector('.acierto'), errado || p.primera !== null ? '' : acertado);
     Dibujo.poner(panel.seccion, 'data-esperando', p.esperando ? '' : null);
     caja.seguir.hidden = !errado;
     caja.otraVez.hidden = !p.terminada;
@@ -119,7 +122,9 @@
     const antes = p;
     p = Practica.elija(p, q);
     if (p === antes) { return; }
+    acertado = '';
     if (p.veredicto !== null && p.veredicto.acierto) {
+      acertado = Practica.dichoDelVeredicto(p.veredicto);
       pagina.diga(Practica.dichoDelVeredicto(p.veredicto) + ' ' + Practica.puntuacion(p) + '.');
       avisado = '';
       siga();
@@ -145,6 +150,7 @@
     if (pagina.otrosValores()) { return; }
     p = Practica.otraVez(p);
     avisado = '';
+    acertado = '';
     pagina.vaya(p.paso);
     muestre();
     juegue();
@@ -154,11 +160,13 @@
   function quite() {
     window.clearTimeout(reloj);
     p = null;
+    pagina.vista().vista.paneles.forEach((x) => { x.practica = false; });
     panel.columnas.forEach((c) => ['role', 'tabindex', 'aria-label', 'data-elegida', 'data-respuesta']
       .forEach((a) => Dibujo.poner(c.elemento, a, null)));
     Dibujo.poner(panel.seccion, 'data-esperando', null);
     caja.remove();
     caja = null;
+    pagina.vaya(pagina.vista().K);  // the panel's call says its answer again
   }
 
   // Leaves practice at the step reached.
@@ -177,10 +185,20 @@
     p = Practica.inicie(v.m.estrategias[panel.s], v.K);
     enfocada = 0;
     avisado = '';
+    acertado = '';
+    // While it asks, the comparisons of its strategy's panels keep their
+    // answers: the student compares the values.
+    v.vista.paneles.forEach((x) => { x.practica = x.s === panel.s; });
     construyaCaja(v.m.n);
     pagina.vaya(p.paso);
     muestre();
     if (p.esperando) { enfoque(0); }
+    // The strategy's code, then the panel, in view, its lit line too.
+    const bloque = v.vista.codigos.find((b) => b.s === panel.s);
+    if (bloque !== undefined) {
+      bloque.elemento.scrollIntoView({ block: 'nearest' });
+      Dibujo.muestreLinea(bloque.elemento);
+    }
     panel.seccion.scrollIntoView({ block: 'nearest' });
     juegue();
   }
