@@ -27,23 +27,27 @@ const { pruebeValores, pruebeEstrategia } = require('./navegador/valores.js');
 
 const { navegador, modo, valor, paginaWeb } = argumentos;
 
+// Opens in otra, a tab of another screen, a page of n drawn values, at
+// the address's rest.
+async function otraPantalla(otra, n, resto) {
+  await otra.goto(escriba('a' + n, ['--entrada', 'aleatoria', '--n', String(n), '--semilla', '5']) + '#' + resto);
+  await otra.waitForSelector('body[data-estado="listo"]');
+}
+
 // The tool's page, in parts that run apart, each in a browser of its own:
 // "pasos" (tests/navegador/pasos.js), "valores" (navegador/valores.js),
-// "pantallas", "accesibilidad" and "laminas". Each writes its pages with
-// the tool and opens them as a person would.
+// "pantallas", "pantallas64", "accesibilidad" and "laminas". Each writes
+// its pages with the tool and opens them as a person would.
 const partes = {
   pasos: pruebePasos,
   valores: pruebeValores,
-  // Other screens, colour and paper.
+  // Other screens at 20 values, colour and paper.
   pantallas: async (navegadorAbierto) => {
     const errores = [];
     const pagina = await pestana(navegadorAbierto, errores);
     const abra = (direccion) => abraEn(pagina, direccion);
     const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
-    await compruebePantallas(navegadorAbierto, async (otra, n, resto) => {
-      await otra.goto(escriba('a' + n, ['--entrada', 'aleatoria', '--n', String(n), '--semilla', '5']) + '#' + resto);
-      await otra.waitForSelector('body[data-estado="listo"]');
-    }, [20, 64]);
+    await compruebePantallas(navegadorAbierto, otraPantalla, [20]);
     const datos = await abra(a20 + '#paso=40');
     await compruebeColores(pagina);
     await compruebeImpresion(pagina);
@@ -56,6 +60,8 @@ const partes = {
     }
     assert.deepEqual(errores, []);
   },
+  // Other screens at 64 values.
+  pantallas64: (navegadorAbierto) => compruebePantallas(navegadorAbierto, otraPantalla, [64]),
   // The keyboard, a screen reader and axe-core's rules.
   accesibilidad: async (navegadorAbierto) => {
     const errores = [];
