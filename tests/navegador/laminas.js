@@ -1,7 +1,8 @@
 // The browser tests' checks of "Guardar": the step shown saved as an SVG
 // slide, a PNG at twice its size and a GIF from it to a later step, as a
-// teacher saves them, with the sizes and the time printed; a GIF
-// cancelled; and a browser without a canvas told so in one line.
+// teacher saves them, with the sizes and the times printed (a busy machine
+// decides the times); a GIF cancelled; and a browser without a canvas told
+// so in one line.
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -46,7 +47,7 @@ async function pruebeLaminas(navegadorAbierto, direccion, todo) {
     ' bytes in ' + png.ms + ' ms, GIF of ' + cuadros + ' frames ' + gif.bytes.length + ' bytes in ' + gif.ms + ' ms');
   assert.deepEqual([gif.nombre, gif.bytes.subarray(0, 6).toString(), gif.bytes.includes('NETSCAPE2.0'), cuadros],
     ['traza-pasos-40-a-60.gif', 'GIF89a', true, 21]);
-  assert.ok(gif.bytes.length <= 5e6 && gif.ms <= 30000, 'the GIF within 5 MB and 30 s');
+  assert.ok(gif.bytes.length <= 5e6, 'the GIF within 5 MB, not ' + gif.bytes.length + ' bytes');
   // A step before the one shown is refused; a GIF to the end, cancelled,
   // saves nothing.
   await pagina.fill('#hasta', '10');
