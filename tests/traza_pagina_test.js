@@ -63,7 +63,8 @@ async function pruebeTraza(navegadorAbierto) {
   await pagina.check('#sonido');
   await pagina.locator('#velocidad').fill('9');
   await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin');
+  // (The speed slider writes its speed in the address.)
+  await pagina.waitForFunction(() => window.location.hash === '#velocidad=1000&fin');
   assert.equal(await paso(), M, 'played to the end');
   await pagina.keyboard.press('Home');
   await pagina.locator('#velocidad').fill('0');
@@ -211,7 +212,7 @@ async function pruebeTraza(navegadorAbierto) {
   await pagina.locator('#velocidad').fill('9');
   const antes = Date.now();
   await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 60000 });
+  await pagina.waitForFunction(() => window.location.hash === '#velocidad=1000&fin', null, { timeout: 60000 });
   const nominal = porOmision(datos).M;
   assert.ok(Date.now() - antes < 1.5 * nominal, 'played ' + nominal + ' steps in ' + (Date.now() - antes) + ' ms');
 
