@@ -274,6 +274,22 @@ test('a strategy\'s code as data: rows, notes, the lit line and the lines shown 
     }
   }
   assert.equal(Escena.rotuloDeVentana(filas.slice(2, 5)), 'líneas 30 a 30');
+  // Printed code around each lit line: as many rows as asked, the lit one
+  // among them, and the first line of each function printed in part; told
+  // in runs of lines.
+  const piezas = [[12, 19], [33, 8], [44, 3]].map(([desde, n]) => ({ archivo: 'x.cc', desde: desde,
+    lineas: Array.from({ length: n }, (_, i) => (i === 0 ? 'void F' + desde + '() {' : '  x;')) }));
+  const largas = Escena.filasDeCodigo({ archivo: 'x.cc', tramos: piezas }).filter((f) => f.numero !== null);
+  for (const cuantas of [9, 13]) {
+    for (let donde = 0; donde < largas.length; donde++) {
+      const impresas = Escena.impresas(largas, donde, cuantas), funcion = (i) => piezas.findIndex((p) =>
+        largas[i].numero >= p.desde && largas[i].numero < p.desde + p.lineas.length);
+      const cabezas = new Set(impresas.map(funcion).map((f) => largas.findIndex((x) => x.numero === piezas[f].desde)));
+      assert.ok(impresas.length === cuantas && impresas.includes(donde) &&
+        [...cabezas].every((i) => impresas.includes(i)), cuantas + ' ' + donde + ': ' + impresas);
+    }
+  }
+  assert.equal(Escena.rotuloDeImpresas(Escena.impresas(largas, 25, 9).map((i) => largas[i])), 'líneas 33, 35 a 40, 44 a 45');
   // On a slide: each note, in the box of the code.
   const { m, codigo: todos } = caso([3, 1, 2], [burbuja], 4);
   todos.Ordenador_0 = Object.assign(todos.Ordenador_0, { aviso: 'A.', sin_luz: codigo.sin_luz });
@@ -289,6 +305,7 @@ test('the GIF\'s frames: ends included, evenly taken past 50 a second or 600 fra
       assert.equal(c.pasos[c.pasos.length - 1], B, donde);
       assert.ok(c.pasos.every((K, i) => i === 0 || K > c.pasos[i - 1]), donde);
       assert.ok(c.pasos.length <= Lamina.MAX_CUADROS && c.centesimas >= 2 && Number.isInteger(c.centesimas), donde);
+      assert.equal(c.final, Math.max(200, c.centesimas), donde);
       assert.equal(c.muestreado, c.pasos.length < B - A + 1, donde);
       assert.equal(c.nota === '', !c.muestreado, donde);
       // Sampled or not, it lasts about as long as the steps at that speed.

@@ -131,7 +131,8 @@ test('the address: the step, the end, the panels, the trees, the input, and ever
        otras: ['entrada=invertida', 'n=12', 'semilla=5', 'valores=%E0%A4%A'] }, ['fin']]
   ];
   for (const [fragmento, leida, resto] of casos) {
-    assert.deepEqual(Direccion.leaDireccion(fragmento), leida, fragmento);
+    assert.deepEqual(Direccion.leaDireccion(fragmento), Object.assign({ vista: Direccion.VISTA_POR_OMISION }, leida),
+      fragmento);
     assert.deepEqual(Direccion.sinEntrada(fragmento), resto, fragmento);
   }
   // What the page writes, it reads back.
@@ -143,6 +144,19 @@ test('the address: the step, the end, the panels, the trees, the input, and ever
       [paneles, paso, otras, arbol || []], escrito);
   }
   assert.equal(Direccion.fragmento([1, 3], 4, 9, ['otra=1']), 'paneles=1,3&paso=4&otra=1');
+  // How the page is looked at: only the slider's speeds and the two
+  // looks' values are read, the rest dropped; what differs from the
+  // defaults is written, and read back.
+  const vistas = [['texto=grande&codigo=no&velocidad=500', { texto: 'grande', codigo: 'no', velocidad: 500 }],
+    ['texto=GRANDE&codigo&velocidad=3&velocidad=1&paso=2', { texto: 'normal', codigo: 'si', velocidad: 1 }],
+    ['velocidad=20&texto=normal&codigo=si', Direccion.VISTA_POR_OMISION]];
+  for (const [fragmento, vista] of vistas) {
+    const leida = Direccion.leaDireccion(fragmento);
+    assert.deepEqual([leida.vista, leida.otras], [vista, []], fragmento);
+    assert.deepEqual(Direccion.leaDireccion(Direccion.fragmento(null, 2, 9, ['x'], null, leida.vista)).vista, vista);
+  }
+  assert.equal(Direccion.fragmento([2], 9, 9, ['x'], null, vistas[0][1]), 'paneles=2&texto=grande&codigo=no&velocidad=500&fin&x');
+  assert.equal(Direccion.fragmento(null, 0, 9, [], null, vistas[2][1]), '');
 });
 
 test('the words for a screen reader: the step, each call once for the strategies that make it', () => {

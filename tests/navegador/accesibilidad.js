@@ -164,7 +164,7 @@ async function pruebeLector(pagina, datos) {
     window.history.replaceState = (...a) => { window.registro.direcciones.push([ahora()]); escriba(...a); };
   });
   await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 20000 });
+  await pagina.waitForFunction(() => window.location.hash === '#velocidad=100&fin', null, { timeout: 20000 });
   const registro = await pagina.evaluate(() => window.registro);
   const huecos = (lista) => lista.slice(1).map((x, i) => Math.round(x[0] - lista[i][0]));
   const durante = registro.anuncios.slice(0, -1);

@@ -17,6 +17,29 @@ async function guarde(pagina, boton) {
   return { nombre: descarga.suggestedFilename(), bytes: fs.readFileSync(ruta), ms: Date.now() - antes };
 }
 
+// The delay of each frame of a GIF's bytes, in hundredths: read from the
+// graphic control extension before each image, walking the file's blocks.
+function demorasDe(bytes) {
+  const tabla = (campos) => (campos & 0x80 ? 3 << ((campos & 7) + 1) : 0);
+  const saltaSubbloques = (i) => {
+    while (bytes[i] !== 0) { i += bytes[i] + 1; }
+    return i + 1;
+  };
+  const demoras = [];
+  let i = 13 + tabla(bytes[10]), demora = null;
+  while (bytes[i] !== 0x3b) {
+    if (bytes[i] === 0x21) {
+      if (bytes[i + 1] === 0xf9) { demora = bytes.readUInt16LE(i + 4); }
+      i = saltaSubbloques(i + 2);
+    } else {
+      assert.equal(bytes[i], 0x2c, 'a block of a GIF at ' + i);
+      demoras.push(demora);
+      i = saltaSubbloques(i + 10 + tabla(bytes[i + 9]) + 1);
+    }
+  }
+  return demoras;
+}
+
 // At direccion (a page at step 40 of six panels, with &hasta=60), each of
 // the three files; on the tool's page, also a GIF cancelled and a browser
 // without a canvas. todo is false for the browser page, whose slides are
@@ -40,9 +63,24 @@ async function pruebeLaminas(navegadorAbierto, direccion, todo) {
   const png = await guarde(pagina, '#boton-png');
   assert.deepEqual([png.nombre, png.bytes.subarray(1, 4).toString(), png.bytes.readUInt32BE(16), png.bytes.readUInt32BE(20)],
     ['traza-paso-40.png', 'PNG', 2560, 1440]);
-  // To the address's step, 60: 21 frames, each a step, in a loop.
+  // To the address's step, 60: 21 frames, each a step, in a loop, at the
+  // speed the address gives (velocidad=10: 10 hundredths a frame), the
+  // last held two seconds.
+  await pagina.evaluate(() => { window.location.hash += '&velocidad=10'; });
   const gif = await guarde(pagina, '#boton-gif');
-  const cuadros = gif.bytes.toString('latin1').split('\x21\xf9\x04').length - 1;
+  const demoras = demorasDe(gif.bytes), cuadros = demoras.length;
+  assert.deepEqual(demoras, Array(20).fill(10).concat(200));
+  // Drawn over the frame before, a step weighs little: a whole run of some
+  // 300 frames keeps within 8 MB, after a first frame drawn whole (300 KB
+  // at most; whole frames made this GIF 2.1 MB).
+  assert.ok(gif.bytes.length <= 300e3 + 8e6 / 300 * (cuadros - 1), gif.bytes.length + ' bytes for ' + cuadros + ' frames');
+  // The slider writes the speed in the address, as the address set it.
+  assert.equal(await pagina.textContent('#velocidad-texto'), '10 pasos/s');
+  await pagina.evaluate(() => {
+    document.getElementById('velocidad').value = '6';
+    document.getElementById('velocidad').dispatchEvent(new Event('input'));
+  });
+  await pagina.waitForFunction(() => /velocidad=100/.test(window.location.hash));
   console.log('slides of six panels at N = 20: SVG ' + svg.bytes.length + ' bytes, PNG ' + png.bytes.length +
     ' bytes in ' + png.ms + ' ms, GIF of ' + cuadros + ' frames ' + gif.bytes.length + ' bytes in ' + gif.ms + ' ms');
   assert.deepEqual([gif.nombre, gif.bytes.subarray(0, 6).toString(), gif.bytes.includes('NETSCAPE2.0'), cuadros],

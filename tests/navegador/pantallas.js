@@ -5,6 +5,10 @@
 'use strict';
 
 const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
 const { espereCuadros } = require('./arnes.js');
 const { contraste, VISIONES, diferencia } = require('./colores.js');
 const ASPECTO = require('../../trace/pagina/aspecto.json');
@@ -174,6 +178,22 @@ async function compruebeColores(pagina) {
 // panels and code, on the first A4 page across (277 x 190 mm between 10 mm
 // margins: 1047 x 718 px) from its top, under "Paso K de M" and the input;
 // the chart on the next. And the page prints.
+// The text of page number (all of them for null) of a PDF, as pdftotext
+// reads it; null where pdftotext is not installed.
+function paginaDe(pdf, numero) {
+  const ruta = path.join(os.tmpdir(), 'impresa-' + process.pid + '.pdf');
+  fs.writeFileSync(ruta, pdf);
+  try {
+    return execFileSync('pdftotext', (numero === null ? [] : ['-f', String(numero), '-l', String(numero)])
+      .concat([ruta, '-']), { encoding: 'utf8' });
+  } catch (error) {
+    if (error.code === 'ENOENT') { return null; }
+    throw error;
+  } finally {
+    fs.unlinkSync(ruta);
+  }
+}
+
 async function compruebeImpresion(pagina) {
   const antes = pagina.viewportSize();
   await pagina.emulateMedia({ media: 'print' });
@@ -190,15 +210,28 @@ async function compruebeImpresion(pagina) {
       document.getElementById('paso-impreso').getBoundingClientRect().top < 40 ? [] : [document.getElementById('paso-impreso')],
     getComputedStyle(document.getElementById('costos')).breakBefore === 'page' ? [] : [document.getElementById('costos')],
     document.documentElement.scrollWidth > 1047 ? [document.documentElement] : [],
-    // Long code prints 13 lines around its lit line, which prints.
+    // Long code prints 13 lines around its lit line, which prints, and the
+    // first line of each function it prints part of.
     [...document.querySelectorAll('.codigo')].filter((b) => {
       const impresa = (l) => getComputedStyle(l).display !== 'none';
-      return [...b.querySelectorAll('[data-linea]')].filter(impresa).length > 13 ||
-        [...b.querySelectorAll('[data-actual]')].some((l) => !impresa(l));
+      const cabeza = (l) => (l.previousElementSibling.hasAttribute('data-linea') ? cabeza(l.previousElementSibling) : l);
+      const impresas = [...b.querySelectorAll('[data-linea]')].filter(impresa);
+      return impresas.length > 13 || [...b.querySelectorAll('[data-actual]')].some((l) => !impresa(l)) ||
+        impresas.some((l) => !impresa(cabeza(l)));
     })
   ].map((lista) => lista.map((el) => el.id || el.className)).concat(document.querySelectorAll('[data-actual]').length > 0));
   assert.deepEqual(medida, [[], [], [], [], [], [], [], [], true], 'on paper');
-  assert.ok((await pagina.pdf({ format: 'A4', landscape: true })).length > 10000, 'prints');
+  const pdf = await pagina.pdf({ format: 'A4', landscape: true });
+  assert.ok(pdf.length > 10000, 'prints');
+  // A handout: its first page holds the step, the input and the key, and
+  // nothing printed says what to do on a screen.
+  const primera = paginaDe(pdf, 1);
+  if (primera !== null) {
+    // (pdftotext breaks a long input over lines.)
+    assert.match(primera, /Paso \d+ de \d+ · Entrada: \[[-\d\s]+\]/);
+    ['comparación actual', 'intercambio actual', 'posición asentada'].forEach((x) => assert.ok(primera.includes(x), x));
+    assert.doesNotMatch(paginaDe(pdf, null), /Guardar|Practicar|Teclas/);
+  }
   await pagina.emulateMedia({ media: null });
   await pagina.setViewportSize(antes);
 }

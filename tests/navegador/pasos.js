@@ -5,7 +5,8 @@
 
 const assert = require('node:assert/strict');
 const {
-  escriba, pestana, abra: abraEn, operaciones, demostracion, porOmision, lea, compruebe, compruebeAjuste, sinFoco
+  escriba, pestana, abra: abraEn, operaciones, demostracion, porOmision, lea, compruebe, compruebeAjuste, sinFoco,
+  espereCuadros
 } = require('./arnes.js');
 
 // The choices of up to six panels whose fit is promised: one of each of six
@@ -52,7 +53,8 @@ async function pruebePasos(navegadorAbierto) {
   await pagina.check('#sonido');
   await pagina.locator('#velocidad').fill('9');
   await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin');
+  // (The speed slider writes its speed in the address.)
+  await pagina.waitForFunction(() => window.location.hash === '#velocidad=1000&fin');
   assert.equal(await paso(), M, 'played to the end');
   await pagina.keyboard.press('Home');
   await pagina.locator('#velocidad').fill('0');
@@ -130,7 +132,8 @@ async function pruebePasos(navegadorAbierto) {
   // fits; so does any choice of up to six panels (elecciones).
   await abra(a20 + '#fin');
   assert.deepEqual((await lea(pagina)).map((p) => p.visible), datos.paneles.map((_, i) => propios.includes(i + 1)));
-  for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
+  // (1280x633: a maximised window under a browser's bars.)
+  for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }, { width: 1280, height: 633 }]) {
     const medida = await compruebeAjuste(pagina, tamano, 'N = 20 at ' + tamano.width + 'x' + tamano.height);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, 20, 'N = 20, labels'));
   }
@@ -140,6 +143,34 @@ async function pruebePasos(navegadorAbierto) {
       await compruebeAjuste(pagina, tamano, 'panels ' + eleccion + ' at ' + tamano.width + 'x' + tamano.height);
     }
   }
+
+  // ---- Text for a room at 1024x768: up to three panels with large text
+  // fit, their labels, call and code at 20 px or more; without the code
+  // the bars take its room; the controls and the address say the same.
+  await pagina.setViewportSize({ width: 1024, height: 768 });
+  const sala = () => pagina.evaluate(() => {
+    const vistos = (selector) => [...document.querySelectorAll(selector)].filter((el) => el.getClientRects().length > 0);
+    const paneles = vistos('section.panel');
+    return { hash: window.location.hash, casillas: [document.getElementById('texto-grande').checked,
+      document.getElementById('ver-codigo').checked], codigo: vistos('.codigo').length,
+    talla: Math.min(...vistos('.cifra, .estado, .codigo [data-linea]').map((el) => parseFloat(getComputedStyle(el).fontSize))),
+    fuera: paneles.filter((s) => s.getBoundingClientRect().bottom > innerHeight || s.getBoundingClientRect().right > innerWidth).length,
+    barras: Math.round(paneles[0].querySelector('.barras').getBoundingClientRect().height) };
+  });
+  for (const paneles of ['1,11', '1,3,5']) {
+    await abra(a20 + '#paneles=' + paneles + '&paso=60&texto=grande');
+    await espereCuadros(pagina);
+    const grande = await sala();
+    assert.deepEqual([grande.casillas, grande.talla >= 20, grande.fuera, grande.codigo > 0], [[true, true], true, 0, true], paneles);
+    await pagina.click('#ver-codigo');
+    await espereCuadros(pagina);
+    const sinCodigo = await sala();
+    assert.deepEqual([sinCodigo.hash, sinCodigo.codigo, sinCodigo.fuera, sinCodigo.barras > grande.barras],
+      ['#paneles=' + paneles + '&texto=grande&codigo=no&paso=60', 0, 0, true], paneles);
+  }
+  await pagina.click('#texto-grande');
+  await espereCuadros(pagina);
+  assert.deepEqual([(await sala()).hash, (await sala()).talla < 20], ['#paneles=1,3,5&codigo=no&paso=60', true]);
 
   // ---- 32 values keep every label at 1024x768; 64 keep the current call's.
   for (const n of [32, 64]) {
@@ -165,7 +196,7 @@ async function pruebePasos(navegadorAbierto) {
   await pagina.locator('#velocidad').fill('9');
   const antes = Date.now();
   await pagina.keyboard.press(' ');
-  await pagina.waitForFunction(() => window.location.hash === '#fin', null, { timeout: 60000 });
+  await pagina.waitForFunction(() => window.location.hash === '#velocidad=1000&fin', null, { timeout: 60000 });
   const nominal = porOmision(datos).M, jugado = Date.now() - antes;
   console.log('played ' + nominal + ' steps in ' + jugado + ' ms, ' + (jugado / nominal).toFixed(2) +
     ' times the nominal 1 ms a step');

@@ -88,7 +88,7 @@ async function pruebePractica(navegadorAbierto, direccion, n64) {
   // Esc leaves at the step reached, the step controls back.
   await pagina.keyboard.press('Escape');
   assert.deepEqual(await pagina.evaluate(() => [document.querySelector('.practica'), window.location.hash,
-    document.getElementById('boton-adelante').disabled]), [null, '#paneles=2&fin', false]);
+    document.getElementById('boton-adelante').disabled]), [null, '#paneles=2&velocidad=1000&fin', false]);
   await pagina.close();
   // At 64 values on a phone the bars are narrower than a finger: a row of
   // positions of 24 px or more picks the same.

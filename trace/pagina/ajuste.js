@@ -6,8 +6,10 @@
   'use strict';
 
   // The smallest font the code takes where the first screen is fitted:
-  // below it, code scrolls in its box rather than shrink.
-  const TALLA_MINIMA = 11;
+  // below it, code scrolls in its box rather than shrink; and the largest,
+  // the size tried first. Large text (sala.js) takes its own.
+  const TALLAS = { normal: [11, 14], grande: [20, 28] };
+  function tallas() { return TALLAS[document.body.getAttribute('data-texto') === 'grande' ? 'grande' : 'normal']; }
 
   // Whether el is shown: the panel choice hides elements through their
   // hidden attribute, which is read without laying the page out.
@@ -32,7 +34,8 @@
     // way. Sizes measured for one geometry hold for the next data, and
     // measuring again would lay the whole page out before it is drawn.
     function geometria(vista, eleccion) {
-      return [window.innerWidth, window.innerHeight, eleccion, vista.paneles.length].join('|');
+      return [window.innerWidth, window.innerHeight, eleccion, vista.paneles.length, tallas()[0],
+        document.body.hasAttribute('data-sin-codigo')].join('|');
     }
 
     // Marks the blocks named in desbordados as too tall for their row,
@@ -51,16 +54,18 @@
       });
     }
 
-    // The largest code font, from 14 px down to TALLA_MINIMA, at which
+    // The largest code font, from 14 px down to 11 (large text: 28 to 20), at which
     // every shown strategy's code fits its row, in height and within the
     // width it may take: up to 45 % of the row, as long as each panel beside
     // it keeps 300 px (the narrowest row's, where rows differ). All take
     // that font and the same width, so that the panels line up. Code that
-    // does not fit even at TALLA_MINIMA (a quicksort with its partition)
+    // does not fit even at the smallest (a quicksort with its partition)
     // keeps it and that width: a line too wide wraps, and a block too tall
     // scrolls, keeping its lit line in view.
     function ajusteCodigo(vista, eleccion) {
-      const bloques = vista.codigos.map((b) => b.elemento).filter(mostrado);
+      const bloques = document.body.hasAttribute('data-sin-codigo') ? []
+        : vista.codigos.map((b) => b.elemento).filter(mostrado);
+      const [TALLA_MINIMA, TALLA_MAXIMA] = tallas();
       if (bloques.length === 0 || !ajustado(vista)) {
         marqueDesbordados(vista, []);
         return;
@@ -89,9 +94,9 @@
       }));
       const cabe = (el) => el.scrollHeight <= el.clientHeight + 1 && el.offsetWidth <= maximo;
       ponga(null, 'max-content');
-      // Text scales with its font, so one measure at 14 px gives the size to
-      // try first; each try lays the page out again, so few are made.
-      let tamano = 14;
+      // Text scales with its font, so one measure at the largest gives the
+      // size to try first; each try lays the page out again, so few are made.
+      let tamano = TALLA_MAXIMA;
       ponga(tamano, null);
       if (!bloques.every(cabe)) {
         const escala = Math.min.apply(null, bloques.map((el) =>

@@ -180,7 +180,7 @@
     // Panels the address named stay named; panels chosen on the page are
     // named unless they are the default view.
     const paneles = nombrada ? eleccion : Modelo.panelesDeDireccion(eleccion, porOmision);
-    const nuevo = Direccion.fragmento(paneles, K, M, otras, Traza.arbol.lista(vista));
+    const nuevo = Direccion.fragmento(paneles, K, M, otras, Traza.arbol.lista(vista), Traza.sala.vista());
     if (window.location.hash.replace(/^#/, '') === nuevo) { return; }
     const base = window.location.href.replace(/#.*$/, '');
     window.history.replaceState(window.history.state, '', nuevo === '' ? base : base + '#' + nuevo);
@@ -206,6 +206,7 @@
     if (m === null) { return; }
     const leida = Direccion.leaDireccion(window.location.hash);
     otras = leida.otras;
+    Traza.sala.lea(leida.vista);
     detenga();
     eleccion = Modelo.elijaPaneles(leida.paneles || [], vista.paneles.length, porOmision);
     nombrada = Modelo.elijaPaneles(leida.paneles || [], vista.paneles.length, []).length > 0;
@@ -289,10 +290,8 @@
   function conDatos(accion) {
     return (seguido) => { if (m !== null && !Traza.practicar.activa()) { accion(seguido === true); } };
   }
-  const alInicio = conDatos(() => vaya(0));
-  const alFinal = conDatos(() => vaya(M));
-  const atras = conDatos((seguido) => vaya(K - 1, seguido));
-  const adelante = conDatos((seguido) => vaya(K + 1, seguido));
+  const alInicio = conDatos(() => vaya(0)), alFinal = conDatos(() => vaya(M));
+  const atras = conDatos((seguido) => vaya(K - 1, seguido)), adelante = conDatos((seguido) => vaya(K + 1, seguido));
 
   // ---- Input (teclado.js says which keys are the page's).
 
@@ -395,6 +394,7 @@
     Traza.pantallaCompleta.inicie();
     Traza.arbol.inicie(() => { marqueAjuste(); ajuste(); dibuje(); siga(true); });
     inicieAjuste();
+    Traza.sala.inicie((refite) => { if (refite) { ajuste(); } direccion.ya(); });
   }
 
   // (Re)builds the whole view from datos, at the address's step and panels.

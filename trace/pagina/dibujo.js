@@ -330,27 +330,28 @@
   const LINEAS_IMPRESAS = 13, LINEAS_IMPRESAS_A_MEDIAS = 9;
 
   // Marks the lines of a code block that print (see the style): where it
-  // has more than LINEAS_IMPRESAS_A_MEDIAS, the others are marked
-  // data-lejos, with the window they fall out of ("13" falls out of both),
-  // and the block says which lines print in each. Only the lines whose mark
-  // changes are written, so that a step costs little.
+  // has more than LINEAS_IMPRESAS_A_MEDIAS, the others (Escena.impresas)
+  // are marked data-lejos, with the window they fall out of ("13" falls out
+  // of both), and the block says which lines print in each. Only the lines
+  // whose mark changes are written, so that a step costs little.
   function marqueImpresas(bloque) {
     const orden = bloque.orden;
     if (orden.length <= LINEAS_IMPRESAS_A_MEDIAS) { return; }
     const donde = bloque.actual === null ? 0 : orden.indexOf(bloque.lineas[bloque.actual]);
-    const amplia = Escena.ventana(orden.length, donde, LINEAS_IMPRESAS);
-    const breve = Escena.ventana(orden.length, donde, LINEAS_IMPRESAS_A_MEDIAS);
+    const amplia = Escena.impresas(bloque.numeradas, donde, LINEAS_IMPRESAS);
+    const breve = Escena.impresas(bloque.numeradas, donde, LINEAS_IMPRESAS_A_MEDIAS);
     if (bloque.impresas === amplia + '|' + breve) { return; }
-    const fuera = (i, d, cuantas) => i < d || i >= d + cuantas;
+    // A line of the short window that the long one leaves out (its
+    // function's first line) prints in both.
     orden.forEach((linea, i) => {
-      poner(linea, 'data-lejos', fuera(i, amplia, LINEAS_IMPRESAS) ? String(LINEAS_IMPRESAS)
-        : fuera(i, breve, LINEAS_IMPRESAS_A_MEDIAS) ? String(LINEAS_IMPRESAS_A_MEDIAS) : null);
+      poner(linea, 'data-lejos', breve.includes(i) ? null : amplia.includes(i) ? String(LINEAS_IMPRESAS_A_MEDIAS)
+        : String(LINEAS_IMPRESAS));
     });
     bloque.impresas = amplia + '|' + breve;
-    const lineas = (d, cuantas) => Escena.rotuloDeVentana(bloque.numeradas.slice(d, d + cuantas));
+    const lineas = (impresas) => Escena.rotuloDeImpresas(impresas.map((i) => bloque.numeradas[i]));
     const archivo = bloque.elemento.querySelector('.archivo');
-    poner(archivo, 'data-impresas', orden.length > LINEAS_IMPRESAS ? lineas(amplia, LINEAS_IMPRESAS) : null);
-    poner(archivo, 'data-impresas-breve', lineas(breve, LINEAS_IMPRESAS_A_MEDIAS));
+    poner(archivo, 'data-impresas', orden.length > LINEAS_IMPRESAS ? lineas(amplia) : null);
+    poner(archivo, 'data-impresas-breve', lineas(breve));
   }
 
   // Lights the line that made the current call, and marks it as the

@@ -9,6 +9,15 @@ Traza.defina('direccion', [], function () {
   // the browser, in the order the command line takes them.
   const CLAVES_DE_ENTRADA = ['entrada', 'n', 'semilla', 'valores'];
 
+  // How the page is looked at, each with the value the page takes where
+  // the address says none: the text's size (texto=grande), whether the
+  // code shows (codigo=no hides it), and the speed in steps a second, one
+  // of the speed slider's (velocidad=S). A value the page does not take is
+  // dropped, as if not given; a value the page takes anyway is not written.
+  const VELOCIDADES = [1, 2, 5, 10, 20, 50, 100, 200, 500, 1000];
+  const VISTA_POR_OMISION = { texto: 'normal', codigo: 'si', velocidad: 20 };
+  const VALORES_DE_VISTA = { texto: ['normal', 'grande'], codigo: ['si', 'no'], velocidad: VELOCIDADES.map(String) };
+
 
   // The parts of an address fragment: each as it came, its key (up to the
   // first '=', or the whole part), and its value after the '=', or null
@@ -33,14 +42,16 @@ Traza.defina('direccion', [], function () {
 
   // What an address fragment asks for: the step (paso=K, a number or
   // null), the end (fin), the panels (paneles=1,3,5: a list, or null), the
-  // panels drawn as trees (arbol=13,14: a list, or null), and
-  // every part that the replay page does not read (otras), kept as it came.
+  // panels drawn as trees (arbol=13,14: a list, or null), how the page is
+  // looked at (vista: texto, codigo and velocidad, each the default where
+  // not given), and every part that the replay page does not read (otras), kept as it came.
   // A paso with no number is dropped. entrada holds the input keys among
   // otras, decoded, as [key, value] pairs in the order given, a key given
   // twice kept twice (so that whoever records it can refuse it), or null
   // where there are none.
   function leaDireccion(fragmento) {
-    const leida = { paso: null, fin: false, paneles: null, arbol: null, entrada: null, otras: [] };
+    const leida = { paso: null, fin: false, paneles: null, arbol: null, vista: Object.assign({}, VISTA_POR_OMISION),
+                    entrada: null, otras: [] };
     const entrada = [];
     partes(fragmento).forEach((parte) => {
       if (parte.clave === 'fin' && parte.valor === null) {
@@ -49,6 +60,10 @@ Traza.defina('direccion', [], function () {
         if (parte.valor !== null && /^\d+$/.test(parte.valor)) { leida.paso = parseInt(parte.valor, 10); }
       } else if (parte.clave === 'paneles' || parte.clave === 'arbol') {
         leida[parte.clave] = numeros(parte.valor);
+      } else if (parte.clave in VISTA_POR_OMISION) {
+        if (VALORES_DE_VISTA[parte.clave].includes(parte.valor)) {
+          leida.vista[parte.clave] = parte.clave === 'velocidad' ? +parte.valor : parte.valor;
+        }
       } else {
         leida.otras.push(parte.texto);
         if (parte.valor !== null && CLAVES_DE_ENTRADA.includes(parte.clave)) {
@@ -68,11 +83,17 @@ Traza.defina('direccion', [], function () {
 
   // The fragment for panels shown (a list, or null for all) at step paso
   // of M, followed by the parts the page does not read: what leaDireccion
-  // reads back. arbol lists the panels drawn as trees (none: [] or null).
-  function fragmento(paneles, paso, M, otras, arbol) {
+  // reads back. arbol lists the panels drawn as trees (none: [] or null);
+  // vista is how the page is looked at, as leaDireccion reads it (none: the
+  // defaults).
+  function fragmento(paneles, paso, M, otras, arbol, vista) {
     const partesEscritas = [];
     if (paneles !== null) { partesEscritas.push('paneles=' + paneles.join(',')); }
     if (arbol && arbol.length > 0) { partesEscritas.push('arbol=' + arbol.join(',')); }
+    Object.keys(VISTA_POR_OMISION).forEach((clave) => {
+      const valor = vista ? vista[clave] : VISTA_POR_OMISION[clave];
+      if (valor !== VISTA_POR_OMISION[clave]) { partesEscritas.push(clave + '=' + valor); }
+    });
     if (paso >= M) {
       partesEscritas.push('fin');
     } else if (paso > 0) {
@@ -118,7 +139,8 @@ Traza.defina('direccion', [], function () {
   }
 
   return {
-    CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, leaDireccion: leaDireccion, sinEntrada: sinEntrada,
+    CLAVES_DE_ENTRADA: CLAVES_DE_ENTRADA, VELOCIDADES: VELOCIDADES, VISTA_POR_OMISION: VISTA_POR_OMISION,
+    leaDireccion: leaDireccion, sinEntrada: sinEntrada,
     fragmento: fragmento, seguidor: seguidor
   };
 });

@@ -225,6 +225,7 @@ Traza.defina('escena', ['modelo', 'palabras', 'seguido'], function (Modelo, Pala
       }
       tramo.lineas.forEach((texto, i) => filas.push({ numero: tramo.desde + i,
         clave: Modelo.claveDeLinea(codigo, tramo, i), archivo: tramo.archivo === codigo.archivo ? null : tramo.archivo,
+        inicio: i === 0,
         trozos: i === 0 ? texto.split(ANTES_DEL_NOMBRE) : [texto] }));
     });
     return filas;
@@ -258,6 +259,41 @@ Traza.defina('escena', ['modelo', 'palabras', 'seguido'], function (Modelo, Pala
     return Math.max(0, Math.min(total - cuantas, donde - Math.floor(cuantas / 2)));
   }
 
+  // The rows of code printed out of filas (the numbered rows of
+  // filasDeCodigo, each piece a function from its first line) around row
+  // donde, the lit one: all where they are cuantas or fewer; otherwise a
+  // window of them (ventana), and before it the first line of the function
+  // its first row is in, so that each function printed in part says which
+  // it is, cuantas rows in all. Their indices, in order.
+  function impresas(filas, donde, cuantas) {
+    const hasta = (d, c) => Array.from({ length: c }, (_, i) => d + i);
+    if (filas.length <= cuantas) { return hasta(0, filas.length); }
+    for (let c = cuantas; c > 1; c--) {
+      const d = ventana(filas.length, donde, c);
+      let cabeza = d;
+      while (cabeza > 0 && !filas[cabeza].inicio) { cabeza--; }
+      if (cabeza === d) { return hasta(d, c); }
+      if (c < cuantas) { return [cabeza].concat(hasta(d, c)); }
+    }
+    return [donde];
+  }
+
+  // What printed rows of code (filas, in order) say they are: "líneas A a
+  // B", each run of them, as "líneas 9, 14 a 25"; '' where none is.
+  function rotuloDeImpresas(filas) {
+    const tramos = [];
+    filas.forEach((f) => {
+      const ultimo = tramos[tramos.length - 1];
+      if (ultimo !== undefined && f.numero === ultimo[1] + 1) {
+        ultimo[1] = f.numero;
+      } else {
+        tramos.push([f.numero, f.numero]);
+      }
+    });
+    return tramos.length === 0 ? ''
+      : 'líneas ' + tramos.map((t) => (t[0] === t[1] ? String(t[0]) : t[0] + ' a ' + t[1])).join(', ');
+  }
+
   // What rows of code shown in a window say they are: "líneas A a B", from
   // the first and the last numbered one; '' where none is.
   function rotuloDeVentana(filas) {
@@ -270,7 +306,7 @@ Traza.defina('escena', ['modelo', 'palabras', 'seguido'], function (Modelo, Pala
     barras: barras, filasDeCifras: filasDeCifras, filaDeCifra: filaDeCifra, cadena: cadena, contadores: contadores,
     cadaCuantas: cadaCuantas, rotulosDePosicion: rotulosDePosicion, tramos: tramos, punteros: punteros,
     llamadas: llamadas, vigilancia: vigilancia, TRAMOS_DIBUJADOS: TRAMOS_DIBUJADOS, arbol: arbol, panel: panel, filasDeCodigo: filasDeCodigo, NOTA_SIN_LINEA: NOTA_SIN_LINEA, notasDeCodigo: notasDeCodigo,
-    luz: luz, ventana: ventana, rotuloDeVentana: rotuloDeVentana
+    luz: luz, ventana: ventana, rotuloDeVentana: rotuloDeVentana, impresas: impresas, rotuloDeImpresas: rotuloDeImpresas
   };
   return escena;
 });

@@ -116,10 +116,60 @@
     });
   }
 
+  // A frame's pixels rgba as a GIF's: indices into a palette, and the
+  // options that go with them. The first frame is whole; each other draws
+  // the pixels that changed since the frame before (antes) over that
+  // frame, which stays (dispose 1), and leaves the rest transparent: long
+  // runs of one index, which the GIF's LZW packs well. A palette is the
+  // commonest colours of the pixels drawn, exact, up to 256 in the first
+  // frame and COLORES_CAMBIADOS in the others (a step changes few: bars,
+  // their hatching, labels, a line lit), the next index being the
+  // transparent one; any other colour, an edge's shade, takes the nearest.
+  // Exact colours leave no trace where a colour is drawn back over
+  // another; narrow codes, for few colours, make a smaller frame.
+  const COLORES_CAMBIADOS = 31;
+  function indexado(rgba, antes) {
+    const nuevos = new Uint32Array(rgba.buffer, rgba.byteOffset, rgba.length / 4);
+    const viejos = antes === null ? null : new Uint32Array(antes.buffer, antes.byteOffset, antes.length / 4);
+    const cambiados = new Uint32Array(nuevos.length);
+    let cuantos = 0;
+    const veces = new Map();
+    for (let p = 0; p < nuevos.length; p++) {
+      if (viejos === null || nuevos[p] !== viejos[p]) {
+        cambiados[cuantos++] = p;
+        veces.set(nuevos[p], (veces.get(nuevos[p]) || 0) + 1);
+      }
+    }
+    const comunes = [...veces.keys()].sort((a, b) => veces.get(b) - veces.get(a))
+      .slice(0, viejos === null ? 256 : COLORES_CAMBIADOS);
+    const paleta = comunes.map((c) => [c & 255, (c >>> 8) & 255, (c >>> 16) & 255]);
+    if (paleta.length === 0) { paleta.push([0, 0, 0]); }
+    const indice = new Map(comunes.map((c, i) => [c, i]));
+    const cercano = (c) => {
+      let mejor = 0, distancia = Infinity;
+      paleta.forEach((p, i) => {
+        const d = (p[0] - (c & 255)) ** 2 + (p[1] - ((c >>> 8) & 255)) ** 2 + (p[2] - ((c >>> 16) & 255)) ** 2;
+        if (d < distancia) { mejor = i; distancia = d; }
+      });
+      indice.set(c, mejor);
+      return mejor;
+    };
+    const transparente = paleta.length;
+    const indices = new Uint8Array(nuevos.length).fill(viejos === null ? 0 : transparente);
+    for (let j = 0; j < cuantos; j++) {
+      const c = nuevos[cambiados[j]], k = indice.get(c);
+      indices[cambiados[j]] = k === undefined ? cercano(c) : k;
+    }
+    if (viejos === null) { return { indices: indices, opciones: { palette: paleta, dispose: 1 } }; }
+    const bits = Math.max(2, Math.ceil(Math.log2(transparente + 1)));
+    return { indices: indices, opciones: { palette: paleta.concat([[0, 0, 0]]), colorDepth: bits, dispose: 1,
+                                           transparent: true, transparentIndex: transparente } };
+  }
+
   // A looping GIF of the steps pasos (Lamina.cuadros gives them), one frame
   // each, drawn by svgDePaso(K) (the slide of step K at its own size),
-  // each shown centesimas hundredths of a second. Each frame has a palette
-  // of its own, of up to 256 colours. alProgreso(hechos, total), where
+  // each shown centesimas hundredths of a second, the last final (the end
+  // held before the loop starts again). alProgreso(hechos, total), where
   // given, is told after each frame; cancelado(), where given, is asked
   // before each, and a run it stops ends in null. Returns a Blob.
   async function gif(opciones) {
@@ -129,14 +179,17 @@
     const salida = gifenc.GIFEncoder();
     const parado = () => typeof o.cancelado === 'function' && o.cancelado();
     if (o.alProgreso) { o.alProgreso(0, pasos.length); }
+    let antes = null;
     for (let i = 0; i < pasos.length; i++) {
       await cedaTurno();
       if (parado()) { return null; }
       await dibuje(contexto, o.svgDePaso(pasos[i]));
       const rgba = contexto.getImageData(0, 0, Lamina.ANCHO, Lamina.ALTO).data;
-      const paleta = gifenc.quantize(rgba, 256, { format: 'rgb444' });
-      salida.writeFrame(gifenc.applyPalette(rgba, paleta, 'rgb444'), Lamina.ANCHO, Lamina.ALTO,
-        { palette: paleta, delay: o.centesimas * 10 });
+      const cuadro = indexado(rgba, antes);
+      const centesimas = i === pasos.length - 1 && o.final ? o.final : o.centesimas;
+      salida.writeFrame(cuadro.indices, Lamina.ANCHO, Lamina.ALTO,
+        Object.assign(cuadro.opciones, { delay: centesimas * 10 }));
+      antes = rgba;
       if (o.alProgreso) { o.alProgreso(i + 1, pasos.length); }
     }
     if (parado()) { return null; }
@@ -209,7 +262,8 @@
       $('progreso-gif').hidden = false;
       diga('Haciendo el GIF de los pasos ' + v.K + ' a ' + B + '…');
       try {
-        const hecho = await gif({ pasos: plan.pasos, centesimas: plan.centesimas, cancelado: () => cancelado,
+        const hecho = await gif({ pasos: plan.pasos, centesimas: plan.centesimas, final: plan.final,
+          cancelado: () => cancelado,
           svgDePaso: (K) => lamina(v, K, 1), alProgreso: (hechos, total) => {
             $('barra-gif').value = hechos / total;
             $('barra-gif').textContent = hechos + ' de ' + total;

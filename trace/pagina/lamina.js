@@ -376,12 +376,15 @@ Traza.defina('lamina', ['modelo', 'escena', 'svg'], function (Modelo, Escena, Sv
   // most MAX_POR_SEGUNDO frames a second. MAX_CUADROS bounds its size and
   // the time it takes to make.
   const MAX_POR_SEGUNDO = 50, MAX_CUADROS = 600;
+  // The last frame is held two seconds (or its own delay, if longer), so
+  // that the end is seen before the GIF starts again.
+  const CENTESIMAS_FINALES = 200;
 
   // The frames of a GIF from step A to step B at velocidad steps a second:
   // one per step; past MAX_POR_SEGUNDO steps a second or MAX_CUADROS
   // frames, steps at even intervals, A and B among them, each shown longer
   // so that the whole lasts as long. Returns the steps, the delay in
-  // hundredths, whether it left steps out (muestreado) and what says so.
+  // hundredths, the last frame's (final), whether it left steps out (muestreado) and what says so.
   function cuadros(A, B, velocidad) {
     const fin = Math.max(A, B);
     const v = Number.isFinite(velocidad) && velocidad > 0 ? velocidad : 1;
@@ -394,7 +397,8 @@ Traza.defina('lamina', ['modelo', 'escena', 'svg'], function (Modelo, Escena, Sv
     const centesimas = Math.min(65535, Math.max(2, Math.round(100 / v * (muestreado ? (fin - A) / (cuantos - 1) : 1))));
     const nota = muestreado ? 'El GIF muestra ' + cuantos + ' de los ' + todos + ' pasos, tomados a intervalos ' +
       'iguales: un GIF no pasa de ' + MAX_POR_SEGUNDO + ' cuadros por segundo ni de ' + MAX_CUADROS + ' cuadros.' : '';
-    return { pasos: pasos, centesimas: centesimas, muestreado: muestreado, nota: nota };
+    return { pasos: pasos, centesimas: centesimas, final: Math.max(centesimas, CENTESIMAS_FINALES),
+             muestreado: muestreado, nota: nota };
   }
 
   // The file a slide is saved as: traza-paso-K.svg, or for a GIF from

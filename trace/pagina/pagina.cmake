@@ -31,7 +31,7 @@ function(ordenamiento_junte_pagina salida)
   # The replay page's scripts, in the order they run (modelo.js says what
   # each does).
   set(guiones defina.js seguido.js modelo.js direccion.js palabras.js escena.js svg.js lamina.js practica.js dibujo_seguido.js arbol.js dibujo.js eleccion.js grafico.js
-      ajuste.js teclado.js guardado.js practicar.js sonido.js pantalla_completa.js aviso.js controles.js)
+      ajuste.js teclado.js guardado.js practicar.js sonido.js pantalla_completa.js aviso.js sala.js controles.js)
   list(TRANSFORM guiones PREPEND ${aqui}/)
   get_target_property(codigo ordenamiento_codigo ORDENAMIENTO_ARCHIVO)
   # The GIF encoder, carried as inert text that guardado.js turns into code
