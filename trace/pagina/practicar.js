@@ -19,6 +19,9 @@
   let reloj = null;     // the timer of the steps played
   let enfocada = 0;     // the bar that the keyboard is on, while the page waits
   let avisado = '';     // the words last said, so that a redraw does not say them again
+  let oyente = null;    // told of each verdict and each run's end (see observe)
+  let desde = 0;        // when the page began to wait for the picks
+  let contada = false;  // whether the run's end was told
 
   function activa() { return p !== null; }
 
@@ -61,6 +64,7 @@
     const v = pagina.vista(), e = v.m.estrategias[panel.s], estado = Modelo.estadoEn(e, p.paso);
     const veredicto = p.veredicto, errado = veredicto !== null && !veredicto.acierto;
     Dibujo.texto(caja.querySelector('.puntuacion'), Practica.puntuacion(p));
+    if (p.terminada) { cuente(); }
     const dicho = p.terminada ? Practica.final(p) : errado ? Practica.dichoDelVeredicto(veredicto)
       : Practica.indicacion(p);
     Dibujo.texto(caja.querySelector('.indicacion'), dicho);
@@ -101,9 +105,21 @@
       p = Practica.llegue(p, Math.min(tope, p.paso + pasos));
       pagina.vaya(p.paso);
       muestre();
-      if (p.esperando) { enfoque(enfocada); }
+      if (p.esperando) { espere(enfocada); }
       juegue();
     }, p.paso === tope ? 0 : intervalo);
+  }
+
+  // The page waits for the picks from now on.
+  function espere(q) {
+    desde = Date.now();
+    enfoque(q);
+  }
+
+  // Tells the listener that the run ended, once: at its end, or left early.
+  function cuente() {
+    if (!contada && oyente !== null) { oyente({ tipo: 'fin', practica: p }); }
+    contada = true;
   }
 
   function enfoque(q) {
@@ -119,6 +135,9 @@
     const antes = p;
     p = Practica.elija(p, q);
     if (p === antes) { return; }
+    if (p.veredicto !== null && oyente !== null) {
+      oyente({ tipo: 'veredicto', practica: p, veredicto: p.veredicto, ms: Date.now() - desde });
+    }
     if (p.veredicto !== null && p.veredicto.acierto) {
       pagina.diga(Practica.dichoDelVeredicto(p.veredicto) + ' ' + Practica.puntuacion(p) + '.');
       avisado = '';
@@ -134,7 +153,7 @@
     p = Practica.siga(p);
     pagina.vaya(p.paso);
     muestre();
-    if (p.esperando) { enfoque(enfocada); }
+    if (p.esperando) { espere(enfocada); }
     if (p.terminada) { caja.otraVez.focus(); }
     juegue();
   }
@@ -145,6 +164,7 @@
     if (pagina.otrosValores()) { return; }
     p = Practica.otraVez(p);
     avisado = '';
+    contada = false;
     pagina.vaya(p.paso);
     muestre();
     juegue();
@@ -164,6 +184,7 @@
   // Leaves practice at the step reached.
   function salga() {
     if (p === null) { return; }
+    cuente();
     quite();
     pagina.termine();
   }
@@ -177,10 +198,11 @@
     p = Practica.inicie(v.m.estrategias[panel.s], v.K);
     enfocada = 0;
     avisado = '';
+    contada = false;
     construyaCaja(v.m.n);
     pagina.vaya(p.paso);
     muestre();
-    if (p.esperando) { enfoque(0); }
+    if (p.esperando) { espere(0); }
     panel.seccion.scrollIntoView({ block: 'nearest' });
     juegue();
   }
@@ -231,5 +253,10 @@
     escuche();
   }
 
-  Traza.practicar = { inicie: inicie, empiece: empiece, salga: salga, activa: activa };
+  // oyente(suceso) is told of each verdict, { tipo: 'veredicto', practica,
+  // veredicto, ms: the time the picks took }, and once of each run's end,
+  // { tipo: 'fin', practica }, at its end or left early.
+  function observe(f) { oyente = f; }
+
+  Traza.practicar = { inicie: inicie, empiece: empiece, salga: salga, activa: activa, observe: observe };
 }());
