@@ -9,9 +9,10 @@ const { test } = require('node:test');
 const fflate = require(path.join(__dirname, '..', 'third_party', 'fflate', 'fflate.js'));
 const Scorm = require(path.join(__dirname, 'cargue.js'))('scorm');
 
-const pagina = '<!DOCTYPE html>\n<html lang="es">\n<head><title>t</title></head>\n<body></body>\n</html>\n';
+const pagina = (a) => '<!DOCTYPE html>\n<html lang="es">\n<head><title>t</title>' + Scorm.elementoDeActividad(a) +
+  '</head>\n<body></body>\n</html>\n';
 const actividad = (version) => ({ version: version, aprobado: 75, panel: 3, valores: null, entrada: 'aleatoria', n: 12,
-                                  velocidad: 4, titulo: 'Práctica: Burbuja & <lista>' });
+                                  velocidad: 4, titulo: 'Práctica: Burbuja & <lista></script>' });
 
 test('each version\'s package holds its manifest, with what that version requires, and the page with its settings', () => {
   const requerido = {
@@ -21,7 +22,7 @@ test('each version\'s package holds its manifest, with what that version require
              'adlcp:scormType="sco"', 'satisfiedByMeasure="true"><imsss:minNormalizedMeasure>0.75<']
   };
   for (const version of Scorm.VERSIONES) {
-    const archivos = fflate.unzipSync(Scorm.paquete(fflate.zipSync, pagina, actividad(version)));
+    const archivos = fflate.unzipSync(Scorm.paquete(fflate.zipSync, pagina(actividad(version)), actividad(version)));
     assert.deepEqual(Object.keys(archivos).sort(), ['imsmanifest.xml', 'index.html'], version);
     const xml = fflate.strFromU8(archivos['imsmanifest.xml']);
     requerido[version].forEach((parte) => assert.ok(xml.includes(parte), version + ': ' + parte));
@@ -30,12 +31,12 @@ test('each version\'s package holds its manifest, with what that version require
     assert.match(xml, /<manifest identifier="[\w-]+"/, version);
     const organizacion = /<organizations default="([\w-]+)">\s*<organization identifier="([\w-]+)">/.exec(xml);
     assert.equal(organizacion[1], organizacion[2], version);
-    assert.match(xml, /<title>Práctica: Burbuja &amp; &lt;lista&gt;<\/title>/, version);
+    assert.match(xml, /<title>Práctica: Burbuja &amp; &lt;lista&gt;&lt;\/script&gt;<\/title>/, version);
     const recurso = /<item identifier="[\w-]+" identifierref="([\w-]+)"[\s\S]*<resource identifier="([\w-]+)" type="webcontent" [^>]*href="([^"]+)">\s*<file href="([^"]+)"\/>/.exec(xml);
     assert.ok(recurso !== null, version);
     assert.deepEqual([recurso[1], recurso[3], recurso[4]], [recurso[2], 'index.html', 'index.html'], version);
     const html = fflate.strFromU8(archivos['index.html']);
-    const json = /<script type="application\/json" id="actividad">(.*?)<\/script>\n<\/head>/.exec(html);
+    const json = /<script type="application\/json" id="actividad">(.*?)<\/script><\/head>/.exec(html);
     assert.deepEqual(JSON.parse(json[1]), actividad(version), version);
   }
 });
@@ -62,4 +63,5 @@ test('the score counts the right picks over all the exchanges, and the score nee
     Scorm.aprobado('2004', 'x', 70)], [80, 60, 90, 70]);
   assert.deepEqual([Scorm.lapso('1.2', 3723450), Scorm.lapso('2004', 3723450), Scorm.lapso('2004', 1500)],
     ['0001:02:03.45', 'PT1H2M3.45S', 'PT1.50S']);
+  assert.equal(Scorm.momento('2004', new Date(Date.UTC(2026, 0, 2, 3, 4, 5, 678))), '2026-01-02T03:04:05.67Z');
 });

@@ -16,12 +16,14 @@
   // body, kept as it was read, and the scripts after it, whose text no
   // script changes either. A page opened from disk cannot read its own
   // file, and its body now holds the panels built from its data.
-  function paginaLimpia() {
+  // The activity's settings, actividad, are put at the end of the head.
+  function paginaLimpia(actividad) {
     const cuerpo = Traza.cuerpo, guiones = [];
     for (let el = cuerpo.guion.nextElementSibling; el !== null; el = el.nextElementSibling) {
       if (el.tagName === 'SCRIPT') { guiones.push(el.outerHTML); }
     }
-    return '<!DOCTYPE html>\n<html lang="' + document.documentElement.lang + '">\n' + document.head.outerHTML +
+    return '<!DOCTYPE html>\n<html lang="' + document.documentElement.lang + '">\n' + document.head.outerHTML.replace(/<\/head>$/,
+      () => Scorm.elementoDeActividad(actividad) + '\n</head>') +
       '\n' + cuerpo.apertura + cuerpo.texto + '\n' + guiones.join('\n') + '\n</body>\n</html>\n';
   }
 
@@ -56,7 +58,7 @@
       n: datos.entrada.length, velocidad: +$('velocidad').value,
       titulo: 'Práctica: ' + panel.getAttribute('data-estrategia') + ' sobre ' + panel.getAttribute('data-contenedor')
     };
-    const bytes = Scorm.paquete(cargueZip(), paginaLimpia(), actividad);
+    const bytes = Scorm.paquete(cargueZip(), paginaLimpia(actividad), actividad);
     const nombre = 'practica-scorm-' + opciones.version + '.zip';
     Traza.guardado.descargue(new Blob([bytes], { type: 'application/zip' }), nombre);
     return 'Guardado: ' + nombre + ' (SCORM ' + opciones.version + ', aprueba con ' + actividad.aprobado + ' %, ' +

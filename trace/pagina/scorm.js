@@ -73,10 +73,11 @@ Traza.defina('scorm', [], function () {
   }
 
   // The moment fecha: the time of day HH:MM:SS in 1.2, an ISO 8601
-  // timestamp in 2004.
+  // timestamp in UTC in 2004.
   function momento(version, fecha) {
     if (version === '1.2') { return dos(fecha.getHours()) + ':' + dos(fecha.getMinutes()) + ':' + dos(fecha.getSeconds()); }
-    return fecha.toISOString().replace(/\.\d+Z$/, 'Z');
+    // Hundredths of a second at most, which a time zone must follow.
+    return fecha.toISOString().replace(/(\.\d\d)\d*Z$/, '$1Z');
   }
 
   // ---- What the LMS is told, as [element, value] pairs, in order.
@@ -88,7 +89,7 @@ Traza.defina('scorm', [], function () {
              aprobado: 'cmi.student_data.mastery_score', tipo: 'fill-in' },
     '2004': { raw: 'cmi.score.raw', min: 'cmi.score.min', max: 'cmi.score.max', estado: 'cmi.success_status',
               respuesta: 'learner_response', mal: 'incorrect', cuando: 'timestamp', sesion: 'cmi.session_time',
-              alumno: 'cmi.learner_id', aprobado: 'cmi.scaled_passing_score', tipo: 'other' }
+              alumno: 'cmi.learner_id', aprobado: 'cmi.scaled_passing_score', tipo: 'fill-in' }
   };
 
   // The score of a run and its verdict against the score needed.
@@ -165,22 +166,22 @@ Traza.defina('scorm', [], function () {
       '  <resources>\n    ' + sco + '\n  </resources>\n</manifest>\n';
   }
 
-  // The page of an activity: the page's clean text, pagina (as it was
-  // read, before any script ran), with the activity's settings put at the
-  // end of its head, where web/actividad.js finds them.
-  function paginaDeActividad(pagina, actividad) {
+  // The element that carries an activity's settings in its page, where
+  // web/actividad.js finds them.
+  function elementoDeActividad(actividad) {
     // Escaped so that no text in it can end its element.
     const json = JSON.stringify(actividad).replace(/</g, '\\u003c');
-    return pagina.replace('</head>', () => '<script type="application/json" id="actividad">' + json + '</script>\n</head>');
+    return '<script type="application/json" id="actividad">' + json + '<\/script>';
   }
 
-  // The package's bytes: the manifest and the page, zipped by fflate's
-  // zipSync (given, so that only the saving loads it).
+  // The package's bytes: the manifest and the page, pagina, which holds
+  // the activity's settings, zipped by fflate's zipSync (given, so that
+  // only the saving loads it).
   function paquete(zipSync, pagina, actividad) {
     const texto = (t) => new TextEncoder().encode(t);
     return zipSync({
       'imsmanifest.xml': texto(manifiesto(actividad.version, actividad.titulo, actividad.aprobado)),
-      'index.html': texto(paginaDeActividad(pagina, actividad))
+      'index.html': texto(pagina)
     }, { level: 9, mtime: new Date(2026, 0, 1) });
   }
 
@@ -188,6 +189,6 @@ Traza.defina('scorm', [], function () {
     VERSIONES: VERSIONES, APROBADO_POR_OMISION: APROBADO_POR_OMISION, NOMBRES: NOMBRES, semilla: semilla,
     parteDeEntrada: parteDeEntrada, direccion: direccion, puntaje: puntaje, aprobado: aprobado, lapso: lapso,
     momento: momento, valoresDelPuntaje: valoresDelPuntaje, valoresDeInteraccion: valoresDeInteraccion,
-    manifiesto: manifiesto, paginaDeActividad: paginaDeActividad, paquete: paquete
+    manifiesto: manifiesto, elementoDeActividad: elementoDeActividad, paquete: paquete
   };
 });
