@@ -1,10 +1,11 @@
 // The browser page's practice as an activity for a course's LMS: the
 // button "Guardar actividad SCORM" in the "Guardar" box, and, in a page
-// saved that way (it holds #actividad), the activity itself. All the code
-// of both is carried as inert text (#scorm, #actividad-scorm: scorm.js
-// and actividad_scorm.js), which only this turns into code, when a package
-// is saved or an activity is opened: a first visit neither runs nor
-// compiles it.
+// saved that way (it holds #actividad), the activity itself. The code of
+// both (trace/pagina/scorm.js and actividad_scorm.js) is carried packed,
+// as the module is (#actividad-scorm: gzip as base64, web/empaque.js), and
+// only this unpacks it, with the page's fflate, and turns it into code,
+// when a package is saved or an activity is opened: a first visit carries
+// a third of its size, and neither runs nor compiles it.
 (function () {
   'use strict';
 
@@ -12,10 +13,15 @@
 
   function $(id) { return document.getElementById(id); }
 
-  // The activity's code, made from the page's inert texts, once.
+  // The activity's code, unpacked and made, once; fflate stays for the
+  // zip (Traza.fflate).
   function cargue() {
     if (Traza.actividadScorm === undefined) {
-      ['scorm', 'actividad-scorm'].forEach((id) => new Function($(id).textContent)());
+      const cargado = { exports: {} };
+      new Function('module', 'exports', $('fflate').textContent)(cargado, cargado.exports);
+      Traza.fflate = cargado.exports;
+      const bytes = Uint8Array.from(atob($('actividad-scorm').textContent.trim()), (c) => c.charCodeAt(0));
+      new Function(new TextDecoder().decode(Traza.fflate.gunzipSync(bytes)))();
     }
     return Traza.actividadScorm;
   }

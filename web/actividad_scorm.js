@@ -1,7 +1,8 @@
 // The practice as a SCORM activity, on the page (scorm.js holds its rules
 // and words with no page): saving the package, and the activity run inside
 // a course's LMS, or outside one, where it sends nothing. web/actividad.js
-// turns this text into code only when it is needed.
+// unpacks this text and makes it into code only when it is needed, and
+// gives it fflate (Traza.fflate), which writes the zip.
 (function () {
   'use strict';
 
@@ -27,18 +28,6 @@
       '\n' + cuerpo.apertura + cuerpo.texto + '\n' + guiones.join('\n') + '\n</body>\n</html>\n';
   }
 
-  // fflate's zipSync, from the text that the page carries for its
-  // decompressor (#fflate), made the first time a package is saved.
-  let zipSync = null;
-  function cargueZip() {
-    if (zipSync === null) {
-      const cargado = { exports: {} };
-      new Function('module', 'exports', $('fflate').textContent)(cargado, cargado.exports);
-      zipSync = cargado.exports.zipSync;
-    }
-    return zipSync;
-  }
-
   // Saves the exercise as it is set up, as a package of version version
   // with the score needed to pass, aprobado ('' for 80): the first panel
   // shown, its values given or their shape and count, and the speed.
@@ -58,7 +47,7 @@
       n: datos.entrada.length, velocidad: +$('velocidad').value,
       titulo: 'Práctica: ' + panel.getAttribute('data-estrategia') + ' sobre ' + panel.getAttribute('data-contenedor')
     };
-    const bytes = Scorm.paquete(cargueZip(), paginaLimpia(actividad), actividad);
+    const bytes = Scorm.paquete(Traza.fflate.zipSync, paginaLimpia(actividad), actividad);
     const nombre = 'practica-scorm-' + opciones.version + '.zip';
     Traza.guardado.descargue(new Blob([bytes], { type: 'application/zip' }), nombre);
     return 'Guardado: ' + nombre + ' (SCORM ' + opciones.version + ', aprueba con ' + actividad.aprobado + ' %, ' +
