@@ -53,6 +53,14 @@ async function pruebe(navegador, version, web) {
   // A clean page: as read, before its scripts built the panels.
   assert.ok(html.includes('<body data-estado="cargando">') && html.includes('<main id="paneles"></main>'), 'a clean page');
 
+  // ---- Opened outside an LMS: it says that nothing is sent.
+  fs.mkdirSync(argumentos.carpeta, { recursive: true });
+  const suelta = path.join(argumentos.carpeta, 'index-' + version + '.html');
+  fs.writeFileSync(suelta, html);
+  await pagina.goto(pathToFileURL(suelta).href);
+  await pagina.waitForSelector('body[data-estado="listo"] .practica');
+  assert.equal(await pagina.textContent('#nota-actividad'), 'Fuera de un LMS: esta práctica no envía ninguna puntuación.');
+
   // ---- Inside the LMS, as student alumno-7's first attempt.
   const iniciales = version === '1.2' ? { 'cmi.core.student_id': 'alumno-7' }
     : { 'cmi.learner_id': 'alumno-7', 'cmi.scaled_passing_score': '0.6' };

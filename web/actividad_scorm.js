@@ -193,11 +193,13 @@
       }
     });
 
-    // The session ends only when the page is left, with its time.
+    // The session ends only when the page is left, with its time; a
+    // practice left that way ends as "Salir" ends it, with its score.
     let cerrada = !conLms;
     const cierre = () => {
       if (cerrada) { return; }
       cerrada = true;
+      Traza.practicar.salga();
       lms.ponga(nombres.sesion, Scorm.lapso(version, Date.now() - inicio));
       lms.termine();
     };
