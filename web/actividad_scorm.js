@@ -12,20 +12,22 @@
 
   // ---- Saving.
 
-  // The page as it was read, before any script changed it: its head, which
-  // no script changes, the body that defina.js, the first script of the
-  // body, kept as it was read, and the scripts after it, whose text no
-  // script changes either. A page opened from disk cannot read its own
-  // file, and its body now holds the panels built from its data.
-  // The activity's settings, actividad, are put at the end of the head.
+  // The page as it was read, before any script changed it, with the
+  // activity's settings, actividad, at the end of its head. A page opened
+  // from disk cannot read its own file, and its body now holds the panels
+  // built from its data; but no script changes the head, nor the text of a
+  // script, and defina.js, the body's first script, kept the body as it
+  // was read up to itself: the page is that head, that body and the
+  // scripts after it.
   function paginaLimpia(actividad) {
     const cuerpo = Traza.cuerpo, guiones = [];
     for (let el = cuerpo.guion.nextElementSibling; el !== null; el = el.nextElementSibling) {
       if (el.tagName === 'SCRIPT') { guiones.push(el.outerHTML); }
     }
-    return '<!DOCTYPE html>\n<html lang="' + document.documentElement.lang + '">\n' + document.head.outerHTML.replace(/<\/head>$/,
-      () => Scorm.elementoDeActividad(actividad) + '\n</head>') +
-      '\n' + cuerpo.apertura + cuerpo.texto + '\n' + guiones.join('\n') + '\n</body>\n</html>\n';
+    const cabeza = document.head.outerHTML.replace(/<\/head>$/,
+      () => Scorm.elementoDeActividad(actividad) + '\n</head>');
+    return '<!DOCTYPE html>\n<html lang="' + document.documentElement.lang + '">\n' + cabeza + '\n' +
+      cuerpo.apertura + cuerpo.texto + '\n' + guiones.join('\n') + '\n</body>\n</html>\n';
   }
 
   // Saves the exercise as it is set up, as a package of version version
