@@ -203,7 +203,10 @@
   function otrosValores() {
     const datos = window.Traza.datos();
     if (datos === null || datos.semilla === null) { return false; }
-    return muestre([['entrada', datos.origen], ['n', String(datos.entrada.length)], ['semilla', sorteeSemilla()]],
+    // An activity of an LMS draws the student's next attempt's (actividad.js).
+    const semilla = typeof window.Traza.semillaDeActividad === 'function' ? window.Traza.semillaDeActividad()
+      : sorteeSemilla();
+    return muestre([['entrada', datos.origen], ['n', String(datos.entrada.length)], ['semilla', semilla]],
       'push', true);
   }
 

@@ -10,6 +10,10 @@
 // Traza of its own, whose defina makes the part from files in the same
 // way: so each part runs as it is in both.
 window.Traza = Object.assign(window.Traza || {}, {
+  // The body as it was read, before any script changed it, and this, its
+  // first script: the browser page saves a clean copy of itself from them.
+  cuerpo: { apertura: document.body.cloneNode(false).outerHTML.replace(/<\/body>$/, ''),
+            texto: document.body.innerHTML, guion: document.currentScript },
   aspecto: JSON.parse(document.getElementById('aspecto').textContent),
   defina: function (nombre, usados, fabrica) {
     'use strict';

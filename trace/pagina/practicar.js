@@ -20,6 +20,9 @@
   let enfocada = 0;     // the bar that the keyboard is on, while the page waits
   let avisado = '';     // the words last said, so that a redraw does not say them again
   let acertado = '';    // what the last right pick was, shown until the next pick
+  let oyente = null;    // told of each verdict and each run's end (see observe)
+  let desde = 0;        // when the page began to wait for the picks
+  let contada = false;  // whether the run's end was told
 
   function activa() { return p !== null; }
 
@@ -63,6 +66,7 @@
     const v = pagina.vista(), e = v.m.estrategias[panel.s], estado = Modelo.estadoEn(e, p.paso);
     const veredicto = p.veredicto, errado = veredicto !== null && !veredicto.acierto;
     Dibujo.texto(caja.querySelector('.puntuacion'), Practica.puntuacion(p));
+    if (p.terminada) { cuente(); }
     const dicho = p.terminada ? Practica.final(p) : errado ? Practica.dichoDelVeredicto(veredicto)
       : Practica.indicacion(p);
     Dibujo.texto(caja.querySelector('.indicacion'), dicho);
@@ -104,9 +108,21 @@
       p = Practica.llegue(p, Math.min(tope, p.paso + pasos));
       pagina.vaya(p.paso);
       muestre();
-      if (p.esperando) { enfoque(enfocada); }
+      if (p.esperando) { espere(enfocada); }
       juegue();
     }, p.paso === tope ? 0 : intervalo);
+  }
+
+  // The page waits for the picks from now on.
+  function espere(q) {
+    desde = Date.now();
+    enfoque(q);
+  }
+
+  // Tells the listener that the run ended, once: at its end, or left early.
+  function cuente() {
+    if (!contada && oyente !== null) { oyente({ tipo: 'fin', practica: p }); }
+    contada = true;
   }
 
   function enfoque(q) {
@@ -123,6 +139,9 @@
     p = Practica.elija(p, q);
     if (p === antes) { return; }
     acertado = '';
+    if (p.veredicto !== null && oyente !== null) {
+      oyente({ tipo: 'veredicto', practica: p, veredicto: p.veredicto, ms: Date.now() - desde });
+    }
     if (p.veredicto !== null && p.veredicto.acierto) {
       acertado = Practica.dichoDelVeredicto(p.veredicto);
       pagina.diga(Practica.dichoDelVeredicto(p.veredicto) + ' ' + Practica.puntuacion(p) + '.');
@@ -139,7 +158,7 @@
     p = Practica.siga(p);
     pagina.vaya(p.paso);
     muestre();
-    if (p.esperando) { enfoque(enfocada); }
+    if (p.esperando) { espere(enfocada); }
     if (p.terminada) { caja.otraVez.focus(); }
     juegue();
   }
@@ -151,6 +170,7 @@
     p = Practica.otraVez(p);
     avisado = '';
     acertado = '';
+    contada = false;
     pagina.vaya(p.paso);
     muestre();
     juegue();
@@ -172,6 +192,7 @@
   // Leaves practice at the step reached.
   function salga() {
     if (p === null) { return; }
+    cuente();
     quite();
     pagina.termine();
   }
@@ -186,13 +207,14 @@
     enfocada = 0;
     avisado = '';
     acertado = '';
+    contada = false;
     // While it asks, the comparisons of its strategy's panels keep their
     // answers: the student compares the values.
     v.vista.paneles.forEach((x) => { x.practica = x.s === panel.s; });
     construyaCaja(v.m.n);
     pagina.vaya(p.paso);
     muestre();
-    if (p.esperando) { enfoque(0); }
+    if (p.esperando) { espere(0); }
     // The strategy's code, then the panel, in view, its lit line too.
     const bloque = v.vista.codigos.find((b) => b.s === panel.s);
     if (bloque !== undefined) {
@@ -249,5 +271,10 @@
     escuche();
   }
 
-  Traza.practicar = { inicie: inicie, empiece: empiece, salga: salga, activa: activa };
+  // oyente(suceso) is told of each verdict, { tipo: 'veredicto', practica,
+  // veredicto, ms: the time the picks took }, and once of each run's end,
+  // { tipo: 'fin', practica }, at its end or left early.
+  function observe(f) { oyente = f; }
+
+  Traza.practicar = { inicie: inicie, empiece: empiece, salga: salga, activa: activa, observe: observe };
 }());
