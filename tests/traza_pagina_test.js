@@ -318,11 +318,11 @@ async function pruebeFormulario(pagina, web) {
     await envie(valores);
     assert.equal(await error(), mensaje);
   }
-  // The address follows a step at once; a reload shows the same view and
-  // step.
+  // The address follows the steps, at their pace; a reload shows the same
+  // view and step.
   const antes = (await envie(''))[0];
   for (let k = 0; k < 3; k++) { await pagina.keyboard.press('ArrowRight'); }
-  assert.match(await pagina.evaluate(() => window.location.hash), /^#paso=3&entrada=/);
+  await pagina.waitForFunction(() => /^#paso=3&entrada=/.test(window.location.hash));
   await pagina.reload();
   await pagina.waitForSelector('body[data-estado="listo"]');
   assert.deepEqual([await pasoDe(pagina), await pagina.evaluate(() => window.Traza.datos()), await campos()],
