@@ -381,7 +381,7 @@ test('the strategies\' colours: 3:1 from white, apart with and without red or gr
 test('one source for the look: the style\'s colours are aspecto.json\'s, and each of those is used', () => {
   const pagina = path.join(__dirname, '..', 'trace', 'pagina');
   const lea = (...partes) => fs.readFileSync(path.join(...partes), 'utf8');
-  const estilo = (lea(pagina, 'pagina.css') + lea(__dirname, '..', 'web', 'web.css')).replace(/\/\*[^]*?\*\//g, '');
+  const estilo = (lea(pagina, 'pagina.css') + lea(pagina, 'sala.css') + lea(pagina, 'impresion.css') + lea(__dirname, '..', 'web', 'web.css')).replace(/\/\*[^]*?\*\//g, '');
   const guiones = fs.readdirSync(pagina).filter((f) => f.endsWith('.js')).map((f) => lea(pagina, f)).join('\n');
   const colores = Object.keys(ASPECTO.colores);
   Object.values(ASPECTO.colores).concat(ASPECTO.estrategias)

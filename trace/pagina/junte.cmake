@@ -20,7 +20,7 @@
 # its recordings there. A page that records in the browser has DATOS put
 # there instead.
 #
-# cmake -DPLANTILLA=pagina.html -DESTILO=pagina.css -DGUION="a.js;b.js"
+# cmake -DPLANTILLA=pagina.html -DESTILO="pagina.css;sala.css;impresion.css" -DGUION="a.js;b.js"
 #       -DCODIGO=codigo.json -DASPECTO=aspecto.json
 #       [-DESTILO_EXTRA=f.css] [-DMARCADO_EXTRA=f.html]
 #       [-DGUION_EXTRA="c.js;d.js"] [-DTEXTOS="modulo;f.txt"] [-DGUION_CABEZA=e.js]
@@ -57,7 +57,12 @@ function(lea archivo cierre salida)
 endfunction()
 
 file(READ "${PLANTILLA}" pagina)
-lea("${ESTILO}" "</style" estilo)
+# The style may come in several files, joined in order.
+set(estilo "")
+foreach(archivo IN LISTS ESTILO)
+  lea("${archivo}" "</style" parte)
+  string(APPEND estilo "${parte}")
+endforeach()
 lea("${CODIGO}" "</script" codigo)
 lea("${ASPECTO}" "</script" aspecto)
 

@@ -86,10 +86,10 @@ function(ordenamiento_junte_pagina salida)
 
   add_custom_command(
     OUTPUT ${salida}
-    COMMAND ${CMAKE_COMMAND} -DPLANTILLA=${aqui}/pagina.html -DESTILO=${aqui}/pagina.css
+    COMMAND ${CMAKE_COMMAND} -DPLANTILLA=${aqui}/pagina.html "-DESTILO=${aqui}/pagina.css$<SEMICOLON>${aqui}/sala.css$<SEMICOLON>${aqui}/impresion.css"
             -DASPECTO=${aqui}/aspecto.json "-DGUION=${guion}" -DCODIGO=${codigo} -DCODIFICADOR=${codificador} ${extra} -DSALIDA=${salida}
             -P ${aqui}/junte.cmake
-    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${aqui}/aspecto.json ${guiones} ${codigo} ${codificador}
+    DEPENDS ${aqui}/pagina.html ${aqui}/pagina.css ${aqui}/sala.css ${aqui}/impresion.css ${aqui}/aspecto.json ${guiones} ${codigo} ${codificador}
             ${aqui}/junte.cmake ${arg_ESTILO} ${arg_MARCADO} ${propios} ${archivos_de_textos} ${arranque}
             ${arg_DEPENDE}
     COMMENT "Joining the page ${salida}"
