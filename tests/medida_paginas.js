@@ -54,7 +54,7 @@ const carpeta = fs.mkdtempSync(path.join(os.tmpdir(), 'medida-paginas-'));
 // [--web PAGE]); it is given them so, with the temporary folder, where its
 // escriba writes the pages.
 process.argv = process.argv.slice(0, 2).concat([traza, navegador, carpeta], web ? ['--web', web] : []);
-const { escriba, espereCuadros, mediana, pasoDe } = require('./navegador/arnes.js');
+const { escriba, espereCuadros, mediana, pasoDe, primeraVisita } = require('./navegador/arnes.js');
 
 // The browser test's flags (traza_pagina_test.js), so that the figures are
 // those of the browser the tests drive.
@@ -233,28 +233,6 @@ async function midaVistas(navegadorAbierto, lista) {
   });
 }
 
-// A first visit, as the browser test measures it: a fresh browser context,
-// with nothing compiled or cached; the time from the start of the
-// navigation to the page marked drawn, on the page's own clock.
-async function primeraVisita(navegadorAbierto, direccion) {
-  const contexto = await navegadorAbierto.newContext({ viewport: VENTANA });
-  await contexto.addInitScript(() => {
-    new MutationObserver((cambios, observador) => {
-      if (document.body.getAttribute('data-estado') === 'listo') {
-        window.listoEn = performance.now();
-        observador.disconnect();
-      }
-    }).observe(document, { subtree: true, attributeFilter: ['data-estado'] });
-  });
-  const pagina = await contexto.newPage();
-  escuche(pagina);
-  await pagina.goto(direccion);
-  await pagina.waitForSelector('body[data-estado="listo"]');
-  const ms = await pagina.evaluate(() => window.listoEn);
-  await contexto.close();
-  return ms;
-}
-
 // The tool's page and the browser page for the same values, in turn.
 async function midaVisitas(navegadorAbierto) {
   const propia = escriba('v733', ['--valores', '7,3,3']);
@@ -262,7 +240,7 @@ async function midaVisitas(navegadorAbierto) {
   for (let vez = 0; vez < VISITAS; vez++) {
     const orden = [['herramienta', propia], ['web', pathToFileURL(web).href + '#valores=7,3,3']];
     for (const [cual, direccion] of vez % 2 === 0 ? orden : orden.reverse()) {
-      cargas[cual].push(await primeraVisita(navegadorAbierto, direccion));
+      cargas[cual].push(await primeraVisita(navegadorAbierto, direccion, escuche));
     }
   }
   const tamano = (archivo) => fs.statSync(archivo).size / 1024;

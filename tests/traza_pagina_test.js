@@ -16,7 +16,7 @@ const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
 const {
   argumentos, escriba, pestana, abra: abraEn, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste,
-  datosNativos, mediana, pasoDe
+  datosNativos, mediana, pasoDe, primeraVisita
 } = require('./navegador/arnes.js');
 const { compruebePantallas, compruebeColores, compruebeImpresion } = require('./navegador/pantallas.js');
 const { pruebeTeclado, pruebeLector, pruebeAxe } = require('./navegador/accesibilidad.js');
@@ -235,20 +235,7 @@ async function pruebeWeb(navegadorAbierto) {
   for (let vez = 0; vez < 11; vez++) {
     const orden = [['herramienta', propia], ['web', web + '#valores=7,3,3']];
     for (const [cual, direccion] of vez % 2 === 0 ? orden : orden.reverse()) {
-      const contexto = await navegadorAbierto.newContext({ viewport: { width: 1280, height: 720 } });
-      await contexto.addInitScript(() => {
-        new MutationObserver((cambios, observador) => {
-          if (document.body.getAttribute('data-estado') === 'listo') {
-            window.listoEn = performance.now();
-            observador.disconnect();
-          }
-        }).observe(document, { subtree: true, attributeFilter: ['data-estado'] });
-      });
-      const otra = await contexto.newPage();
-      await otra.goto(direccion);
-      await otra.waitForSelector('body[data-estado="listo"]');
-      cargas[cual].push(Math.round(await otra.evaluate(() => window.listoEn)));
-      await contexto.close();
+      cargas[cual].push(Math.round(await primeraVisita(navegadorAbierto, direccion)));
     }
   }
   const envios = [];

@@ -256,7 +256,31 @@ const pasoDe = (pagina) => pagina.evaluate(() => +document.getElementById('paso-
 const reproduce = (pagina) => pagina.evaluate(() => /Pausa/.test(document.getElementById('boton-reproducir').textContent));
 const sinFoco = (pagina) => pagina.evaluate(() => document.activeElement.blur());
 
+// A first visit: a fresh browser context at 1280x720, with nothing
+// compiled or cached; the time in ms from the start of the navigation to
+// the page marked drawn, on the page's own clock (the test's own work
+// around it, which a slow machine makes long, left out). abierta, if
+// given, is told of the page before it is opened.
+async function primeraVisita(navegadorAbierto, direccion, abierta) {
+  const contexto = await navegadorAbierto.newContext({ viewport: { width: 1280, height: 720 } });
+  await contexto.addInitScript(() => {
+    new MutationObserver((cambios, observador) => {
+      if (document.body.getAttribute('data-estado') === 'listo') {
+        window.listoEn = performance.now();
+        observador.disconnect();
+      }
+    }).observe(document, { subtree: true, attributeFilter: ['data-estado'] });
+  });
+  const pagina = await contexto.newPage();
+  if (abierta) { abierta(pagina); }
+  await pagina.goto(direccion);
+  await pagina.waitForSelector('body[data-estado="listo"]');
+  const ms = await pagina.evaluate(() => window.listoEn);
+  await contexto.close();
+  return ms;
+}
+
 module.exports = {
   argumentos: { traza, navegador, carpeta, modo, valor, paginaWeb }, raiz, escriba, pestana, abra, operaciones, demostracion, porOmision, esperado, lea,
-  lineasActuales, compruebe, espereCuadros, compruebeAjuste, datosNativos, mediana, pasoDe, reproduce, sinFoco
+  lineasActuales, compruebe, espereCuadros, compruebeAjuste, datosNativos, mediana, pasoDe, reproduce, sinFoco, primeraVisita
 };
