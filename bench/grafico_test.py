@@ -17,6 +17,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import grafico  # noqa: E402  (found through the line above)
 import guiones  # noqa: E402
+import resultados  # noqa: E402
 
 CORRIDAS = []
 
@@ -64,8 +65,15 @@ class Corrida(unittest.TestCase):
             self.assertIn(f"title '{nombre}'", tiempos)
         for nombre in estrategias:
             self.assertIn(f"title '{nombre}'", cuentas)
+        # A class is named by its display name where it has one; a
+        # student's strategy without one is named by its class, as on the
+        # page.
+        propios = {clase for clase, visible in
+                   resultados.nombres(self.datos).items() if visible != clase}
         for guion in (tiempos, cuentas):
-            self.assertNotRegex(guion, r"title '[^']*(Ordenador_|_Ordenable)")
+            self.assertNotRegex(guion, r"title '[^']*_Ordenable")
+            for clase in propios:
+                self.assertNotIn(f"title '{clase}'", guion)
             self.assertRegex(guion, r"font ',(1[4-9]|[2-9]\d)'")
         self.assertIn("tiempo de CPU", tiempos)
         for pendiente in ("N lg N", "N²", "N³"):
