@@ -9,10 +9,10 @@ namespace {
 
 // Neither the panel nor the copy takes a brace or a call from a comment,
 // { C.Es_Menor(0, 1) }, nor from a literal.
-// clang-format off
+// clang-format off: NOLINTNEXTLINE(cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays)
 constexpr char kContinuada[] = "} C.Es_Menor(0, 1) {\
 C.Intercambie(";
-constexpr char kCruda[] = R"x(C.Intercambie(1, 0) } ")" {)x";
+constexpr char kCruda[] = R"x(C.Intercambie(1, 0) } ")" {)x";  // NOLINT(cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays)
 static_assert(sizeof kContinuada == 35 && sizeof kCruda == 28 && '{' != '}',
               "the copy leaves the literals as they are");
 // clang-format on
