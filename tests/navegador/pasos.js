@@ -181,7 +181,7 @@ async function pruebePasos(navegadorAbierto) {
   }
   // What a step costs to draw, and how close the top speed, 1,000 steps a
   // second, several to a frame, comes to its pace: printed, as this machine's
-  // load decides them (tests/medida_paginas.js measures them apart).
+  // load decides them (bench/medida_paginas.js measures them apart).
   const media = await pagina.evaluate(() => {
     const posicion = document.getElementById('posicion'), inicio = performance.now();
     for (let k = 0; k <= +posicion.max; k++) {

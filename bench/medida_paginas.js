@@ -14,7 +14,7 @@
 // - a first visit of the browser page, as the browser test measures it,
 //   against the tool's page for the same values, and the page's size.
 //
-// node tests/medida_paginas.js [ORDENAMIENTO_TRAZA [BROWSER]] [--web PAGE] [--perfil]
+// node bench/medida_paginas.js [ORDENAMIENTO_TRAZA [BROWSER]] [--web PAGE] [--perfil]
 //
 // Without arguments it takes build/test/trace/ordenamiento_traza,
 // /usr/bin/chromium and, where it is built, build/web/ordenamiento.html.
@@ -42,7 +42,7 @@ const [traza = path.join(raiz, 'build', 'test', 'trace', 'ordenamiento_traza'), 
   argumentos;
 for (const archivo of [traza, navegador].concat(web ? [web] : [])) {
   if (!fs.existsSync(archivo)) {
-    console.error('no such file: ' + archivo + '\nusage: node tests/medida_paginas.js ' +
+    console.error('no such file: ' + archivo + '\nusage: node bench/medida_paginas.js ' +
       '[ORDENAMIENTO_TRAZA [BROWSER]] [--web PAGE] [--perfil]');
     process.exit(2);
   }
@@ -54,7 +54,7 @@ const carpeta = fs.mkdtempSync(path.join(os.tmpdir(), 'medida-paginas-'));
 // [--web PAGE]); it is given them so, with the temporary folder, where its
 // escriba writes the pages.
 process.argv = process.argv.slice(0, 2).concat([traza, navegador, carpeta], web ? ['--web', web] : []);
-const { escriba, espereCuadros, mediana, pasoDe, primeraVisita } = require('./navegador/arnes.js');
+const { escriba, espereCuadros, mediana, pasoDe, primeraVisita } = require('../tests/navegador/arnes.js');
 
 // The browser test's flags (traza_pagina_test.js), so that the figures are
 // those of the browser the tests drive.
