@@ -9,7 +9,8 @@ namespace {
 
 // Neither the panel nor the copy takes a brace or a call from a comment,
 // { C.Es_Menor(0, 1) }, nor from a literal.
-// clang-format off: NOLINTNEXTLINE(cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays)
+// clang-format off
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays)
 constexpr char kContinuada[] = "} C.Es_Menor(0, 1) {\
 C.Intercambie(";
 constexpr char kCruda[] = R"x(C.Intercambie(1, 0) } ")" {)x";  // NOLINT(cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays)
