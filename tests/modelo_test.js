@@ -243,9 +243,11 @@ test('a link that names what the page does not have: the panels and the step, in
   assert.deepEqual([Modelo.panelesQueFaltan([3, 99, 0, 99, 15, 2], 14), Modelo.panelesQueFaltan([1, 14], 14)],
     [[0, 15, 99], []]);
   assert.deepEqual([Palabras.faltantes([99], 14, false, null, 5), Palabras.faltantes([15, 16], 14, true, 3, 5),
-    Palabras.faltantes([], 14, false, 200, 109), Palabras.faltantes([], 14, false, 109, 109)],
+    Palabras.faltantes([], 14, false, 200, 109), Palabras.faltantes([], 14, false, 109, 109),
+    Palabras.faltantes([], 14, false, null, 5, [2]), Palabras.faltantes([99], 14, false, null, 5, [4, 99])],
   ['No hay panel 99; hay 14.', 'No hay paneles 15 y 16; hay 14: se muestran los paneles de inicio.',
-    'No hay paso 200; el último es el 109.', '']);
+    'No hay paso 200; el último es el 109.', '', 'No se dibuja como árbol el panel 2: solo los de un arreglo.',
+    'No hay panel 99; hay 14. No se dibujan como árbol los paneles 4 y 99: solo los de un arreglo.']);
 });
 
 test('the lines a code panel shows: each piece numbered from its first line, the header\'s negative', () => {

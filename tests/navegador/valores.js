@@ -108,6 +108,8 @@ async function pruebeValores(navegadorAbierto) {
     ['paneles=' + (cuantos + 1) + ',' + (cuantos + 2), '', 'No hay paneles ' + (cuantos + 1) + ' y ' + (cuantos + 2) +
       '; hay ' + cuantos + ': se muestran los paneles de inicio.'],
     ['paneles=1,99', '#paneles=1', 'No hay panel 99; hay ' + cuantos + '.'],
+    // (Panel 2 is a list's.)
+    ['paneles=1,2&arbol=1,2', '#paneles=1,2&arbol=1', 'No se dibuja como árbol el panel 2: solo los de un arreglo.'],
     ['paneles=1,2&paso=100000', '#paneles=1,2&fin', 'No hay paso 100000; el último es el ']]) {
     await abra(a20 + '#' + pide);
     assert.deepEqual([await pagina.evaluate(() => window.location.hash), (await aviso()).startsWith(dicho)],

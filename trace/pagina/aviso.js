@@ -1,8 +1,9 @@
 // The line under the step bar (see modelo.js for the parts and how they
 // share) that says what the page did not do as asked: an address that
-// names panels or a step the page does not have, which the page corrects,
-// and the last panel shown, which cannot be unticked. It stays until the
-// address is read again or the panels are chosen again.
+// names panels or a step the page does not have, or a panel to draw as a
+// tree that is no array's, which the page corrects, and the last panel
+// shown, which cannot be unticked. It stays until the address is read
+// again or the panels are chosen again.
 (function () {
   'use strict';
 
@@ -13,13 +14,15 @@
   function diga(texto) { Traza.dibujo.texto($('aviso'), texto); }
 
   // What the address read (leida, Direccion.leaDireccion) asks for that a
-  // page of cuantos panels and M steps does not have, said on the line;
-  // whether there was any, so that the address is written again as shown.
-  function revise(leida, cuantos, M) {
+  // page of cuantos panels and M steps, with the panels enArbol drawn as
+  // trees, does not have, said on the line; whether there was any, so that
+  // the address is written again as shown.
+  function revise(leida, cuantos, M, enArbol) {
     const pedidos = leida.paneles || [];
     const faltan = Modelo.panelesQueFaltan(pedidos, cuantos);
     const ninguno = Modelo.elijaPaneles(pedidos, cuantos, []).length === 0;
-    const texto = Palabras.faltantes(faltan, cuantos, ninguno, leida.fin ? null : leida.paso, M);
+    const sinArbol = [...new Set(leida.arbol || [])].filter((n) => !enArbol.includes(n)).sort((a, b) => a - b);
+    const texto = Palabras.faltantes(faltan, cuantos, ninguno, leida.fin ? null : leida.paso, M, sinArbol);
     diga(texto);
     return texto !== '';
   }

@@ -213,7 +213,7 @@
     Traza.arbol.elija(vista, m, leida.arbol || []);
     muestreEleccion();
     K = Math.max(0, Math.min(M, leida.fin ? M : leida.paso === null ? 0 : leida.paso));
-    if (Traza.aviso.revise(leida, vista.paneles.length, M)) { direccion.ya(); }
+    if (Traza.aviso.revise(leida, vista.paneles.length, M, Traza.arbol.lista(vista))) { direccion.ya(); }
     dibuje();
     ajuste();
     anuncie();

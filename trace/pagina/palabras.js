@@ -119,14 +119,19 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
   // where it names nothing of the kind: the panels faltan out of cuantos
   // ("No hay panel 99; hay 14."), and whether none of those it named is
   // there (ninguno), so that the first view shows; a step paso past the
-  // last, M.
-  function faltantes(faltan, cuantos, ninguno, paso, M) {
+  // last, M; the panels named to be drawn as trees that are no array's
+  // (sinArbol, a list).
+  function faltantes(faltan, cuantos, ninguno, paso, M, sinArbol) {
     const dichos = [];
     if (faltan.length > 0) {
       dichos.push('No hay ' + (faltan.length === 1 ? 'panel ' : 'paneles ') + enumere(faltan.map(String)) + '; hay ' +
         cuantos + (ninguno ? ': se muestran los paneles de inicio' : '') + '.');
     }
     if (paso !== null && paso > M) { dichos.push('No hay paso ' + paso + '; el último es el ' + M + '.'); }
+    if (sinArbol && sinArbol.length > 0) {
+      dichos.push((sinArbol.length === 1 ? 'No se dibuja como árbol el panel ' : 'No se dibujan como árbol los paneles ') +
+        enumere(sinArbol.map(String)) + ': solo los de un arreglo.');
+    }
     return dichos.join(' ');
   }
 
