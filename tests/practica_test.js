@@ -18,7 +18,10 @@ const modelos = {
   burbuja: modelo([3, 1, 2], [[1, 0, 1], [1, 0], [2, 1, 1], [2, 1], [1, 0, 0]]),
   seleccion: modelo([3, 3, 1], [[1, 0, 0], [2, 0, 1], [0, 2], [2, 1, 0], [1, 1]]),
   ninguno: modelo([1, 2, 3], [[1, 0, 0], [2, 1, 0], [1, 0, 0]]),
-  seguidos: modelo([3, 2, 1], [[0, 2], [1, 1]])
+  seguidos: modelo([3, 2, 1], [[0, 2], [1, 1]]),
+  // An endless strategy, stopped after four calls.
+  detenida: Modelo.cree({ entrada: [2, 1], estrategias: [{ nombre: 'Ordenador', ops: [[1, 0, 1], [0, 1], [1, 0, 0], [0, 1]],
+    falla: 'no termina: más de 4 llamadas', hechas: 4 }] })
 };
 
 // A practice from step K0 played as the page plays it, each exchange
@@ -61,14 +64,17 @@ test('each exchange from the starting step on is asked once, at the step before 
   }
   // The end's words, right answers or wrong.
   const casos = [['burbuja', 0, 'bien'], ['seleccion', 3, 'mal'], ['ninguno', 0, 'bien'], ['seleccion', 5, 'bien'],
-    ['seguidos', 0, 'alReves']];
+    ['seguidos', 0, 'alReves'], ['detenida', 0, 'bien'], ['detenida', 4, 'bien']];
   assert.deepEqual(casos.map(([nombre, K0, forma]) =>
     Practica.final(juegue(modelos[nombre].estrategias[0], K0, respuestas[forma]).practica)), [
     'Terminado: 2 aciertos de 2 intercambios, tras 3 comparaciones.',
     'Terminado: 0 aciertos de 1 intercambio desde el paso 3, tras 1 comparación.',
     'Esta estrategia no hizo ningún intercambio: 3 comparaciones la llevaron al final.',
     'Desde el paso 5, esta estrategia no hizo ningún intercambio más ni ninguna comparación.',
-    'Terminado: 2 aciertos de 2 intercambios, sin ninguna comparación.']);
+    'Terminado: 2 aciertos de 2 intercambios, sin ninguna comparación.',
+    'No termina: detenida tras 4 llamadas. Hasta ahí, 2 aciertos de 2 intercambios, tras 2 comparaciones.',
+    'No termina: detenida tras 4 llamadas. Desde el paso 4, esta estrategia no hizo ningún intercambio más ni ' +
+      'ninguna comparación.']);
 });
 
 test('picks: either order, the same bar twice, a wrong pair, what is refused, and the bars named', () => {

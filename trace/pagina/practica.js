@@ -50,7 +50,8 @@ Traza.defina('practica', ['modelo', 'palabras'], function (Modelo, Palabras) {
   //   aciertos, preguntas   right answers out of the exchanges asked;
   //   inicio, total, paradas, comparaciones   where it started, the
   //               recording's length, the exchanges to ask ({ paso, par },
-  //               in order) and the comparisons play makes from inicio on.
+  //               in order) and the comparisons play makes from inicio on;
+  //   detenida    why and when the strategy was stopped, '' if it ended.
   function inicie(e, K0) {
     const inicio = Math.min(Math.max(K0 || 0, 0), e.total);
     const paradas = [];
@@ -58,7 +59,8 @@ Traza.defina('practica', ['modelo', 'palabras'], function (Modelo, Palabras) {
       paradas.push(Object.freeze({ paso: t, par: Object.freeze(e.ops[t].slice(0, 2)) }));
     }
     const practica = { inicio: inicio, total: e.total, paradas: Object.freeze(paradas), aciertos: 0, preguntas: 0,
-                       comparaciones: e.comparaciones[e.total] - e.comparaciones[inicio] };
+                       comparaciones: e.comparaciones[e.total] - e.comparaciones[inicio],
+                       detenida: Palabras.detenida(e) };
     return situe(practica, inicio);
   }
 
@@ -146,14 +148,18 @@ Traza.defina('practica', ['modelo', 'palabras'], function (Modelo, Palabras) {
   // "0 de 0". From a later step than the first, the step it started at.
   function final(practica) {
     const c = practica.comparaciones, desde = practica.inicio > 0 ? ' desde el paso ' + practica.inicio : '';
+    // A strategy stopped did not end: it says why first, and no "Terminado".
+    const antes = practica.detenida === '' ? '' : practica.detenida + '. ';
     if (practica.paradas.length === 0) {
       const ninguno = practica.inicio > 0
         ? 'Desde el paso ' + practica.inicio + ', esta estrategia no hizo ningún intercambio más'
         : 'Esta estrategia no hizo ningún intercambio';
-      return ninguno + (c === 0 ? ' ni ninguna comparación.'
-        : ': ' + Palabras.plural(c, 'comparación la llevó', 'comparaciones la llevaron') + ' al final.');
+      return antes + ninguno + (c === 0 ? ' ni ninguna comparación.'
+        : ': ' + Palabras.plural(c, 'comparación la llevó', 'comparaciones la llevaron') +
+          (antes === '' ? ' al final.' : ' hasta ahí.'));
     }
-    return 'Terminado: ' + Palabras.plural(practica.aciertos, 'acierto', 'aciertos') + ' de ' +
+    return (antes === '' ? 'Terminado: ' : antes + 'Hasta ahí, ') +
+      Palabras.plural(practica.aciertos, 'acierto', 'aciertos') + ' de ' +
       Palabras.plural(practica.preguntas, 'intercambio', 'intercambios') + desde +
       (c === 0 ? ', sin ninguna comparación.' : ', tras ' + Palabras.plural(c, 'comparación', 'comparaciones') + '.');
   }
