@@ -112,23 +112,24 @@ test('equal values: the bubble sorts keep them in order, selection sort does not
 test('the address: the step, the end, the panels, the trees, the input, and every other key kept', () => {
   // Each fragment, what it asks for, and its parts other than the input's.
   const casos = [
-    ['', { paso: null, fin: false, paneles: null, arbol: null, entrada: null, otras: [] }, []],
-    ['#fin&paso=3', { paso: 3, fin: true, paneles: null, arbol: null, entrada: null, otras: [] }, ['fin', 'paso=3']],
-    ['#paneles=1,3,5&arbol=3,x&paso=40&otra=1',
-     { paso: 40, fin: false, paneles: [1, 3, 5], arbol: [3], entrada: null, otras: ['otra=1'] },
-     ['paneles=1,3,5', 'arbol=3,x', 'paso=40', 'otra=1']],
-    ['paneles=2%2C4,x,&&paso=-1&paso&fin=1', { paso: null, fin: false, paneles: [2, 4], arbol: null, entrada: null,
-       otras: ['fin=1'] },
-     ['paneles=2%2C4,x,', 'paso=-1', 'paso', 'fin=1']],
+    ['', { paso: null, fin: false, paneles: null, arbol: null, entrada: null, otras: [], ilegibles: [] }, []],
+    ['#fin&paso=3', { paso: 3, fin: true, paneles: null, arbol: null, entrada: null, otras: [], ilegibles: [] },
+     ['fin', 'paso=3']],
+    ['#paneles=1,3,5,&arbol=3,x&paso=40&otra=1',
+     { paso: 40, fin: false, paneles: [1, 3, 5], arbol: [3], entrada: null, otras: ['otra=1'], ilegibles: ['arbol=3,x'] },
+     ['paneles=1,3,5,', 'arbol=3,x', 'paso=40', 'otra=1']],
+    ['paneles=2%2C4,x,&&paso=-1&paso&fin=1&arbol', { paso: null, fin: false, paneles: [2, 4], arbol: [], entrada: null,
+       otras: ['fin=1'], ilegibles: ['paneles=2%2C4,x,', 'paso=-1', 'paso', 'arbol'] },
+     ['paneles=2%2C4,x,', 'paso=-1', 'paso', 'fin=1', 'arbol']],
     // A key given twice is kept twice, for the recording to refuse.
     ['#valores=3,3,1&paso=2&valores=7%2C3%2C3&n=&semilla',
      { paso: 2, fin: false, paneles: null, arbol: null, entrada: [['valores', '3,3,1'], ['valores', '7,3,3'], ['n', '']],
-       otras: ['valores=3,3,1', 'valores=7%2C3%2C3', 'n=', 'semilla'] }, ['paso=2']],
+       otras: ['valores=3,3,1', 'valores=7%2C3%2C3', 'n=', 'semilla'], ilegibles: [] }, ['paso=2']],
     // Bad percent-encoding is kept as typed.
     ['#entrada=invertida&n=12&semilla=5&fin&valores=%E0%A4%A',
      { paso: null, fin: true, paneles: null, arbol: null,
        entrada: [['entrada', 'invertida'], ['n', '12'], ['semilla', '5'], ['valores', '%E0%A4%A']],
-       otras: ['entrada=invertida', 'n=12', 'semilla=5', 'valores=%E0%A4%A'] }, ['fin']]
+       otras: ['entrada=invertida', 'n=12', 'semilla=5', 'valores=%E0%A4%A'], ilegibles: [] }, ['fin']]
   ];
   for (const [fragmento, leida, resto] of casos) {
     assert.deepEqual(Direccion.leaDireccion(fragmento), Object.assign({ vista: Direccion.VISTA_POR_OMISION }, leida),
@@ -148,11 +149,12 @@ test('the address: the step, the end, the panels, the trees, the input, and ever
   // looks' values are read, the rest dropped; what differs from the
   // defaults is written, and read back.
   const vistas = [['texto=grande&codigo=no&velocidad=500', { texto: 'grande', codigo: 'no', velocidad: 500 }],
-    ['texto=GRANDE&codigo&velocidad=3&velocidad=1&paso=2', { texto: 'normal', codigo: 'si', velocidad: 1 }],
+    ['texto=GRANDE&codigo&velocidad=3&velocidad=1&paso=2', { texto: 'normal', codigo: 'si', velocidad: 1 },
+      ['texto=GRANDE', 'codigo', 'velocidad=3']],
     ['velocidad=20&texto=normal&codigo=si', Direccion.VISTA_POR_OMISION]];
-  for (const [fragmento, vista] of vistas) {
+  for (const [fragmento, vista, ilegibles] of vistas) {
     const leida = Direccion.leaDireccion(fragmento);
-    assert.deepEqual([leida.vista, leida.otras], [vista, []], fragmento);
+    assert.deepEqual([leida.vista, leida.otras, leida.ilegibles], [vista, [], ilegibles || []], fragmento);
     assert.deepEqual(Direccion.leaDireccion(Direccion.fragmento(null, 2, 9, ['x'], null, leida.vista)).vista, vista);
   }
   assert.equal(Direccion.fragmento([2], 9, 9, ['x'], null, vistas[0][1]), 'paneles=2&texto=grande&codigo=no&velocidad=500&fin&x');
@@ -248,6 +250,8 @@ test('a link that names what the page does not have: the panels and the step, in
   ['No hay panel 99; hay 14.', 'No hay paneles 15 y 16; hay 14: se muestran los paneles de inicio.',
     'No hay paso 200; el último es el 109.', '', 'No se dibuja como árbol el panel 2: solo los de un arreglo.',
     'No hay panel 99; hay 14. No se dibujan como árbol los paneles 4 y 99: solo los de un arreglo.']);
+  assert.deepEqual([Palabras.ilegibles([]), Palabras.ilegibles(['paso=-1', 'velocidad=3'])],
+    ['', 'No se entiende en la dirección: «paso=-1» y «velocidad=3».']);
 });
 
 test('the lines a code panel shows: each piece numbered from its first line, the header\'s negative', () => {

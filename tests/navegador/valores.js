@@ -110,6 +110,7 @@ async function pruebeValores(navegadorAbierto) {
     ['paneles=1,99', '#paneles=1', 'No hay panel 99; hay ' + cuantos + '.'],
     // (Panel 2 is a list's.)
     ['paneles=1,2&arbol=1,2', '#paneles=1,2&arbol=1', 'No se dibuja como árbol el panel 2: solo los de un arreglo.'],
+    ['paso=x&velocidad=3', '', 'No se entiende en la dirección: «paso=x» y «velocidad=3».'],
     ['paneles=1,2&paso=100000', '#paneles=1,2&fin', 'No hay paso 100000; el último es el ']]) {
     await abra(a20 + '#' + pide);
     assert.deepEqual([await pagina.evaluate(() => window.location.hash), (await aviso()).startsWith(dicho)],

@@ -1,9 +1,9 @@
 // The line under the step bar (see modelo.js for the parts and how they
-// share) that says what the page did not do as asked: an address that
-// names panels or a step the page does not have, or a panel to draw as a
-// tree that is no array's, which the page corrects, and the last panel
-// shown, which cannot be unticked. It stays until the address is read
-// again or the panels are chosen again.
+// share) that says what the page did not do as asked: an address with a
+// value the page cannot take, or that names panels or a step the page does
+// not have, or a panel to draw as a tree that is no array's, which the
+// page corrects; and the last panel shown, which cannot be unticked. It
+// stays until the address is read again or the panels are chosen again.
 (function () {
   'use strict';
 
@@ -22,7 +22,9 @@
     const faltan = Modelo.panelesQueFaltan(pedidos, cuantos);
     const ninguno = Modelo.elijaPaneles(pedidos, cuantos, []).length === 0;
     const sinArbol = [...new Set(leida.arbol || [])].filter((n) => !enArbol.includes(n)).sort((a, b) => a - b);
-    const texto = Palabras.faltantes(faltan, cuantos, ninguno, leida.fin ? null : leida.paso, M, sinArbol);
+    const texto = [Palabras.ilegibles(leida.ilegibles || []),
+      Palabras.faltantes(faltan, cuantos, ninguno, leida.fin ? null : leida.paso, M, sinArbol)]
+      .filter((dicho) => dicho !== '').join(' ');
     diga(texto);
     return texto !== '';
   }

@@ -35,6 +35,11 @@ Traza.defina('direccion', [], function () {
     try { return decodeURIComponent(valor); } catch (e) { return valor; }
   }
 
+  // Whether a key's value is a list of panel numbers, empty items aside.
+  function sonNumeros(valor) {
+    return valor !== null && valor.split(/,|%2C/i).every((x) => x === '' || /^\d+$/.test(x));
+  }
+
   // The panel numbers of a key's value, "1,3,5" (commas may be %2C).
   function numeros(valor) {
     return (valor || '').split(/,|%2C/i).filter((x) => /^\d+$/.test(x)).map(Number);
@@ -48,21 +53,30 @@ Traza.defina('direccion', [], function () {
   // A paso with no number is dropped. entrada holds the input keys among
   // otras, decoded, as [key, value] pairs in the order given, a key given
   // twice kept twice (so that whoever records it can refuse it), or null
-  // where there are none.
+  // where there are none. ilegibles holds, as they came, the parts the page
+  // reads whose value it cannot take (paso=-1, paneles=1,x, velocidad=3),
+  // for the page to say so.
   function leaDireccion(fragmento) {
     const leida = { paso: null, fin: false, paneles: null, arbol: null, vista: Object.assign({}, VISTA_POR_OMISION),
-                    entrada: null, otras: [] };
+                    entrada: null, otras: [], ilegibles: [] };
     const entrada = [];
     partes(fragmento).forEach((parte) => {
       if (parte.clave === 'fin' && parte.valor === null) {
         leida.fin = true;
       } else if (parte.clave === 'paso') {
-        if (parte.valor !== null && /^\d+$/.test(parte.valor)) { leida.paso = parseInt(parte.valor, 10); }
+        if (parte.valor !== null && /^\d+$/.test(parte.valor)) {
+          leida.paso = parseInt(parte.valor, 10);
+        } else {
+          leida.ilegibles.push(parte.texto);
+        }
       } else if (parte.clave === 'paneles' || parte.clave === 'arbol') {
         leida[parte.clave] = numeros(parte.valor);
+        if (!sonNumeros(parte.valor)) { leida.ilegibles.push(parte.texto); }
       } else if (parte.clave in VISTA_POR_OMISION) {
         if (VALORES_DE_VISTA[parte.clave].includes(parte.valor)) {
           leida.vista[parte.clave] = parte.clave === 'velocidad' ? +parte.valor : parte.valor;
+        } else {
+          leida.ilegibles.push(parte.texto);
         }
       } else {
         leida.otras.push(parte.texto);

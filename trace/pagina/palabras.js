@@ -135,6 +135,13 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
     return dichos.join(' ');
   }
 
+  // What the page says of the parts of an address whose values it cannot
+  // take (Direccion.leaDireccion's ilegibles), '' where there are none.
+  function ilegibles(partes) {
+    return partes.length === 0 ? ''
+      : 'No se entiende en la dirección: ' + enumere(partes.map((parte) => '«' + parte + '»')) + '.';
+  }
+
   // ---- What a screen reader is told.
 
   // What strategy e's functions are doing at state estado, for n values, in
@@ -219,7 +226,7 @@ Traza.defina('palabras', ['modelo', 'seguido'], function (Modelo, Seguido) {
 
   const palabras = {
     plural: plural, vez: vez, valor: valor, posiciones: posiciones, llamada: llamada, desorden: desorden,
-    detenida: detenida, estadoDePanel: estadoDePanel, tituloDicho: tituloDicho, faltantes: faltantes,
+    detenida: detenida, estadoDePanel: estadoDePanel, tituloDicho: tituloDicho, faltantes: faltantes, ilegibles: ilegibles,
     funcionesDichas: funcionesDichas, anuncio: anuncio
   };
   return palabras;
