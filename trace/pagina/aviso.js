@@ -22,7 +22,7 @@
     const faltan = Modelo.panelesQueFaltan(pedidos, cuantos);
     const ninguno = Modelo.elijaPaneles(pedidos, cuantos, []).length === 0;
     const sinArbol = [...new Set(leida.arbol || [])].filter((n) => !enArbol.includes(n)).sort((a, b) => a - b);
-    const texto = [Palabras.ilegibles(leida.ilegibles || []),
+    const texto = [Palabras.ilegibles(leida.ilegibles),
       Palabras.faltantes(faltan, cuantos, ninguno, leida.fin ? null : leida.paso, M, sinArbol)]
       .filter((dicho) => dicho !== '').join(' ');
     diga(texto);
