@@ -162,7 +162,7 @@ async function pruebeWeb(navegadorAbierto) {
   await pruebeTeclado(pagina);
   await pruebeFormulario(pagina, web);
   await pruebeAxe(navegadorAbierto, web + '#valores=3,3,1');
-  errores.push(...await pruebeLaminas(navegadorAbierto, web + '#entrada=invertida&n=12&semilla=5&paso=40', false));
+  errores.push(...await pruebeLaminas(navegadorAbierto, web + '#entrada=invertida&n=12&semilla=5&paso=40&hasta=42', false));
   await pruebePracticaWeb(navegadorAbierto, web);
 
   // ---- Other screens, 65 values' error line included, and paper.

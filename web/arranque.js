@@ -71,6 +71,10 @@
     module.exports = { inflate: inflate, deBase64: deBase64 };
     return;
   }
+  // A packed text that the page carries (gzip as base64, as #modulo is)
+  // unpacked: a promise of its bytes, for what a first visit does not
+  // need (the GIF encoder, guardado.js).
+  const desempaque = (texto) => new Promise((listo) => { listo(descomprima(deBase64(texto.trim()))); });
   let modulo;
   try {
     const gz = deBase64(document.getElementById('modulo').textContent);
@@ -80,5 +84,5 @@
   }
   // web.js says why when it fails; until web.js runs, it is not unhandled.
   modulo.catch(() => {});
-  window.Traza = Object.assign(window.Traza || {}, { modulo: modulo });
+  window.Traza = Object.assign(window.Traza || {}, { modulo: modulo, desempaque: desempaque });
 }());

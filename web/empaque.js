@@ -1,11 +1,13 @@
 // Writes the page's WebAssembly module as the page carries it: compressed
 // with gzip and written as base64, one line of text. The page holds it in
 // an element of its own, out of its scripts' text, and arranque.js turns
-// it back into the module. Several files given are packed one after the
-// other, each followed by a line end (the SCORM activity's scripts, which
-// actividad.js unpacks).
+// it back into the module. The GIF encoder is packed so too (guardado.js
+// unpacks it). Several files given are packed one after the other, each
+// followed by a line end (the SCORM activity's scripts, which actividad.js
+// unpacks).
 //
 // node empaque.js MODULE.wasm OUTPUT.txt
+// node empaque.js gifenc.js OUTPUT.txt
 // node empaque.js A.js B.js OUTPUT.txt
 'use strict';
 

@@ -43,7 +43,8 @@ function demorasDe(bytes) {
 // At direccion (a page at step 40 of six panels, with &hasta=60), each of
 // the three files; on the tool's page, also a GIF cancelled and a browser
 // without a canvas. todo is false for the browser page, whose slides are
-// drawn by the same code: the SVG alone there.
+// drawn by the same code: the SVG alone there, and a GIF (of three steps,
+// &hasta=42) from the encoder it carries packed.
 async function pruebeLaminas(navegadorAbierto, direccion, todo) {
   const pagina = await navegadorAbierto.newPage({ viewport: { width: 1280, height: 720 }, acceptDownloads: true });
   const errores = [];
@@ -57,6 +58,8 @@ async function pruebeLaminas(navegadorAbierto, direccion, todo) {
   assert.deepEqual([svg.nombre, /width="1280" height="720"/.test(texto), texto.includes('>Paso 40 de ' + M + '<'),
     /<script|https?:\/\/(?!www\.w3\.org)|@import|url\((?!#)/.test(texto)], ['traza-paso-40.svg', true, true, false]);
   if (!todo) {
+    const gif = await guarde(pagina, '#boton-gif');
+    assert.deepEqual([gif.bytes.subarray(0, 6).toString(), demorasDe(gif.bytes).length], ['GIF89a', 3]);
     await pagina.close();
     return errores;
   }

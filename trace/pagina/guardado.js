@@ -91,14 +91,23 @@
   // ---- The GIF.
 
   // The encoder, made from the page's inert text the first time it is
-  // needed: its CommonJS build's one free name is exports.
+  // needed: its CommonJS build's one free name is exports. The browser page
+  // carries that text packed (#gifenc-empacado), which its first script
+  // unpacks (Traza.desempaque).
   let codificador = null;
-  function cargueCodificador() {
+  async function cargueCodificador() {
     if (codificador === null) {
-      const fuente = document.getElementById('gifenc');
-      if (fuente === null) { throw new Error('Esta página no lleva el codificador de GIF.'); }
+      const plano = document.getElementById('gifenc'), empacado = document.getElementById('gifenc-empacado');
+      let fuente;
+      if (plano !== null) {
+        fuente = plano.textContent;
+      } else if (empacado !== null && typeof window.Traza.desempaque === 'function') {
+        fuente = new TextDecoder().decode(await window.Traza.desempaque(empacado.textContent));
+      } else {
+        throw new Error('Esta página no lleva el codificador de GIF.');
+      }
       const exportado = {};
-      new Function('exports', fuente.textContent)(exportado);
+      new Function('exports', fuente)(exportado);
       codificador = exportado;
     }
     return codificador;
@@ -174,7 +183,7 @@
   // before each, and a run it stops ends in null. Returns a Blob.
   async function gif(opciones) {
     const o = opciones, pasos = o.pasos;
-    const gifenc = cargueCodificador();
+    const gifenc = await cargueCodificador();
     const contexto = lienzo(Lamina.ANCHO, Lamina.ALTO, true);
     const salida = gifenc.GIFEncoder();
     const parado = () => typeof o.cancelado === 'function' && o.cancelado();

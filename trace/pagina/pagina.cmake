@@ -17,15 +17,18 @@
 #     [ARRANQUE <file.js>...]   this page's scripts run in its head, after
 #                               those elements, before the rest is read
 #     [DEPENDE <target>...]     what those scripts and those texts are built by
-#     [DATOS <text>])           the data put in the page, for a page that
+#     [DATOS <text>]            the data put in the page, for a page that
 #                               records in the browser: null
+#     [SIN_CODIFICADOR])        no GIF encoder as plain inert text: the page
+#                               carries it packed among its TEXTOS, as
+#                               gifenc-empacado (guardado.js)
 #
 # Without OBJETIVO the page is the output of a custom command of the
 # calling folder, for another command there to use. Relative paths are
 # taken from the calling folder.
 
 function(ordenamiento_junte_pagina salida)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OBJETIVO;ESTILO;MARCADO;DATOS"
+  cmake_parse_arguments(PARSE_ARGV 1 arg "SIN_CODIFICADOR" "OBJETIVO;ESTILO;MARCADO;DATOS"
                         "GUIONES;TEXTOS;ARRANQUE;DEPENDE")
   set(aqui ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   # The replay page's scripts, in the order they run (modelo.js says what
@@ -37,6 +40,9 @@ function(ordenamiento_junte_pagina salida)
   # The GIF encoder, carried as inert text that guardado.js turns into code
   # when a GIF is first asked for (third_party/gifenc/README.md).
   set(codificador ${PROJECT_SOURCE_DIR}/third_party/gifenc/gifenc.js)
+  if(arg_SIN_CODIFICADOR)
+    set(codificador "")
+  endif()
 
   set(extra "")
   foreach(clave IN ITEMS ESTILO MARCADO)
