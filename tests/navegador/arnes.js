@@ -208,9 +208,10 @@ function espereCuadros(pagina) {
 }
 
 // The controls and every panel shown on screen at tamano, with nothing
-// scrolled or cut short; labels of at least 12 px, side by side, where
-// there is room for them, otherwise only the current call's.
-async function compruebeAjuste(pagina, tamano, que) {
+// scrolled or cut short (each panel's parts within it, unless enteros is
+// false); labels of at least 12 px, side by side, where there is room for
+// them, otherwise only the current call's.
+async function compruebeAjuste(pagina, tamano, que, enteros = true) {
   await pagina.setViewportSize(tamano);
   await espereCuadros(pagina);
   const medida = await pagina.evaluate(() => {
@@ -227,6 +228,9 @@ async function compruebeAjuste(pagina, tamano, que) {
     return {
       desplazado: window.scrollY,
       fuera: [document.getElementById('controles')].concat(secciones).filter((el) => !dentro(el)).length,
+      // A panel whose parts take more than its height: a call's line
+      // over the counts, or counts cut off.
+      desbordados: secciones.filter((s) => s.scrollHeight > s.clientHeight + 1).map((s) => s.dataset.panel),
       // One scale: every panel's bars of the same height.
       altos: new Set(secciones.map((s) => Math.round(s.querySelector('.barras').getBoundingClientRect().height))).size,
       cortados: [...document.querySelectorAll('#controles, section h2, section .estado')]
@@ -239,7 +243,8 @@ async function compruebeAjuste(pagina, tamano, que) {
       }))
     };
   });
-  assert.deepEqual([medida.desplazado, medida.fuera, medida.cortados, medida.altos], [0, 0, [], 1], que);
+  assert.deepEqual([medida.desplazado, medida.fuera, enteros ? medida.desbordados : [], medida.cortados, medida.altos],
+    [0, 0, [], [], 1], que);
   medida.cifras.forEach((c) => assert.deepEqual([c.chicas, c.solapadas], [0, 0], que + ', labels'));
   return medida;
 }

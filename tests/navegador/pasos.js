@@ -137,10 +137,18 @@ async function pruebePasos(navegadorAbierto) {
     const medida = await compruebeAjuste(pagina, tamano, 'N = 20 at ' + tamano.width + 'x' + tamano.height);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, 20, 'N = 20, labels'));
   }
+  // A step whose call takes more lines than the step the bars were
+  // fitted at: the bars give up the room, all alike.
+  await abra(a20 + '#paso=40');
+  await pagina.keyboard.press('End');
+  await compruebeAjuste(pagina, { width: 1280, height: 633 }, 'from step 40 to the end at 1280x633');
+  // (Five or six strategies' panels, two strategies to a line, are too
+  // narrow and short for a quicksort's list panel at some steps: its last
+  // line may be cut, as the README says.)
   for (const eleccion of elecciones(datos)) {
     await abra(a20 + '#paneles=' + eleccion.join(',') + '&paso=60');
     for (const tamano of [{ width: 1024, height: 768 }, { width: 1280, height: 720 }]) {
-      await compruebeAjuste(pagina, tamano, 'panels ' + eleccion + ' at ' + tamano.width + 'x' + tamano.height);
+      await compruebeAjuste(pagina, tamano, 'panels ' + eleccion + ' at ' + tamano.width + 'x' + tamano.height, false);
     }
   }
 
@@ -154,10 +162,11 @@ async function pruebePasos(navegadorAbierto) {
     return { hash: window.location.hash, casillas: [document.getElementById('texto-grande').checked,
       document.getElementById('ver-codigo').checked], codigo: vistos('.codigo').length,
     talla: Math.min(...vistos('.cifra, .estado, .codigo [data-linea]').map((el) => parseFloat(getComputedStyle(el).fontSize))),
-    fuera: paneles.filter((s) => s.getBoundingClientRect().bottom > innerHeight || s.getBoundingClientRect().right > innerWidth).length,
+    fuera: paneles.filter((s) => s.getBoundingClientRect().bottom > innerHeight || s.getBoundingClientRect().right > innerWidth ||
+      s.scrollHeight > s.clientHeight + 1).length,
     barras: Math.round(paneles[0].querySelector('.barras').getBoundingClientRect().height) };
   });
-  for (const paneles of ['1,11', '1,3,5']) {
+  for (const paneles of ['1,11', '1,2,4', '1,3,5']) {
     await abra(a20 + '#paneles=' + paneles + '&paso=60&texto=grande');
     await espereCuadros(pagina);
     const grande = await sala();
@@ -173,10 +182,12 @@ async function pruebePasos(navegadorAbierto) {
   assert.deepEqual([(await sala()).hash, (await sala()).talla < 20], ['#paneles=1,3,5&codigo=no&paso=60', true]);
 
   // ---- 32 values keep every label at 1024x768; 64 keep the current call's.
+  // (Their three rows of labels leave a list panel too little room at
+  // some steps: its last line may be cut, as the README says.)
   for (const n of [32, 64]) {
     await pagina.setViewportSize({ width: 1024, height: 768 });
     datos = await abra(escriba('n' + n, ['--entrada', 'invertida', '--n', String(n)]) + '#paso=3');
-    const medida = await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'N = ' + n);
+    const medida = await compruebeAjuste(pagina, { width: 1024, height: 768 }, 'N = ' + n, false);
     medida.cifras.forEach((c) => assert.equal(c.cuantas, n === 32 ? 32 : 2, 'N = ' + n + ', labels'));
   }
   // What a step costs to draw, and how close the top speed, 1,000 steps a

@@ -9,7 +9,15 @@
   // below it, code scrolls in its box rather than shrink; and the largest,
   // the size tried first. Large text (sala.js) takes its own.
   const TALLAS = { normal: [11, 14], grande: [20, 28] };
-  function tallas() { return TALLAS[document.body.getAttribute('data-texto') === 'grande' ? 'grande' : 'normal']; }
+  // The least height of the bars where the first screen is fitted (the
+  // style's too).
+  const ALTO_MINIMO = 24;
+  function tipo() { return document.body.getAttribute('data-texto') === 'grande' ? 'grande' : 'normal'; }
+  function tallas() { return TALLAS[tipo()]; }
+  // The most of a row's width that the code may take: less with large
+  // text, whose panels need the width to keep their labels and their call
+  // on fewer lines.
+  const PARTE_DEL_CODIGO = { normal: 0.45, grande: 0.36 };
 
   // Whether el is shown: the panel choice hides elements through their
   // hidden attribute, which is read without laying the page out.
@@ -54,10 +62,11 @@
       });
     }
 
-    // The largest code font, from 14 px down to 11 (large text: 28 to 20), at which
-    // every shown strategy's code fits its row, in height and within the
-    // width it may take: up to 45 % of the row, as long as each panel beside
-    // it keeps 300 px (the narrowest row's, where rows differ). All take
+    // The largest code font, from 14 px down to 11 (large text: 28 to
+    // 20), at which every shown strategy's code fits its row, in height and
+    // within the width it may take: up to 45 % of the row (36 % with large
+    // text), as long as each panel beside it keeps 300 px (the narrowest
+    // row's, where rows differ). All take
     // that font and the same width, so that the panels line up. Code that
     // does not fit even at the smallest (a quicksort with its partition)
     // keeps it and that width: a line too wide wraps, and a block too tall
@@ -89,8 +98,10 @@
       marqueDesbordados(vista, []);
       const maximo = Math.min.apply(null, bloques.map((el) => {
         const fila = el.parentNode.clientWidth;
-        const paneles = el.parentNode.querySelectorAll('section:not([hidden])').length;
-        return Math.max(0.22 * fila, Math.min(0.45 * fila, fila - paneles * 306));
+        // Panels stacked beside it (a grid, sala.css) stand one to a line.
+        const paneles = getComputedStyle(el.parentNode).display === 'grid' ? 1
+          : el.parentNode.querySelectorAll('section:not([hidden])').length;
+        return Math.max(0.22 * fila, Math.min(PARTE_DEL_CODIGO[tipo()] * fila, fila - paneles * 306));
       }));
       const cabe = (el) => el.scrollHeight <= el.clientHeight + 1 && el.offsetWidth <= maximo;
       ponga(null, 'max-content');
@@ -166,10 +177,33 @@
       if (altoDeBarras === null || altoDeBarras.clave !== clave) {
         poner(contenedor, 'data-alto', null);
         const altos = vista.paneles.filter((panel) => mostrado(panel.seccion)).map((panel) => panel.barras.clientHeight);
-        altoDeBarras = { clave: clave, alto: Math.max(24, Math.min.apply(null, altos)) };
+        altoDeBarras = { clave: clave, alto: Math.max(ALTO_MINIMO, Math.min.apply(null, altos)) };
       }
       contenedor.style.setProperty('--alto-barras', altoDeBarras.alto + 'px');
       poner(contenedor, 'data-alto', '');
+    }
+
+    // The bars' height was measured at the step shown, and a later call
+    // may take another line (a longer call, more variables): at the frame
+    // after a step is drawn, when the page is laid out anyway, the bars of
+    // every panel give up what the fullest panel lacks, down to their least
+    // height, and keep it, one scale still, for as long as the sizes hold.
+    let porRevisar = false;
+    function reviseDesborde(vista) {
+      if (porRevisar) { return; }
+      porRevisar = true;
+      window.requestAnimationFrame(() => {
+        porRevisar = false;
+        const contenedor = vista.filas.length > 0 ? vista.filas[0].parentNode : null;
+        if (altoDeBarras === null || contenedor === null || !contenedor.hasAttribute('data-alto') ||
+            altoDeBarras.alto <= ALTO_MINIMO) { return; }
+        const falta = Math.max.apply(null, vista.paneles.filter((panel) => mostrado(panel.seccion))
+          .map((panel) => panel.seccion.scrollHeight - panel.seccion.clientHeight));
+        if (falta > 0) {
+          altoDeBarras.alto = Math.max(ALTO_MINIMO, altoDeBarras.alto - falta);
+          contenedor.style.setProperty('--alto-barras', altoDeBarras.alto + 'px');
+        }
+      });
     }
 
     // Fits the view of model m with the panels eleccion shown (a list of
@@ -179,7 +213,9 @@
         ajusteCodigo(vista, eleccion);
         ajusteCifras(m, vista, eleccion);
         ajusteBarras(m, vista, eleccion);
+        reviseDesborde(vista);
       },
+      reviseDesborde: reviseDesborde,
       // Forgets the sizes measured, for a first screen whose header or
       // controls took another height in the same window (an error line, a
       // form that wraps).

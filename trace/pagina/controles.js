@@ -71,6 +71,7 @@
   // Draws step K everywhere; returns each strategy's state at K.
   function dibuje() {
     const estados = Dibujo.dibuje(m, vista, K);
+    ajustador.reviseDesborde(vista);
     Traza.grafico.dibuje(m, planos, K);
     dibujeControles();
     return estados;
@@ -96,6 +97,7 @@
     ajusta = reparto.ajusta;
     marqueAjuste();
     Dibujo.poner($('paneles'), 'data-columnas', reparto.columnas);
+    Dibujo.poner($('paneles'), 'data-paneles', eleccion.length);
     vista.filas.forEach((fila) => {
       Dibujo.poner(fila, 'data-mostrados', fila.querySelectorAll('section:not([hidden])').length);
     });
