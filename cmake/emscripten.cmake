@@ -36,6 +36,11 @@ endif()
 
 # The replay code reads its options with CLI11, which reports bad ones by
 # throwing: WebAssembly's own exceptions let that code catch them as it does
-# natively. Every object of the module must be compiled the same way.
-set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions")
+# natively. Every object of the module must be compiled the same way. The
+# objects are also compiled for link-time optimization (-flto, with the
+# system libraries' own LTO builds, which Emscripten ships): the linker
+# then drops and inlines across the project's objects, CLI11's and the
+# standard library's, and the module that a first visit of the page
+# reads, unpacks and compiles is 341 KB rather than 363 KB.
+set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions -flto")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions -flto")
