@@ -66,11 +66,11 @@
     // 20), at which every shown strategy's code fits its row, in height and
     // within the width it may take: up to 45 % of the row (36 % with large
     // text), as long as each panel beside it keeps 300 px (the narrowest
-    // row's, where rows differ). All take
-    // that font and the same width, so that the panels line up. Code that
-    // does not fit even at the smallest (a quicksort with its partition)
-    // keeps it and that width: a line too wide wraps, and a block too tall
-    // scrolls, keeping its lit line in view.
+    // row's, where rows differ). All take that font and the same width, so
+    // that the panels line up. Code that does not fit even at the smallest
+    // (a quicksort with its partition) keeps it and that width: a line too
+    // wide wraps, and a block too tall scrolls, keeping its lit line in
+    // view.
     function ajusteCodigo(vista, eleccion) {
       const bloques = document.body.hasAttribute('data-sin-codigo') ? []
         : vista.codigos.map((b) => b.elemento).filter(mostrado);
