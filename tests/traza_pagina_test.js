@@ -34,20 +34,27 @@ async function otraPantalla(otra, n, resto) {
   await otra.waitForSelector('body[data-estado="listo"]');
 }
 
-// The tool's page, in parts that run apart, each in a browser of its own:
-// "pasos" (tests/navegador/pasos.js), "valores" (navegador/valores.js),
-// "pantallas", "pantallas64", "accesibilidad" and "laminas". Each writes
-// its pages with the tool and opens them as a person would.
+// The tool's page, in parts that run apart, each in a browser of its own,
+// of about the same length, so that two at a time end together:
+// "pasos" (tests/navegador/pasos.js, and practice), "pantallas",
+// "accesibilidad" and "laminas" (navegador/valores.js, and "Guardar").
+// Each writes its pages with the tool and opens them as a person would.
 const partes = {
-  pasos: pruebePasos,
-  valores: pruebeValores,
-  // Other screens at 20 values, colour and paper.
+  // Steps and practice.
+  pasos: async (navegadorAbierto) => {
+    const errores = [];
+    await pruebePasos(await pestana(navegadorAbierto, errores));
+    errores.push(...await pruebePractica(navegadorAbierto, escriba('cinco', ['--valores', '3,1,2,5,4']),
+      escriba('n64', ['--entrada', 'invertida', '--n', '64'])));
+    assert.deepEqual(errores, []);
+  },
+  // Other screens at 20 and 64 values, colour and paper.
   pantallas: async (navegadorAbierto) => {
     const errores = [];
     const pagina = await pestana(navegadorAbierto, errores);
     const abra = (direccion) => abraEn(pagina, direccion);
     const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
-    await compruebePantallas(navegadorAbierto, otraPantalla, [20]);
+    await compruebePantallas(navegadorAbierto, otraPantalla, [20, 64]);
     const datos = await abra(a20 + '#paso=40');
     await compruebeColores(pagina);
     await compruebeImpresion(pagina);
@@ -60,8 +67,6 @@ const partes = {
     }
     assert.deepEqual(errores, []);
   },
-  // Other screens at 64 values.
-  pantallas64: (navegadorAbierto) => compruebePantallas(navegadorAbierto, otraPantalla, [64]),
   // The keyboard, a screen reader and axe-core's rules.
   accesibilidad: async (navegadorAbierto) => {
     const errores = [];
@@ -71,15 +76,17 @@ const partes = {
     await pruebeTeclado(pagina);
     await pruebeLector(pagina, datos);
     // With one array drawn as a tree.
-    await pruebeAxe(navegadorAbierto, a20 + '#arbol=' + demostracion(datos)[0]);
+    await pruebeAxe(pagina, a20 + '#arbol=' + demostracion(datos)[0]);
     assert.deepEqual(errores, []);
   },
-  // "Guardar" and practice.
+  // Particular inputs and "Guardar".
   laminas: async (navegadorAbierto) => {
+    const errores = [];
+    const pagina = await pestana(navegadorAbierto, errores);
+    await pruebeValores(pagina);
+    await pagina.close();
     const a20 = escriba('a20', ['--entrada', 'aleatoria', '--n', '20', '--semilla', '5']);
-    const errores = await pruebeLaminas(navegadorAbierto, a20 + '#paso=40&hasta=60', true);
-    errores.push(...await pruebePractica(navegadorAbierto, escriba('cinco', ['--valores', '3,1,2,5,4']),
-      escriba('n64', ['--entrada', 'invertida', '--n', '64'])));
+    errores.push(...await pruebeLaminas(navegadorAbierto, a20 + '#paso=40&hasta=50', true));
     assert.deepEqual(errores, []);
   }
 };
@@ -161,7 +168,7 @@ async function pruebeWeb(navegadorAbierto) {
   await envie({ valores: '7,3,3' });
   await pruebeTeclado(pagina);
   await pruebeFormulario(pagina, web);
-  await pruebeAxe(navegadorAbierto, web + '#valores=3,3,1');
+  await pruebeAxe(pagina, web + '#valores=3,3,1');
   errores.push(...await pruebeLaminas(navegadorAbierto, web + '#entrada=invertida&n=12&semilla=5&paso=40&hasta=42', false));
   await pruebePracticaWeb(navegadorAbierto, web);
 

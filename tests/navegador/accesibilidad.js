@@ -152,9 +152,15 @@ async function pruebeLector(pagina, datos) {
   await velocidad('0');
   assert.deepEqual(await pagina.evaluate(() => [document.getElementById('velocidad-texto').textContent,
     document.getElementById('velocidad').getAttribute('aria-valuetext')]), ['1 paso/s', '1 paso por segundo']);
-  // From the start to the end at 100 steps a second.
+  // The last 250 steps at 100 steps a second, from an address written.
   await velocidad('6');
-  await pagina.keyboard.press('Home');
+  const desde = Math.max(0, M - 250);
+  await pagina.evaluate((k) => {
+    const posicion = document.getElementById('posicion');
+    posicion.value = k;
+    posicion.dispatchEvent(new Event('input'));
+  }, desde);
+  await pagina.waitForFunction((k) => window.location.hash.endsWith('paso=' + k), desde);
   await pagina.evaluate(() => {
     const anuncio = document.getElementById('anuncio'), ahora = () => performance.now();
     const escriba = window.history.replaceState.bind(window.history);
@@ -187,11 +193,14 @@ async function pruebeLector(pagina, datos) {
 }
 
 // axe-core's WCAG 2.1 A and AA rules, at a desktop's size and a phone's,
-// folded and with the input and the report unfolded.
-async function pruebeAxe(navegadorAbierto, direccion) {
+// folded and with the input and the report unfolded: direccion opened
+// afresh in pagina at each size, which is left at its own size, folded.
+async function pruebeAxe(pagina, direccion) {
+  const antes = pagina.viewportSize();
   for (const tamano of [{ width: 1280, height: 720 }, { width: 390, height: 844 }]) {
-    const pagina = await navegadorAbierto.newPage({ viewport: tamano });
+    await pagina.setViewportSize(tamano);
     await pagina.goto(direccion);
+    await pagina.reload();
     await pagina.waitForSelector('body[data-estado="listo"]');
     await pagina.addScriptTag({ path: path.join(raiz, 'node_modules', 'axe-core', 'axe.min.js') });
     for (const desplegado of [false, true]) {
@@ -203,8 +212,9 @@ async function pruebeAxe(navegadorAbierto, direccion) {
       assert.deepEqual([violaciones, cumplidas > 10], [[], true],
         'axe at ' + tamano.width + 'x' + tamano.height + (desplegado ? ', unfolded' : ''));
     }
-    await pagina.close();
   }
+  await pagina.evaluate(() => document.querySelectorAll('details').forEach((e) => { e.open = false; }));
+  await pagina.setViewportSize(antes);
 }
 
 module.exports = { pruebeTeclado, pruebeLector, pruebeAxe };
