@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const Modelo = require('../cargue.js')('modelo');
 const Palabras = require('../cargue.js')('palabras');
-const { raiz, porOmision, pasoDe, reproduce, sinFoco } = require('./arnes.js');
+const { raiz, porOmision, pasoDe, reproduce, sinFoco, vayaAlPaso } = require('./arnes.js');
 
 // Tab through every control: each shows its focus and does its own job with
 // its keys, not the page's; the page's keys work where no control uses them.
@@ -154,13 +154,7 @@ async function pruebeLector(pagina, datos) {
     document.getElementById('velocidad').getAttribute('aria-valuetext')]), ['1 paso/s', '1 paso por segundo']);
   // The last 250 steps at 100 steps a second, from an address written.
   await velocidad('6');
-  const desde = Math.max(0, M - 250);
-  await pagina.evaluate((k) => {
-    const posicion = document.getElementById('posicion');
-    posicion.value = k;
-    posicion.dispatchEvent(new Event('input'));
-  }, desde);
-  await pagina.waitForFunction((k) => window.location.hash.endsWith('paso=' + k), desde);
+  await vayaAlPaso(pagina, Math.max(0, M - 250));
   await pagina.evaluate(() => {
     const anuncio = document.getElementById('anuncio'), ahora = () => performance.now();
     const escriba = window.history.replaceState.bind(window.history);

@@ -261,6 +261,17 @@ const pasoDe = (pagina) => pagina.evaluate(() => +document.getElementById('paso-
 const reproduce = (pagina) => pagina.evaluate(() => /Pausa/.test(document.getElementById('boton-reproducir').textContent));
 const sinFoco = (pagina) => pagina.evaluate(() => document.activeElement.blur());
 
+// Moves the step slider to step k, as a drag does, and waits for the
+// address to name that step.
+async function vayaAlPaso(pagina, k) {
+  await pagina.evaluate((paso) => {
+    const posicion = document.getElementById('posicion');
+    posicion.value = paso;
+    posicion.dispatchEvent(new Event('input'));
+  }, k);
+  await pagina.waitForFunction((paso) => new RegExp('(^#|&)paso=' + paso + '$').test(window.location.hash), k);
+}
+
 // A first visit: a fresh browser context at 1280x720, with nothing
 // compiled or cached; the time in ms from the start of the navigation to
 // the page marked drawn, on the page's own clock (the test's own work
@@ -287,5 +298,5 @@ async function primeraVisita(navegadorAbierto, direccion, abierta) {
 
 module.exports = {
   argumentos: { traza, navegador, carpeta, modo, valor, paginaWeb }, raiz, escriba, pestana, abra, operaciones, demostracion, porOmision, esperado, lea,
-  lineasActuales, compruebe, espereCuadros, compruebeAjuste, datosNativos, mediana, pasoDe, reproduce, sinFoco, primeraVisita
+  lineasActuales, compruebe, espereCuadros, compruebeAjuste, datosNativos, mediana, pasoDe, reproduce, sinFoco, vayaAlPaso, primeraVisita
 };

@@ -6,7 +6,7 @@
 const assert = require('node:assert/strict');
 const {
   escriba, abra: abraEn, operaciones, demostracion, porOmision, lea, compruebe, compruebeAjuste, sinFoco,
-  espereCuadros
+  espereCuadros, vayaAlPaso
 } = require('./arnes.js');
 
 // The choices of up to six panels whose fit is promised: one of each of six
@@ -197,18 +197,15 @@ async function pruebePasos(pagina) {
   const ultimo = porOmision(datos).M, desde = Math.max(0, ultimo - 1000);
   const media = await pagina.evaluate((d) => {
     const posicion = document.getElementById('posicion'), inicio = performance.now();
-    const vaya = (k) => {
+    for (let k = d; k <= +posicion.max; k++) {
       posicion.value = k;
       posicion.dispatchEvent(new Event('input'));
-    };
-    for (let k = d; k <= +posicion.max; k++) { vaya(k); }
-    const media = (performance.now() - inicio) / (+posicion.max + 1 - d);
-    vaya(d);
-    return media;
+    }
+    return (performance.now() - inicio) / (+posicion.max + 1 - d);
   }, desde);
   console.log('a step drawn in ' + media.toFixed(3) + ' ms (the mean over the last ' + (ultimo + 1 - desde) +
     ' steps of 64 values, the default view)');
-  await pagina.waitForFunction((k) => window.location.hash === '#paso=' + k, desde);
+  await vayaAlPaso(pagina, desde);
   await pagina.locator('#velocidad').fill('9');
   await sinFoco(pagina);
   const antes = Date.now();
