@@ -224,12 +224,14 @@ async function pruebeWeb(navegadorAbierto) {
   assert.equal(await rota.textContent('[data-error]'), 'ERROR: este navegador no puede ejecutar el módulo ' +
     'WebAssembly de la página (CompileError: sin excepciones)');
   await sinExcepciones.close();
-  // The module stays out of the page's scripts, as text in the head that no
-  // browser runs: reading the scripts costs no more than reading the
-  // tool's page's and Emscripten's runtime.
+  // The module and the page's scripts stay out of its elements that run,
+  // as text in the head that no browser runs; the scripts ran once, from
+  // the body's end, and left no element behind for a copy of the page.
   assert.deepEqual(await pagina.evaluate(() => [document.querySelector('head > #modulo').type,
+    document.querySelector('head > #guiones').type,
+    [...document.body.querySelectorAll('script')].filter((guion) => guion.type === '').length,
     Math.max(...[...document.scripts].filter((guion) => guion.type === '').map((guion) => guion.text.length))
-      < 60 * 1000]), ['text/plain', true]);
+      < 10 * 1000]), ['text/plain', 'text/plain', 2, true]);
 
   // ---- Measured: a first visit, each load in a fresh browser context,
   // with no compiled code or cache carried over: the time from the start of

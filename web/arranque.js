@@ -1,11 +1,13 @@
 // The browser page's first script, run in the page's head before the rest
-// of the page is read. Of the two elements just before it, which no
-// browser runs, #modulo holds the project's WebAssembly module compressed
-// with gzip, as base64 text (web/empaque.js writes it at build time), and
-// #fflate the text of a gzip decompressor. This script decompresses the
-// module and starts compiling it, which the browser does on a thread of
-// its own while it reads and runs the rest of the page; web.js, at the
-// page's end, takes the result: window.Traza.modulo, a promise of the
+// of the page is read. Of the elements just before it, which no browser
+// runs, #guiones holds the page's scripts and #modulo the project's
+// WebAssembly module, each compressed with gzip, as base64 text
+// (web/empaque.js writes them at build time), and #fflate the text of a
+// gzip decompressor. This script decompresses the scripts, which corra.js
+// runs at the page's end (window.Traza.guiones, a promise of their text),
+// and the module, and starts compiling it, which the browser does on a
+// thread of its own while it reads and runs the rest of the page; web.js
+// takes the result: window.Traza.modulo, a promise of the
 // WebAssembly.Module.
 //
 // The browser's own DecompressionStream decompresses, where there is one;
@@ -75,6 +77,10 @@
   // unpacked: a promise of its bytes, for what a first visit does not
   // need (the GIF encoder, guardado.js).
   const desempaque = (texto) => new Promise((listo) => { listo(descomprima(deBase64(texto.trim()))); });
+  // The scripts first: the page's end, where they run, comes before the
+  // module is needed.
+  const guiones = desempaque(document.getElementById('guiones').textContent)
+    .then((bytes) => new TextDecoder().decode(bytes));
   let modulo;
   try {
     const gz = deBase64(document.getElementById('modulo').textContent);
@@ -84,5 +90,5 @@
   }
   // web.js says why when it fails; until web.js runs, it is not unhandled.
   modulo.catch(() => {});
-  window.Traza = Object.assign(window.Traza || {}, { modulo: modulo, desempaque: desempaque });
+  window.Traza = Object.assign(window.Traza || {}, { guiones: guiones, modulo: modulo, desempaque: desempaque });
 }());

@@ -3,8 +3,8 @@
 // an element of its own, out of its scripts' text, and arranque.js turns
 // it back into the module. The GIF encoder is packed so too (guardado.js
 // unpacks it). Several files given are packed one after the other, each
-// followed by a line end (the SCORM activity's scripts, which actividad.js
-// unpacks).
+// followed by a line end: the page's scripts, which arranque.js unpacks,
+// and the SCORM activity's, which actividad.js unpacks.
 //
 // node empaque.js MODULE.wasm OUTPUT.txt
 // node empaque.js gifenc.js OUTPUT.txt

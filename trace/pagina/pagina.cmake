@@ -19,23 +19,37 @@
 #     [DEPENDE <target>...]     what those scripts and those texts are built by
 #     [DATOS <text>]            the data put in the page, for a page that
 #                               records in the browser: null
-#     [SIN_CODIFICADOR])        no GIF encoder as plain inert text: the page
+#     [SIN_CODIFICADOR]         no GIF encoder as plain inert text: the page
 #                               carries it packed among its TEXTOS, as
 #                               gifenc-empacado (guardado.js)
+#     [EMPACADOS])              of the replay page's scripts, defina.js alone
+#                               as an element: the page carries the others
+#                               packed among its TEXTOS, and its GUIONES
+#                               run them (the browser page)
 #
 # Without OBJETIVO the page is the output of a custom command of the
 # calling folder, for another command there to use. Relative paths are
 # taken from the calling folder.
 
+# The replay page's scripts after defina.js, which runs first, in the order
+# they run (modelo.js says what each does), as full paths in the list
+# <salida>.
+function(ordenamiento_guiones_de_pagina salida)
+  set(guiones seguido.js modelo.js direccion.js palabras.js escena.js svg.js lamina.js practica.js dibujo_seguido.js arbol.js dibujo.js eleccion.js grafico.js
+      ajuste.js teclado.js guardado.js practicar.js sonido.js pantalla_completa.js aviso.js sala.js controles.js)
+  list(TRANSFORM guiones PREPEND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/)
+  set(${salida} ${guiones} PARENT_SCOPE)
+endfunction()
+
 function(ordenamiento_junte_pagina salida)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "SIN_CODIFICADOR" "OBJETIVO;ESTILO;MARCADO;DATOS"
+  cmake_parse_arguments(PARSE_ARGV 1 arg "SIN_CODIFICADOR;EMPACADOS" "OBJETIVO;ESTILO;MARCADO;DATOS"
                         "GUIONES;TEXTOS;ARRANQUE;DEPENDE")
   set(aqui ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-  # The replay page's scripts, in the order they run (modelo.js says what
-  # each does).
-  set(guiones defina.js seguido.js modelo.js direccion.js palabras.js escena.js svg.js lamina.js practica.js dibujo_seguido.js arbol.js dibujo.js eleccion.js grafico.js
-      ajuste.js teclado.js guardado.js practicar.js sonido.js pantalla_completa.js aviso.js sala.js controles.js)
-  list(TRANSFORM guiones PREPEND ${aqui}/)
+  set(guiones "")
+  if(NOT arg_EMPACADOS)
+    ordenamiento_guiones_de_pagina(guiones)
+  endif()
+  list(PREPEND guiones ${aqui}/defina.js)
   get_target_property(codigo ordenamiento_codigo ORDENAMIENTO_ARCHIVO)
   # The GIF encoder, carried as inert text that guardado.js turns into code
   # when a GIF is first asked for (third_party/gifenc/README.md).
