@@ -74,8 +74,8 @@
     return;
   }
   // A packed text that the page carries (gzip as base64, as #modulo is)
-  // unpacked: a promise of its bytes, for what a first visit does not
-  // need (the GIF encoder, guardado.js).
+  // unpacked: a promise of its bytes, for the page's scripts (below) and
+  // for what a first visit does not need (the GIF encoder, guardado.js).
   const desempaque = (texto) => new Promise((listo) => { listo(descomprima(deBase64(texto.trim()))); });
   // The scripts first: the page's end, where they run, comes before the
   // module is needed.
