@@ -118,7 +118,7 @@ async function pruebeLector(pagina, datos) {
   const { m, mostradas: todas, M } = porOmision(datos);
   // The code blocks with a line lit at step 40, as the model reads the
   // recording.
-  const codigo = await pagina.evaluate(() => JSON.parse(document.getElementById('codigo').textContent));
+  const codigo = JSON.parse(await pagina.evaluate(() => document.getElementById('codigo').textContent));
   const lineas40 = m.estrategias.filter((e) =>
     Modelo.lineaActual(e, Modelo.estadoEn(e, 40), Modelo.lineasMostradas(codigo[e.nombre])) !== null).length;
   // Each panel's box is named after its strategy's display name and its
