@@ -20,11 +20,16 @@ const [traza, navegador, carpeta, modo, valor] = process.argv.slice(2);
 const paginaWeb = modo === '--web' ? valor : undefined;
 const raiz = path.join(__dirname, '..', '..');
 
-// Writes a page with the tool and returns its address.
+// Writes a page with the tool and returns its address. A page asked for
+// again with the same options is written once.
+const escritas = new Map();
 function escriba(nombre, opciones) {
   fs.mkdirSync(carpeta, { recursive: true });
   const ruta = path.join(carpeta, nombre + '.html');
-  execFileSync(traza, opciones.concat(['-o', ruta]));
+  if (escritas.get(ruta) !== opciones.join('\n')) {
+    execFileSync(traza, opciones.concat(['-o', ruta]));
+    escritas.set(ruta, opciones.join('\n'));
+  }
   return pathToFileURL(ruta).href;
 }
 
