@@ -2,7 +2,9 @@
 // runner: what browsers without DecompressionStream do to unpack the
 // page's module, through the copy of fflate that the page carries, on
 // what the build's web/empaque.js packs and on data that is not gzip or
-// ends early.
+// ends early; and the page's scripts as empaque.js packs them, without
+// comments, where acorn is found (Debian's, beside its Emscripten, or in
+// the folder ORDENAMIENTO_ACORN names).
 //
 // node --test arranque_test.js
 'use strict';
@@ -18,6 +20,10 @@ const zlib = require('node:zlib');
 const raiz = path.join(__dirname, '..');
 const { inflate, deBase64 } = require(path.join(raiz, 'web', 'arranque.js'));
 const fflate = fs.readFileSync(path.join(raiz, 'third_party', 'fflate', 'fflate.js'), 'utf8');
+const { sinComentarios } = require(path.join(raiz, 'web', 'empaque.js'));
+const acorn = [process.env.ORDENAMIENTO_ACORN, '/usr/share/nodejs'].filter(Boolean).map((carpeta) => {
+  try { return require(path.join(carpeta, 'acorn')); } catch { return null; }
+}).find((hallado) => hallado !== null) || null;
 
 // Reproducible bytes: n of them, each below techo.
 function azar(n, techo) {
@@ -47,3 +53,25 @@ test('refuses what is not gzip and what ends early', () => {
   assert.throws(() => inflate(Buffer.from('no es gzip, aunque sea largo'), fflate), /gzip/);
   assert.throws(() => inflate(Buffer.concat([gz.subarray(0, gz.length / 2), gz.subarray(-8)]), fflate), /EOF/);
 });
+
+test('packs scripts without comments, indentation or blank lines, and with the same tokens and line ends',
+  { skip: acorn === null && 'acorn not found' }, () => {
+    const muestra = 'a = 1 /* uno\n dos */ b = 2; // tres\n  const t = `  x\n\n   // no es un comentario\n  y `;\n\n' +
+      'const r = /\\/\\/ no/g, s = "/* tampoco */";   \n  f(a /* cuatro */, b)\n';
+    assert.equal(sinComentarios(muestra, acorn), 'a = 1\nb = 2;\nconst t = `  x\n\n   // no es un comentario\n  y `;\n' +
+      'const r = /\\/\\/ no/g, s = "/* tampoco */";\nf(a  , b)\n');
+    // Each token, and whether a line end (which may end a statement) stands
+    // between it and the one before.
+    const fichas = (texto) => {
+      const lista = [];
+      acorn.parse(texto, { ecmaVersion: 'latest', onToken: (ficha) => lista.push(ficha) });
+      return lista.map((f, i) => [f.type.label, f.value, i > 0 && /[\n\r\u2028\u2029]/.test(texto.slice(lista[i - 1].end, f.start))]);
+    };
+    for (const carpeta of [path.join(raiz, 'trace', 'pagina'), path.join(raiz, 'web')]) {
+      for (const archivo of fs.readdirSync(carpeta).filter((nombre) => nombre.endsWith('.js'))) {
+        const texto = fs.readFileSync(path.join(carpeta, archivo), 'utf8'), limpio = sinComentarios(texto, acorn);
+        assert.deepEqual(fichas(limpio), fichas(texto), archivo);
+        assert.doesNotMatch(limpio, /\n\s*\n/, archivo + ': no blank line');
+      }
+    }
+  });
