@@ -90,6 +90,12 @@ string(PREPEND estilo "${regla}")
 lea("${MARCADO_EXTRA}" "</body" marcado_extra)
 lea("${ESTILO_EXTRA}" "</style" estilo_extra)
 string(APPEND estilo "${estilo_extra}")
+# The style without its comments, indentation and blank lines: a comment
+# is no token of CSS, and no CSS string spans lines, so the browser reads
+# the same rules from a smaller page. The sources keep theirs.
+string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" estilo "${estilo}")
+string(REGEX REPLACE "\n[ \t]+" "\n" estilo "${estilo}")
+string(REGEX REPLACE "\n\n+" "\n" estilo "${estilo}")
 
 # The files of lista, each in a <script> element of its own, so that a
 # browser names the file's own lines in its messages.
