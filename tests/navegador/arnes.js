@@ -40,9 +40,8 @@ async function pestana(navegadorAbierto, errores) {
   return pagina;
 }
 
-// Opens direccion and, once the page is ready, returns the data it carries.
-// (They cross from the page as text: Playwright takes a large object across
-// field by field, about half a second for 64 values.)
+// Opens direccion and, once the page is ready, returns the data it carries
+// (as text: Playwright takes an object across field by field, slowly).
 async function abra(pagina, direccion) {
   await pagina.goto(direccion);
   await pagina.waitForSelector('body[data-estado="listo"]');
