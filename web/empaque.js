@@ -31,7 +31,7 @@ function sinComentarios(texto, acorn) {
   const literales = new Set([acorn.tokTypes.string, acorn.tokTypes.template, acorn.tokTypes.invalidTemplate,
     acorn.tokTypes.regexp]);
   acorn.parse(texto, {
-    ecmaVersion: 'latest', sourceType: 'script', allowHashBang: true,
+    ecmaVersion: 'latest', allowHashBang: true,
     onComment: (bloque, contenido, inicio, fin) => comentarios.push([inicio, fin]),
     onToken: (token) => { if (literales.has(token.type)) { guardados.push([token.start, token.end]); } }
   });

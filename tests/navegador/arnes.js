@@ -25,10 +25,10 @@ const raiz = path.join(__dirname, '..', '..');
 const escritas = new Map();
 function escriba(nombre, opciones) {
   fs.mkdirSync(carpeta, { recursive: true });
-  const ruta = path.join(carpeta, nombre + '.html');
-  if (escritas.get(ruta) !== opciones.join('\n')) {
+  const ruta = path.join(carpeta, nombre + '.html'), clave = opciones.join('\n');
+  if (escritas.get(ruta) !== clave) {
     execFileSync(traza, opciones.concat(['-o', ruta]));
-    escritas.set(ruta, opciones.join('\n'));
+    escritas.set(ruta, clave);
   }
   return pathToFileURL(ruta).href;
 }
