@@ -15,6 +15,9 @@
 // node empaque.js MODULE.wasm OUTPUT.txt
 // node empaque.js gifenc.js OUTPUT.txt
 // node empaque.js [--sin-comentarios ACORN] A.js B.js OUTPUT.txt
+// node empaque.js [--sin-comentarios ACORN] --plano A.js OUTPUT.js
+//   (A.js as the page runs it, not packed: the scripts that unpack the
+//   others)
 'use strict';
 
 const fs = require('node:fs');
@@ -78,9 +81,15 @@ function main() {
     acorn = require(path.join(path.resolve(argumentos[1]), 'acorn'));
     argumentos.splice(0, 2);
   }
+  const plano = argumentos[0] === '--plano';
+  if (plano) { argumentos.shift(); }
   const entradas = argumentos.slice(0, -1), salida = argumentos[argumentos.length - 1];
   const lea = (archivo) => (acorn === null ? fs.readFileSync(archivo)
     : Buffer.from(sinComentarios(fs.readFileSync(archivo, 'utf8'), acorn)));
+  if (plano) {
+    fs.writeFileSync(salida, lea(entradas[0]));
+    return;
+  }
   const datos = entradas.length === 1 && acorn === null ? fs.readFileSync(entradas[0])
     : Buffer.concat(entradas.map((archivo) => Buffer.concat([lea(archivo), Buffer.from('\n')])));
   const comprimido = zlib.gzipSync(datos, { level: 9 });
