@@ -151,6 +151,13 @@ async function pruebeWeb(navegadorAbierto) {
   await envie({ valores: hostil });
   assert.equal(await error(), 'ERROR: «valores» debe ser una lista de enteros separados por comas, como ' +
     '7,3,3; "' + hostil + '" no es un entero');
+  // A word reaches the module whole, whatever it holds (its length is in
+  // bytes), but for a null character, which is refused.
+  await envie({ valores: '7,3,ñ:12' });
+  assert.equal(await error(), 'ERROR: «valores» debe ser una lista de enteros separados por comas, como ' +
+    '7,3,3; "ñ:12" no es un entero');
+  await envie({ valores: '7,3\u00003' });
+  assert.equal(await error(), 'ERROR: la entrada no es una lista de palabras');
   await pagina.evaluate(() => { window.location.hash = 'valores=</script><img src=x onerror=window.ejecutado=1>'; });
   await pagina.waitForFunction(() => /<\/script><img/.test(document.querySelector('[data-error]').textContent));
   assert.deepEqual(await mostrados(), bueno, 'the last good view stays');

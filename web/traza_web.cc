@@ -7,39 +7,66 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "trace/entradas.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
 
+namespace {
+
+// The words that texto holds, each written as its length in bytes, a colon
+// and its bytes ("10:--valores5:7,3,3"), put after those of palabras;
+// false where texto is not such a list. A word may hold any character but
+// the null character, which ends texto.
+bool Lea_Palabras(const char* texto, std::vector<std::string>& palabras) {
+  std::string_view resto(texto);
+  while (!resto.empty()) {
+    // Its length: 1 to 9 digits (not found, the colon is at npos).
+    const std::size_t dos_puntos = resto.find(':');
+    if (dos_puntos == 0 || dos_puntos > 9) {
+      return false;
+    }
+    std::size_t largo = 0;
+    for (const char cifra : resto.substr(0, dos_puntos)) {
+      if (cifra < '0' || cifra > '9') {
+        return false;
+      }
+      largo = largo * 10 + static_cast<std::size_t>(cifra - '0');
+    }
+    resto.remove_prefix(dos_puntos + 1);
+    if (largo > resto.size()) {
+      return false;
+    }
+    palabras.emplace_back(resto.substr(0, largo));
+    resto.remove_prefix(largo);
+  }
+  return true;
+}
+
+}  // namespace
+
 extern "C" {
 
-// Reads palabras, a JSON array of the words of a command line without the
-// program, such as ["--valores", "7,3,3"], as ordenamiento_traza reads its
-// own, and returns {"datos": <the page's data>} or {"error": "<one line in
-// Spanish>"} for input it cannot take, worded for the page: its form's
-// fields rather than the tool's options. The text stays valid until the
-// next call.
+// Reads palabras, the words of a command line without the program, such
+// as 10:--valores5:7,3,3 for --valores 7,3,3 (Lea_Palabras, above), as
+// ordenamiento_traza reads its own, and returns {"datos": <the page's
+// data>} or {"error": "<one line in Spanish>"} for input it cannot take,
+// worded for the page: its form's fields rather than the tool's options.
+// The text stays valid until the next call. The words do not come as
+// JSON: nlohmann::json's parser would be a tenth of the module.
 EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
   using nlohmann::json;
   static std::string respuesta;
-  const json leidas =
-      json::parse(palabras, nullptr, /*allow_exceptions=*/false);
-  if (!leidas.is_array() ||
-      !std::all_of(leidas.begin(), leidas.end(),
-                   [](const json& palabra) { return palabra.is_string(); })) {
+  std::vector<std::string> textos = {"ordenamiento_traza"};
+  if (!Lea_Palabras(palabras, textos)) {
     respuesta = R"({"error":"ERROR: la entrada no es una lista de palabras"})";
     return respuesta.c_str();
   }
-  std::vector<std::string> textos = {"ordenamiento_traza"};
-  std::transform(
-      leidas.begin(), leidas.end(), std::back_inserter(textos),
-      [](const json& palabra) { return palabra.get<std::string>(); });
   std::vector<const char*> argv(textos.size());
   std::transform(textos.begin(), textos.end(), argv.begin(),
                  [](const std::string& texto) { return texto.c_str(); });

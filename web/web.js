@@ -87,13 +87,14 @@
   }
 
   // Records every strategy on entrada, through the C++: the data, or the
-  // error line. The words go to the module through its heap, which grows as
-  // needed: Emscripten's ccall would copy them onto the module's stack, and
-  // a long enough paste or address would overrun it.
+  // error line. The words go to the module as one text, each as its length
+  // in bytes, a colon and the word (10:--valores5:7,3,3), through its heap,
+  // which grows as needed: Emscripten's ccall would copy them onto the
+  // module's stack, and a long enough paste or address would overrun it.
   function registre(entrada) {
     const palabras = [];
     entrada.forEach(([clave, valor]) => { palabras.push('--' + clave, valor); });
-    const texto = JSON.stringify(palabras);
+    const texto = palabras.map((palabra) => modulo.lengthBytesUTF8(palabra) + ':' + palabra).join('');
     const largo = modulo.lengthBytesUTF8(texto) + 1;
     const enMemoria = modulo._malloc(largo);
     try {
