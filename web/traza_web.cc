@@ -26,7 +26,7 @@ namespace {
 bool Lea_Palabras(const char* texto, std::vector<std::string>& palabras) {
   std::string_view resto(texto);
   while (!resto.empty()) {
-    // Its length: 1 to 9 digits (not found, the colon is at npos).
+    // Its length: 1 to 9 digits before a colon (with no colon, npos).
     const std::size_t dos_puntos = resto.find(':');
     if (dos_puntos == 0 || dos_puntos > 9) {
       return false;
