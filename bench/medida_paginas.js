@@ -26,7 +26,6 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { chromium } = require('playwright-core');
 
 const raiz = path.join(__dirname, '..');
 const argumentos = process.argv.slice(2);
@@ -54,12 +53,9 @@ const carpeta = fs.mkdtempSync(path.join(os.tmpdir(), 'medida-paginas-'));
 // [--web PAGE]); it is given them so, with the temporary folder, where its
 // escriba writes the pages.
 process.argv = process.argv.slice(0, 2).concat([traza, navegador, carpeta], web ? ['--web', web] : []);
-const { escriba, espereCuadros, mediana, pasoDe, primeraVisita } = require('../tests/navegador/arnes.js');
-
-// The browser test's flags (traza_pagina_test.js), so that the figures are
-// those of the browser the tests drive.
-const BANDERAS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+// It starts the browser as the tests do, so that the figures are those of
+// the browser the tests drive.
+const { lanceNavegador, escriba, espereCuadros, mediana, pasoDe, primeraVisita } = require('../tests/navegador/arnes.js');
 const VENTANA = { width: 1280, height: 720 };
 const ENTRADA = ['--entrada', 'invertida', '--n', '64', '--semilla', '1'];
 const CARGAS = 5, DESDE = 300, PASOS = 200, SEGUNDOS = 3, VISITAS = 11, CARGAS_DEL_PERFIL = 3;
@@ -342,7 +338,7 @@ function tablaDeVisitas(v) {
 }
 
 async function main() {
-  const navegadorAbierto = await chromium.launch({ executablePath: navegador, args: BANDERAS });
+  const navegadorAbierto = await lanceNavegador();
   const carga = () => os.loadavg().map((x) => x.toFixed(1)).join(', ');
   const antes = carga();
   const lista = vistas();

@@ -10,8 +10,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { chromium } = require('playwright-core');
-const { argumentos, raiz } = require('./navegador/arnes.js');
+const { argumentos, raiz, lanceNavegador } = require('./navegador/arnes.js');
 const fflate = require('../third_party/fflate/fflate.js');
 const Scorm = require('./cargue.js')('scorm');
 
@@ -131,10 +130,7 @@ async function pruebe(navegador, version, web) {
 }
 
 async function main() {
-  const navegador = await chromium.launch({
-    executablePath: argumentos.navegador,
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking']
-  });
+  const navegador = await lanceNavegador();
   const web = pathToFileURL(argumentos.paginaWeb).href;
   for (const version of Scorm.VERSIONES) { await pruebe(navegador, version, web); }
   await navegador.close();

@@ -13,9 +13,8 @@
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const { pathToFileURL } = require('node:url');
-const { chromium } = require('playwright-core');
 const {
-  argumentos, escriba, pestana, abra: abraEn, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste,
+  argumentos, lanceNavegador, escriba, pestana, abra: abraEn, demostracion, porOmision, lea, compruebe, espereCuadros, compruebeAjuste,
   datosNativos, mediana, pasoDe, primeraVisita
 } = require('./navegador/arnes.js');
 const { compruebePantallas, compruebeColores, compruebeImpresion } = require('./navegador/pantallas.js');
@@ -25,7 +24,7 @@ const { pruebePractica, pruebePracticaWeb } = require('./navegador/practica.js')
 const { pruebePasos, elecciones } = require('./navegador/pasos.js');
 const { pruebeValores, pruebeEstrategia } = require('./navegador/valores.js');
 
-const { navegador, modo, valor, paginaWeb } = argumentos;
+const { modo, valor, paginaWeb } = argumentos;
 
 // Opens in otra, a tab of another screen, a page of n drawn values, at
 // the address's rest.
@@ -347,11 +346,7 @@ async function pruebeFormulario(pagina, web) {
 }
 
 async function main() {
-  const navegadorAbierto = await chromium.launch({
-    executablePath: navegador,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync']
-  });
+  const navegadorAbierto = await lanceNavegador();
   if (modo === '--web') {
     await pruebeWeb(navegadorAbierto);
   } else if (modo === '--estrategia') {
