@@ -194,12 +194,26 @@ Traza.defina('escena', ['modelo', 'palabras', 'seguido'], function (Modelo, Pala
   function panel(m, info, estado, anchoColumna, practicando) {
     const e = m.estrategias[info.estrategia];
     const porPosicion = m.datos.contenedores[info.contenedor].enlaces_por_posicion;
-    const funciones = Seguido.funcionesEn(e, estado, m.n);
-    return { barras: barras(m, e, estado), cadena: porPosicion > 0 ? cadena(estado.op, m.n) : null,
-             tramos: tramos(funciones), punteros: punteros(funciones, m.n, anchoColumna || 20, e.seguido.filasDePunteros),
-             llamadas: llamadas(funciones),
-             llamada: Palabras.estadoDePanel(e, estado, porPosicion, practicando), vigilancia: vigilancia(funciones),
+    const comunes = deLaEstrategia(m, e, estado), funciones = comunes.funciones;
+    return { barras: comunes.barras, cadena: porPosicion > 0 ? cadena(estado.op, m.n) : null,
+             tramos: comunes.tramos, punteros: punteros(funciones, m.n, anchoColumna || 20, e.seguido.filasDePunteros),
+             llamadas: comunes.llamadas,
+             llamada: Palabras.estadoDePanel(e, estado, porPosicion, practicando), vigilancia: comunes.vigilancia,
              contadores: contadores(e, estado.k, porPosicion) };
+  }
+
+  // The parts that strategy e's state alone decides, worked out once for
+  // the last state asked for: a strategy's panels, on the array and on the
+  // list, are drawn one after the other on the same state. Nothing changes
+  // a state or its parts once made.
+  let comunesDelUltimo = { e: null, estado: null };
+  function deLaEstrategia(m, e, estado) {
+    if (comunesDelUltimo.e !== e || comunesDelUltimo.estado !== estado) {
+      const funciones = Seguido.funcionesEn(e, estado, m.n);
+      comunesDelUltimo = { e: e, estado: estado, funciones: funciones, barras: barras(m, e, estado),
+                           tramos: tramos(funciones), llamadas: llamadas(funciones), vigilancia: vigilancia(funciones) };
+    }
+    return comunesDelUltimo;
   }
 
   // ---- A strategy's code.
