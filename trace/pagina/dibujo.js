@@ -312,16 +312,20 @@
   // reading where a line stands right after a step is written would lay
   // the page out at every step, and many steps can fall in one frame. By
   // the next frame the page has been laid out for the steps drawn, so the
-  // reading costs nothing more.
+  // reading costs nothing more. Their lines that print are marked then
+  // too, once for all the steps of the frame.
   const porMostrar = new Set();
-  function pidaLinea(elemento) {
+  function pidaLinea(bloque) {
     if (porMostrar.size === 0) {
       window.requestAnimationFrame(() => {
-        porMostrar.forEach(muestreLinea);
+        porMostrar.forEach((b) => {
+          if (b.actual !== null) { muestreLinea(b.elemento); }
+          marqueImpresas(b);
+        });
         porMostrar.clear();
       });
     }
-    porMostrar.add(elemento);
+    porMostrar.add(bloque);
   }
 
   // Lines of code printed: code longer than this prints the lines around
@@ -374,8 +378,7 @@
     const movida = numero !== bloque.actual;
     bloque.actual = numero;
     bloque.intercambio = intercambio;
-    if (movida && numero !== null) { pidaLinea(bloque.elemento); }
-    if (movida) { marqueImpresas(bloque); }
+    if (movida) { pidaLinea(bloque); }
   }
 
   // Lights, in strategy s's code, the line of its call k (from 1), as at
