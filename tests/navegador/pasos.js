@@ -6,7 +6,7 @@
 const assert = require('node:assert/strict');
 const {
   escriba, abra: abraEn, operaciones, demostracion, porOmision, lea, compruebe, compruebeAjuste, sinFoco,
-  espereCuadros, vayaAlPaso
+  espereCuadros, vayaAlPaso, pasoDe
 } = require('./arnes.js');
 
 // The choices of up to six panels whose fit is promised: one of each of six
@@ -214,6 +214,29 @@ async function pruebePasos(pagina) {
   const nominal = ultimo - desde, jugado = Date.now() - antes;
   console.log('played ' + nominal + ' steps in ' + jugado + ' ms, ' + (jugado / nominal).toFixed(2) +
     ' times the nominal 1 ms a step');
+
+  // Playing, with all the panels, those out of the window are left at the
+  // step they last showed; one scrolled into view shows the step played,
+  // and a pause shows it on every panel.
+  const numeros = datos.paneles.map((_, i) => i + 1), ultimoPanel = 'section[data-panel="' + numeros.length + '"]';
+  await pagina.evaluate((t) => { window.location.hash = '#paneles=' + t + '&paso=3'; }, numeros.join(','));
+  await espereCuadros(pagina);
+  await pagina.locator('#velocidad').fill('6');
+  await sinFoco(pagina);
+  await pagina.keyboard.press(' ');
+  await pagina.waitForFunction(() => +document.getElementById('paso-texto').textContent.match(/\d+/)[0] > 20);
+  const pasoDelPanel = (selector) => pagina.evaluate((sel) => +document.querySelector(sel).getAttribute('data-paso'),
+    selector);
+  assert.deepEqual([await pasoDelPanel('section[data-panel="1"]') > 20, await pasoDelPanel(ultimoPanel)], [true, 3],
+    'playing: the first panel moves on, the last, out of the window, waits');
+  const visto = await pagina.evaluate((sel) => {
+    document.querySelector(sel).scrollIntoView();
+    return +document.getElementById('paso-texto').textContent.match(/\d+/)[0];
+  }, ultimoPanel);
+  await espereCuadros(pagina);
+  assert.ok(await pasoDelPanel(ultimoPanel) >= visto, 'playing: the last panel, scrolled into view, shows the step');
+  await pagina.keyboard.press(' ');
+  await compruebe(pagina, datos, await pasoDe(pagina), 'paused after play, all the panels');
 }
 
 module.exports = { pruebePasos, elecciones };

@@ -70,7 +70,7 @@
 
   // Draws step K everywhere; returns each strategy's state at K.
   function dibuje() {
-    const estados = Dibujo.dibuje(m, vista, K);
+    const estados = Dibujo.dibuje(m, vista, K, reproduccion.activa);
     ajustador.reviseDesborde(vista);
     Traza.grafico.dibuje(m, planos, K);
     dibujeControles();

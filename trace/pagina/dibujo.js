@@ -210,7 +210,9 @@
       contenedor.appendChild(fila);
       filas.push(fila);
     });
-    return { filas: filas, paneles: paneles, codigos: codigos, estilos: barrasDe.estilos };
+    const vista = { filas: filas, paneles: paneles, codigos: codigos, estilos: barrasDe.estilos };
+    vigile(vista);
+    return vista;
   }
 
   // ---- Drawing step K. Each element is written only when what it shows
@@ -391,23 +393,50 @@
       .forEach((bloque) => dibujeCodigo(e, bloque, { op: e.ops[k - 1], k: k }));
   }
 
+  // ---- While the replay plays, panels and code blocks out of the window
+  // (and a margin) are left as they are: nobody sees their steps, and a
+  // frame costs what those in view cost. One that comes into view, or is
+  // printed, is drawn at the step last drawn; any other step draws all.
+  let observador = null, vistaVigilada = null;
+  function dibujeAtrasada(vista, cosa) {
+    const m = vista.ultimo.m, estado = vista.ultimo.estados[cosa.s];
+    cosa.atrasada = false;
+    if (cosa.seccion) { dibujePanel(m, vista, cosa, estado); } else { dibujeCodigo(m.estrategias[cosa.s], cosa, estado); }
+  }
+  function vigile(vista) {
+    vistaVigilada = vista;
+    if (observador !== null) { observador.disconnect(); }
+    if (typeof window.IntersectionObserver !== 'function') { return; }
+    const de = new Map(vista.paneles.map((p) => [p.seccion, p]).concat(vista.codigos.map((b) => [b.elemento, b])));
+    observador = new window.IntersectionObserver((entradas) => entradas.forEach((entrada) => {
+      const cosa = de.get(entrada.target);
+      cosa.fuera = !entrada.isIntersecting;
+      if (!cosa.fuera && cosa.atrasada) { dibujeAtrasada(vista, cosa); }
+    }), { rootMargin: '0px' });
+    de.forEach((cosa, elemento) => observador.observe(elemento));
+  }
+  window.addEventListener('beforeprint', () => (vistaVigilada === null ? [] : vistaVigilada.paneles.concat(vistaVigilada.codigos))
+    .filter((cosa) => cosa.atrasada).forEach((cosa) => dibujeAtrasada(vistaVigilada, cosa)));
+
   // Draws step K of model m on vista; returns each strategy's state at K.
   // Panels not shown, and the code of strategies with none shown, are left
-  // as they are: showing a panel draws the step again.
-  function dibuje(m, vista, K) {
+  // as they are: showing a panel draws the step again. enJuego: the
+  // replay plays, and what is out of view is left too (above).
+  function dibuje(m, vista, K, enJuego) {
     const estados = m.estrategias.map((e) => Modelo.estadoEn(e, K));
     const mostradas = new Set();
-    // Widths are read for every panel before any is written, so that the
-    // page is laid out once, not once a panel.
-    vista.paneles.forEach((panel) => {
-      if (!panel.seccion.hidden) { DibujoSeguido.anchoDeColumna(panel, m.n); }
-    });
+    vista.ultimo = { m: m, estados: estados };
+    const deje = (cosa) => { cosa.atrasada = Boolean(enJuego && cosa.fuera); return cosa.atrasada; };
+    const porDibujar = [];
     vista.paneles.forEach((panel) => {
       if (panel.seccion.hidden) { return; }
       mostradas.add(panel.s);
-      dibujePanel(m, vista, panel, estados[panel.s]);
+      if (!deje(panel)) { porDibujar.push(panel); }
     });
-    vista.codigos.filter((bloque) => mostradas.has(bloque.s))
+    // Widths are read for every panel before any is written: one layout.
+    porDibujar.forEach((panel) => DibujoSeguido.anchoDeColumna(panel, m.n));
+    porDibujar.forEach((panel) => dibujePanel(m, vista, panel, estados[panel.s]));
+    vista.codigos.filter((bloque) => mostradas.has(bloque.s) && !deje(bloque))
       .forEach((bloque) => dibujeCodigo(m.estrategias[bloque.s], bloque, estados[bloque.s]));
     return estados;
   }
