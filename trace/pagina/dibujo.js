@@ -394,10 +394,10 @@
   }
 
   // ---- While the replay plays, panels and code blocks out of the window
-  // (and a margin) are left as they are: nobody sees their steps, and a
-  // frame costs what those in view cost. One that comes into view, or is
-  // printed, is drawn at the step last drawn; any other step draws all.
-  let observador = null, vistaVigilada = null;
+  // are left as they are: nobody sees their steps, and a frame costs what
+  // those in view cost. One that comes into view, or is printed, is drawn
+  // at the step last drawn; any other step draws them all.
+  let observador = null, vistaVigilada = { paneles: [], codigos: [] };
   function dibujeAtrasada(vista, cosa) {
     const m = vista.ultimo.m, estado = vista.ultimo.estados[cosa.s];
     cosa.atrasada = false;
@@ -412,10 +412,10 @@
       const cosa = de.get(entrada.target);
       cosa.fuera = !entrada.isIntersecting;
       if (!cosa.fuera && cosa.atrasada) { dibujeAtrasada(vista, cosa); }
-    }), { rootMargin: '0px' });
+    }));
     de.forEach((cosa, elemento) => observador.observe(elemento));
   }
-  window.addEventListener('beforeprint', () => (vistaVigilada === null ? [] : vistaVigilada.paneles.concat(vistaVigilada.codigos))
+  window.addEventListener('beforeprint', () => vistaVigilada.paneles.concat(vistaVigilada.codigos)
     .filter((cosa) => cosa.atrasada).forEach((cosa) => dibujeAtrasada(vistaVigilada, cosa)));
 
   // Draws step K of model m on vista; returns each strategy's state at K.
