@@ -1,9 +1,8 @@
 // The drawing (see modelo.js for the parts and how they share): the header,
 // one row per strategy with its code and its panels, and step K drawn on
-// them. construya builds the elements for a model of the data; dibuje
-// draws a step on what construya returned: the parts of each panel and
-// the code's lit line as escena.js works them out, which the slides draw
-// too.
+// them. construya builds the elements for a model of the data; dibuje draws
+// a step on what construya returned: the parts of each panel and the code's
+// lit line as escena.js works them out, which the slides draw too.
 (function () {
   'use strict';
 
@@ -401,7 +400,10 @@
   function dibujeAtrasada(vista, cosa) {
     const m = vista.ultimo.m, estado = vista.ultimo.estados[cosa.s];
     cosa.atrasada = false;
-    if (cosa.seccion) { dibujePanel(m, vista, cosa, estado); } else { dibujeCodigo(m.estrategias[cosa.s], cosa, estado); }
+    if (cosa.seccion) { dibujePanel(m, vista, cosa, estado); return; }
+    // Its printed lines are marked now: no animation frame comes before printing.
+    dibujeCodigo(m.estrategias[cosa.s], cosa, estado);
+    marqueImpresas(cosa);
   }
   function vigile(vista) {
     vistaVigilada = vista;
@@ -433,7 +435,7 @@
       mostradas.add(panel.s);
       if (!deje(panel)) { porDibujar.push(panel); }
     });
-    // Widths are read for every panel before any is written: one layout.
+    // Widths are read before any is written, so that the page is laid out once.
     porDibujar.forEach((panel) => DibujoSeguido.anchoDeColumna(panel, m.n));
     porDibujar.forEach((panel) => dibujePanel(m, vista, panel, estados[panel.s]));
     vista.codigos.filter((bloque) => mostradas.has(bloque.s) && !deje(bloque))
