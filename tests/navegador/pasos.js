@@ -215,26 +215,23 @@ async function pruebePasos(pagina) {
   console.log('played ' + nominal + ' steps in ' + jugado + ' ms, ' + (jugado / nominal).toFixed(2) +
     ' times the nominal 1 ms a step');
 
-  // Playing, with all the panels, those out of the window are left at the
-  // step they last showed; one scrolled into view shows the step played,
-  // and a pause shows it on every panel.
-  const numeros = datos.paneles.map((_, i) => i + 1), ultimoPanel = 'section[data-panel="' + numeros.length + '"]';
-  await pagina.evaluate((t) => { window.location.hash = '#paneles=' + t + '&paso=3'; }, numeros.join(','));
-  await espereCuadros(pagina);
+  // Playing, with all the panels, those out of the window keep the step
+  // they showed; one scrolled into view shows the step played (the step
+  // bar's before it, or later), and a pause every panel.
+  const n = datos.paneles.length;
+  await pagina.evaluate((t) => { window.location.hash = '#paneles=' + t + '&paso=3'; }, datos.paneles.map((_, i) => i + 1));
   await pagina.locator('#velocidad').fill('6');
   await sinFoco(pagina);
   await pagina.keyboard.press(' ');
   await pagina.waitForFunction(() => +document.getElementById('paso-texto').textContent.match(/\d+/)[0] > 20);
-  const pasoDelPanel = (selector) => pagina.evaluate((sel) => +document.querySelector(sel).getAttribute('data-paso'),
-    selector);
-  assert.deepEqual([await pasoDelPanel('section[data-panel="1"]') > 20, await pasoDelPanel(ultimoPanel)], [true, 3],
-    'playing: the first panel moves on, the last, out of the window, waits');
-  const visto = await pagina.evaluate((sel) => {
-    document.querySelector(sel).scrollIntoView();
-    return +document.getElementById('paso-texto').textContent.match(/\d+/)[0];
-  }, ultimoPanel);
+  const pasos = (mueva) => pagina.evaluate(([ultimo, mueva]) => {
+    if (mueva) { document.querySelector(ultimo).scrollIntoView(); }
+    return [+document.querySelector('section[data-panel="1"]').dataset.paso, +document.querySelector(ultimo).dataset.paso,
+      +document.getElementById('paso-texto').textContent.match(/\d+/)[0]];
+  }, ['section[data-panel="' + n + '"]', mueva]);
+  const [primero, postrero, visto] = await pasos(true);
   await espereCuadros(pagina);
-  assert.ok(await pasoDelPanel(ultimoPanel) >= visto, 'playing: the last panel, scrolled into view, shows the step');
+  assert.deepEqual([primero > 20, postrero, (await pasos(false))[1] >= visto], [true, 3, true], 'playing, all the panels');
   await pagina.keyboard.press(' ');
   await compruebe(pagina, datos, await pasoDe(pagina), 'paused after play, all the panels');
 }
