@@ -215,12 +215,11 @@ async function pruebePasos(pagina) {
   console.log('played ' + nominal + ' steps in ' + jugado + ' ms, ' + (jugado / nominal).toFixed(2) +
     ' times the nominal 1 ms a step');
 
-  // Playing, with all the panels, those out of the window keep the step
-  // they showed; one scrolled into view shows the step played (the step
-  // bar's before it, or later), and a pause every panel.
-  const n = datos.paneles.length;
-  await pagina.evaluate((t) => { window.location.hash = '#paneles=' + t + '&paso=3'; }, datos.paneles.map((_, i) => i + 1));
-  await pagina.locator('#velocidad').fill('6');
+  // Playing, with all the panels, the last, out of the window, keeps its step
+  // while the first moves on; scrolled into view it shows the step played (the
+  // step bar's before it, or later); paused, every panel shows it.
+  await pagina.evaluate((t) => { window.location.hash = '#paneles=' + t + '&velocidad=100&paso=3'; },
+    datos.paneles.map((_, i) => i + 1));
   await sinFoco(pagina);
   await pagina.keyboard.press(' ');
   await pagina.waitForFunction(() => +document.getElementById('paso-texto').textContent.match(/\d+/)[0] > 20);
@@ -228,7 +227,7 @@ async function pruebePasos(pagina) {
     if (mueva) { document.querySelector(ultimo).scrollIntoView(); }
     return [+document.querySelector('section[data-panel="1"]').dataset.paso, +document.querySelector(ultimo).dataset.paso,
       +document.getElementById('paso-texto').textContent.match(/\d+/)[0]];
-  }, ['section[data-panel="' + n + '"]', mueva]);
+  }, ['section[data-panel="' + datos.paneles.length + '"]', mueva]);
   const [primero, postrero, visto] = await pasos(true);
   await espereCuadros(pagina);
   assert.deepEqual([primero > 20, postrero, (await pasos(false))[1] >= visto], [true, 3, true], 'playing, all the panels');
