@@ -217,10 +217,8 @@ async function pruebePasos(pagina) {
 
   // Playing all the panels, the first moves on while the last, out of the
   // window, waits; scrolled into view it shows the step played; paused, all do.
-  const n = datos.paneles.length, pasoDelPanel = (p) => pagina.evaluate((q) => +document.querySelector(q).dataset.paso,
-    'section[data-panel="' + p + '"]');
-  await pagina.evaluate((t) => { window.location.hash = '#paneles=' + t + '&velocidad=100&paso=3'; },
-    datos.paneles.map((_, i) => i + 1));
+  const n = datos.paneles.length, pasoDelPanel = (p) => pagina.getAttribute(`section[data-panel="${p}"]`, 'data-paso').then(Number);
+  await pagina.evaluate((t) => { location.hash = '#paneles=' + t + '&velocidad=100&paso=3'; }, datos.paneles.map((_, i) => i + 1));
   await pagina.click('#boton-reproducir');
   await pagina.waitForFunction(() => +document.querySelector('section[data-panel="1"]').dataset.paso > 20);
   assert.equal(await pasoDelPanel(n), 3, 'playing, the last panel, out of the window, waits');
