@@ -222,6 +222,7 @@ async function pruebeWeb(navegadorAbierto) {
   // gets the reason.
   const sinExcepciones = await navegadorAbierto.newContext();
   await sinExcepciones.addInitScript(() => {
+    WebAssembly.Module = function () { throw new WebAssembly.CompileError('sin excepciones'); };
     WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError('sin excepciones'));
   });
   const rota = await sinExcepciones.newPage();

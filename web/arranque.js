@@ -5,10 +5,8 @@
 // (web/empaque.js writes them at build time), and #fflate the text of a
 // gzip decompressor. This script decompresses the scripts, which corra.js
 // runs at the page's end (window.Traza.guiones, a promise of their text),
-// and the module, and starts compiling it, which the browser does on a
-// thread of its own while it reads and runs the rest of the page; web.js
-// takes the result: window.Traza.modulo, a promise of the
-// WebAssembly.Module.
+// and the module, and compiles it (compile(), below); web.js takes the
+// result: window.Traza.modulo, a promise of the WebAssembly.Module.
 //
 // The browser's own DecompressionStream decompresses, where there is one;
 // elsewhere (Safari before 16.4, Firefox before 113) fflate does, in the
@@ -42,10 +40,10 @@
   // A promise of the bytes that gz holds. gz goes into the stream whole,
   // and the pieces come back in promise reactions, which run as soon as
   // this script ends, before the browser reads on: the module is whole, and
-  // its compiling under way, before the page's body is read. (Read through
-  // a Blob or a Response, the stream moves in tasks of its own, which wait
-  // behind the reading of the page: the compiling then began only after
-  // the page's scripts had run.)
+  // compiled, before the page's body is read. (Read through a Blob or a
+  // Response, the stream moves in tasks of its own, which wait behind the
+  // reading of the page: the module was then compiled only after the
+  // page's scripts had run.)
   function descomprima(gz) {
     if (typeof DecompressionStream !== 'function') {
       return Promise.resolve(inflate(gz, document.getElementById('fflate').textContent));
@@ -69,6 +67,23 @@
     return lea();
   }
 
+  // The module that bytes hold, compiled at once where the browser allows
+  // it on the page's thread (older ones refuse a large module there),
+  // otherwise apart. The browser compiles each of a module's functions on
+  // its first call, so compiling the module itself only decodes and checks
+  // it: about 2 ms here. Compiled apart, the module came back in a task of
+  // its own, which on a first visit often waited behind the browser's
+  // layout and paint of the page still empty; compiled at once, it is
+  // ready when the page's scripts run, and the page records its input and
+  // draws it in the same task as them.
+  function compile(bytes) {
+    try {
+      return new WebAssembly.Module(bytes);
+    } catch (fallo) {
+      return WebAssembly.compile(bytes);
+    }
+  }
+
   if (typeof module === 'object' && module !== null && module.exports) {
     module.exports = { inflate: inflate, deBase64: deBase64 };
     return;
@@ -84,7 +99,7 @@
   let modulo;
   try {
     const gz = deBase64(document.getElementById('modulo').textContent);
-    modulo = descomprima(gz).then((bytes) => WebAssembly.compile(bytes));
+    modulo = descomprima(gz).then(compile);
   } catch (fallo) {
     modulo = Promise.reject(fallo);
   }
