@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -25,6 +26,7 @@
 #include "apoyo.h"
 #include "registradas.h"
 #include "sorting/ordenador_rapido.h"
+#include "trace/escritor_json.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
 
@@ -93,6 +95,38 @@ TEST(PaginaTest, NoStringCanEndTheScriptThatCarriesTheData) {
     nombres.push_back(estrategia["nombre"]);
   }
   EXPECT_EQ(nombres, Nombres_Registrados());
+}
+
+// Every byte a string may hold, and every integer, comes back the same
+// through a JSON parser, and no '<' is written, which could end the script
+// element around the data.
+TEST(EscritorJsonTest, EveryStringAndIntegerComesBackTheSame) {
+  std::string todos(1, '\0');
+  for (int c = 1; c < 0x80; ++c) {
+    todos += static_cast<char>(c);
+  }
+  todos += "\xc3\xa1\xe2\x80\xa8\xf0\x9f\x98\x80";  // á, U+2028, 😀
+  const std::vector<long long> numeros = {
+      std::numeric_limits<long long>::min(), -1, 0,
+      std::numeric_limits<long long>::max()};
+  Escritor_Json json;
+  json.Abra_Objeto()
+      .Clave(todos)
+      .Lista(std::vector<std::string>{todos, ""})
+      .Clave("numeros")
+      .Lista(numeros)
+      .Clave("nada")
+      .Nulo()
+      .Clave("vacio")
+      .Abra_Objeto()
+      .Cierre_Objeto()
+      .Cierre_Objeto();
+  EXPECT_EQ(json.Texto().find('<'), std::string::npos);
+  const nlohmann::json esperado = {{todos, nlohmann::json::array({todos, ""})},
+                                   {"numeros", numeros},
+                                   {"nada", nullptr},
+                                   {"vacio", nlohmann::json::object()}};
+  EXPECT_EQ(nlohmann::json::parse(json.Texto()), esperado);
 }
 
 // ---- The command line, read as the tool reads it.

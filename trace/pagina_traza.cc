@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
-#include <nlohmann/json.hpp>
+#include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "containers/lista_ordenable.h"
 #include "containers/vector_ordenable.h"
 #include "recording/veredicto.h"
 #include "sorting/estrategias.h"
+#include "trace/escritor_json.h"
 #include "trace/escritura.h"
 #include "trace/pagina_html.h"
 
@@ -41,46 +43,47 @@ constexpr std::array<Contenedor_Mostrado, 2> kContenedores = {
 // the end before it, the variable, which no longer lives at that call).
 // Only the first mostradas calls are kept, and what happened before them.
 void Escriba_Seguido(const Seguimiento::Seguido& seguido, int mostradas,
-                     nlohmann::json& estrategia) {
-  using nlohmann::json;
-  json marcos = json::array();
+                     Escritor_Json& json) {
+  json.Clave("funciones").Lista(seguido.funciones);
+  json.Clave("nombres").Lista(seguido.nombres);
+  json.Clave("marcos").Abra_Lista();
   int marcos_mostrados = 0;
   for (const Seguimiento::Marco_Seguido& m : seguido.marcos) {
     if (m.entrada < mostradas) {
-      marcos.insert(marcos.end(),
-                    {m.funcion, m.entrada, std::min(m.salida, mostradas)});
+      json.Valor(m.funcion).Valor(m.entrada).Valor(
+          std::min(m.salida, mostradas));
       ++marcos_mostrados;
     }
   }
-  json variables = json::array();
+  json.Cierre_Lista().Clave("variables").Abra_Lista();
   for (const Seguimiento::Variable_Seguida& v : seguido.variables) {
     if (v.marco < marcos_mostrados) {
-      variables.insert(variables.end(), {v.marco, v.nombre, v.clase});
+      json.Valor(v.marco).Valor(v.nombre).Valor(v.clase);
     }
   }
-  json cambios = json::array();
-  json fines = json::array();
+  json.Cierre_Lista().Clave("cambios").Abra_Lista();
   int llamada = 0;
-  int fin = 0;
   for (const Seguimiento::Cambio& c : seguido.cambios) {
     if (c.llamada >= mostradas) {
       break;
     }
     if (c.vive) {
-      cambios.insert(cambios.end(), {c.llamada - llamada, c.variable});
-      cambios.push_back(c.valor);
+      json.Valor(c.llamada - llamada).Valor(c.variable).Valor(c.valor);
       llamada = c.llamada;
-    } else {
-      fines.insert(fines.end(), {c.llamada - fin, c.variable});
+    }
+  }
+  json.Cierre_Lista().Clave("fines").Abra_Lista();
+  int fin = 0;
+  for (const Seguimiento::Cambio& c : seguido.cambios) {
+    if (c.llamada >= mostradas) {
+      break;
+    }
+    if (!c.vive) {
+      json.Valor(c.llamada - fin).Valor(c.variable);
       fin = c.llamada;
     }
   }
-  estrategia["funciones"] = seguido.funciones;
-  estrategia["marcos"] = std::move(marcos);
-  estrategia["nombres"] = seguido.nombres;
-  estrategia["variables"] = std::move(variables);
-  estrategia["cambios"] = std::move(cambios);
-  estrategia["fines"] = std::move(fines);
+  json.Cierre_Lista();
 }
 
 // The recordings of every strategy of the registry on the input of
@@ -116,85 +119,78 @@ Pagina_Traza::Pagina_Traza(Opciones_Traza opciones, Grabadas&& grabadas)
 }
 
 std::string Pagina_Traza::Datos() const {
-  using nlohmann::json;
-  json mostrados = json::array();
-  std::transform(
-      kContenedores.begin(), kContenedores.end(), std::back_inserter(mostrados),
-      [](const Contenedor_Mostrado& c) {
-        return json{{"nombre", c.nombre},
-                    {"etiqueta", c.etiqueta},
-                    {"enlaces_por_posicion", c.enlaces_por_posicion}};
-      });
-  json estrategias = json::array();
-  json paneles = json::array();
+  Escritor_Json json;
+  json.Abra_Objeto();
+  json.Clave("entrada").Lista(opciones_.Entrada());
+  json.Clave("origen").Valor(opciones_.Origen());
+  json.Clave("descripcion").Valor(opciones_.Descripcion());
+  if (opciones_.Sorteada()) {
+    json.Clave("semilla").Valor(opciones_.Semilla());
+    json.Clave("comando_semilla").Valor(opciones_.Comando_Semilla());
+  } else {
+    json.Clave("semilla").Nulo();
+    json.Clave("comando_semilla").Nulo();
+  }
+  json.Clave("comando").Valor(opciones_.Comando());
+  json.Clave("contenedores").Abra_Lista();
+  for (const Contenedor_Mostrado& c : kContenedores) {
+    json.Abra_Objeto();
+    json.Clave("nombre").Valor(c.nombre);
+    json.Clave("etiqueta").Valor(c.etiqueta);
+    json.Clave("enlaces_por_posicion").Valor(c.enlaces_por_posicion);
+    json.Cierre_Objeto();
+  }
+  // The panels in the order of the demonstration's report, with its
+  // headers: each strategy on each container.
+  json.Cierre_Lista().Clave("paneles").Abra_Lista();
+  for (std::size_t s = 0; s < recorridos_.size(); ++s) {
+    for (std::size_t c = 0; c < kContenedores.size(); ++c) {
+      const std::size_t numero = s * kContenedores.size() + c + 1;
+      json.Abra_Objeto();
+      json.Clave("titulo").Valor("<<< " + std::to_string(numero) + " >>> => " +
+                                 kContenedores.at(c).nombre + " <===> " +
+                                 recorridos_.at(s).Estrategia());
+      json.Clave("estrategia").Valor(s);
+      json.Clave("contenedor").Valor(c);
+      json.Cierre_Objeto();
+    }
+  }
+  json.Cierre_Lista().Clave("estrategias").Abra_Lista();
   for (std::size_t s = 0; s < recorridos_.size(); ++s) {
     const Recorrido& recorrido = recorridos_.at(s);
+    json.Abra_Objeto();
+    json.Clave("nombre").Valor(recorrido.Estrategia());
+    json.Clave("visible").Valor(visibles_.at(s));
     // A comparison is [i, j, answer], an exchange [i, j]; each call's line
     // stands apart, in a list of numbers.
     const std::vector<Contenedor_Registro::Llamada>& hechas =
         recorrido.Llamadas();
     const std::size_t mostradas = std::min(hechas.size(), kLlamadasMostradas);
-    json llamadas = json::array();
-    json lineas = json::array();
+    json.Clave("ops").Abra_Lista();
     for (std::size_t t = 0; t < mostradas; ++t) {
       const Contenedor_Registro::Llamada& l = hechas[t];
-      llamadas.push_back(l.operacion ==
-                                 Contenedor_Registro::Operacion::kEs_Menor
-                             ? json::array({l.i, l.j, l.respuesta ? 1 : 0})
-                             : json::array({l.i, l.j}));
-      lineas.push_back(l.linea);
+      json.Abra_Lista().Valor(l.i).Valor(l.j);
+      if (l.operacion == Contenedor_Registro::Operacion::kEs_Menor) {
+        json.Valor(l.respuesta ? 1 : 0);
+      }
+      json.Cierre_Lista();
     }
-    // The panels in the order of the demonstration's report, with its
-    // headers.
-    for (std::size_t c = 0; c < kContenedores.size(); ++c) {
-      const std::size_t numero = paneles.size() + 1;
-      paneles.push_back(
-          {{"titulo", "<<< " + std::to_string(numero) + " >>> => " +
-                          kContenedores.at(c).nombre + " <===> " +
-                          recorrido.Estrategia()},
-           {"estrategia", estrategias.size()},
-           {"contenedor", c}});
+    json.Cierre_Lista().Clave("lineas").Abra_Lista();
+    for (std::size_t t = 0; t < mostradas; ++t) {
+      json.Valor(hechas[t].linea);
     }
-    json estrategia = {{"nombre", recorrido.Estrategia()},
-                       {"visible", visibles_.at(s)},
-                       {"ops", std::move(llamadas)},
-                       {"lineas", std::move(lineas)}};
-    Escriba_Seguido(recorrido.Seguido(), static_cast<int>(mostradas),
-                    estrategia);
+    json.Cierre_Lista();
+    Escriba_Seguido(recorrido.Seguido(), static_cast<int>(mostradas), json);
     if (!recorrido.Falla().empty()) {
-      estrategia["falla"] = recorrido.Falla();
+      json.Clave("falla").Valor(recorrido.Falla());
     }
     if (mostradas < hechas.size()) {
-      estrategia["hechas"] = hechas.size();
+      json.Clave("hechas").Valor(hechas.size());
     }
-    estrategias.push_back(std::move(estrategia));
+    json.Cierre_Objeto();
   }
-  const bool sorteada = opciones_.Sorteada();
-  const json datos = {
-      {"entrada", opciones_.Entrada()},
-      {"origen", opciones_.Origen()},
-      {"descripcion", opciones_.Descripcion()},
-      {"semilla", sorteada ? json(opciones_.Semilla()) : json(nullptr)},
-      {"comando", opciones_.Comando()},
-      {"comando_semilla",
-       sorteada ? json(opciones_.Comando_Semilla()) : json(nullptr)},
-      {"contenedores", std::move(mostrados)},
-      {"paneles", std::move(paneles)},
-      {"estrategias", std::move(estrategias)}};
-  const std::string texto = datos.dump();
-  // '<' can stand only inside a JSON string, where \u003c means the same;
-  // without it "</script>" or "<!--" in a string would end or bend the
-  // script element.
-  std::string seguro;
-  seguro.reserve(texto.size());
-  for (char c : texto) {
-    if (c == '<') {
-      seguro += "\\u003c";
-    } else {
-      seguro += c;
-    }
-  }
-  return seguro;
+  json.Cierre_Lista().Cierre_Objeto();
+  return json.Texto();
 }
 
 std::string Pagina_Traza::Html() const {

@@ -7,13 +7,12 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
-#include <numeric>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "trace/entradas.h"
+#include "trace/escritor_json.h"
 #include "trace/opciones_traza.h"
 #include "trace/pagina_traza.h"
 
@@ -58,9 +57,8 @@ extern "C" {
 // data>} or {"error": "<one line in Spanish>"} for input it cannot take,
 // worded for the page: its form's fields rather than the tool's options.
 // The text stays valid until the next call. The words do not come as
-// JSON: nlohmann::json's parser would be a tenth of the module.
+// JSON, which would take a JSON parser into the module.
 EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
-  using nlohmann::json;
   static std::string respuesta;
   std::vector<std::string> textos = {"ordenamiento_traza"};
   if (!Lea_Palabras(palabras, textos)) {
@@ -78,8 +76,9 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
     // says so at its panels' end, as on the tool's page.
     respuesta = "{\"datos\":" + Pagina_Traza(opciones).Datos() + "}";
   } else {
-    respuesta = json({{"error", opciones.Mensaje()}})
-                    .dump(-1, ' ', false, json::error_handler_t::replace);
+    Escritor_Json json;
+    json.Abra_Objeto().Clave("error").Valor(opciones.Mensaje()).Cierre_Objeto();
+    respuesta = json.Texto();
   }
   return respuesta.c_str();
 }
@@ -87,21 +86,16 @@ EMSCRIPTEN_KEEPALIVE const char* Traza_Datos(const char* palabras) {
 // The inputs that the page's form offers, from the table the tool reads
 // its options with: {"formas":["aleatoria",...],"n":20}, the shapes in the
 // help's order, the first being the default, and how many values are drawn
-// when none is said. The text stays valid for as long as the module. It is
-// written by hand rather than with nlohmann::json, whose code the browser
-// would otherwise compile before the page's first view; the shapes' names
-// are plain words, which need no escaping.
+// when none is said. The text stays valid for as long as the module.
 EMSCRIPTEN_KEEPALIVE const char* Traza_Entradas() {
   static const std::string respuesta = [] {
-    const auto& formas = Entradas::Formas();
-    const std::string nombres = std::accumulate(
-        formas.begin(), formas.end(), std::string(),
-        [](const std::string& lista, const Entradas::Forma& forma) {
-          return lista + (lista.empty() ? "\"" : ",\"") +
-                 std::string(forma.nombre) + "\"";
-        });
-    return "{\"formas\":[" + nombres +
-           "],\"n\":" + std::to_string(Entradas::kCuantos) + "}";
+    Escritor_Json json;
+    json.Abra_Objeto().Clave("formas").Abra_Lista();
+    for (const Entradas::Forma& forma : Entradas::Formas()) {
+      json.Valor(forma.nombre);
+    }
+    json.Cierre_Lista().Clave("n").Valor(Entradas::kCuantos).Cierre_Objeto();
+    return json.Texto();
   }();
   return respuesta.c_str();
 }
