@@ -208,10 +208,14 @@ async function pruebeWeb(navegadorAbierto) {
   }
 
   // ---- A browser that decodes neither base64 nor gzip itself (Safari
-  // before 16.4, Firefox before 113): the page's own script unpacks its
-  // module, and the page records the same.
+  // before 16.4, Firefox before 113), and refuses a large module on the
+  // page's thread: the page's own script unpacks its module, which is
+  // compiled and started apart, and the page records the same.
   const antiguo = await navegadorAbierto.newContext();
-  await antiguo.addInitScript(() => { delete window.DecompressionStream; delete Uint8Array.fromBase64; });
+  await antiguo.addInitScript(() => {
+    delete window.DecompressionStream; delete Uint8Array.fromBase64;
+    WebAssembly.Module = WebAssembly.Instance = function () { throw new RangeError('demasiado grande'); };
+  });
   const sinAyuda = await antiguo.newPage();
   sinAyuda.on('pageerror', (error) => errores.push(String(error)));
   await sinAyuda.goto(web + '#valores=3,3,1');

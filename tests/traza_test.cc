@@ -110,22 +110,20 @@ TEST(EscritorJsonTest, EveryStringAndIntegerComesBackTheSame) {
       std::numeric_limits<long long>::min(), -1, 0,
       std::numeric_limits<long long>::max()};
   Escritor_Json json;
-  json.Abra_Objeto()
-      .Clave(todos)
-      .Lista(std::vector<std::string>{todos, ""})
-      .Clave("numeros")
-      .Lista(numeros)
-      .Clave("nada")
-      .Nulo()
-      .Clave("vacio")
-      .Abra_Objeto()
-      .Cierre_Objeto()
-      .Cierre_Objeto();
+  json.Abra_Objeto();
+  json.Clave(todos).Lista(std::vector<std::string>{todos, ""});
+  json.Clave("numeros").Lista(numeros);
+  json.Clave("nada").Nulo();
+  json.Clave("vacio").Abra_Objeto().Cierre_Objeto();
+  json.Clave("listas").Abra_Lista().Abra_Lista().Cierre_Lista();
+  json.Lista(std::vector<int>{1}).Cierre_Lista();
+  json.Cierre_Objeto();
   EXPECT_EQ(json.Texto().find('<'), std::string::npos);
   const nlohmann::json esperado = {{todos, nlohmann::json::array({todos, ""})},
                                    {"numeros", numeros},
                                    {"nada", nullptr},
-                                   {"vacio", nlohmann::json::object()}};
+                                   {"vacio", nlohmann::json::object()},
+                                   {"listas", {nlohmann::json::array(), {1}}}};
   EXPECT_EQ(nlohmann::json::parse(json.Texto()), esperado);
 }
 
