@@ -62,7 +62,9 @@ void Escriba_Seguido(const Seguimiento::Seguido& seguido, int mostradas,
     }
   }
   json.Cierre_Lista().Clave("cambios").Abra_Lista();
+  std::vector<int> fines;
   int llamada = 0;
+  int fin = 0;
   for (const Seguimiento::Cambio& c : seguido.cambios) {
     if (c.llamada >= mostradas) {
       break;
@@ -70,20 +72,12 @@ void Escriba_Seguido(const Seguimiento::Seguido& seguido, int mostradas,
     if (c.vive) {
       json.Valor(c.llamada - llamada).Valor(c.variable).Valor(c.valor);
       llamada = c.llamada;
-    }
-  }
-  json.Cierre_Lista().Clave("fines").Abra_Lista();
-  int fin = 0;
-  for (const Seguimiento::Cambio& c : seguido.cambios) {
-    if (c.llamada >= mostradas) {
-      break;
-    }
-    if (!c.vive) {
-      json.Valor(c.llamada - fin).Valor(c.variable);
+    } else {
+      fines.insert(fines.end(), {c.llamada - fin, c.variable});
       fin = c.llamada;
     }
   }
-  json.Cierre_Lista();
+  json.Cierre_Lista().Clave("fines").Lista(fines);
 }
 
 // The recordings of every strategy of the registry on the input of
