@@ -97,6 +97,35 @@ TEST(PaginaTest, NoStringCanEndTheScriptThatCarriesTheData) {
   EXPECT_EQ(nombres, Nombres_Registrados());
 }
 
+// The data names its input as the options read it, with a seed and its
+// command only for values drawn, and gives each strategy two panels, on
+// the array and on the list, headed as the demonstration's report heads
+// its sections.
+TEST(PaginaTest, DataNamesItsInputAndHeadsThePanelsAsTheReport) {
+  const nlohmann::json sorteada =
+      nlohmann::json::parse(Pagina_Traza(Lea({"t", "--entrada", "invertida",
+                                              "-n", "5", "--semilla", "7"}))
+                                .Datos());
+  EXPECT_EQ(sorteada["origen"], "invertida");
+  EXPECT_EQ(sorteada["entrada"].size(), 5U);
+  EXPECT_EQ(sorteada["semilla"], 7);
+  EXPECT_EQ(sorteada["comando_semilla"],
+            "ordenamiento_traza --entrada invertida --n 5 --semilla 7");
+  const nlohmann::json dada = nlohmann::json::parse(
+      Pagina_Traza(Lea({"t", "--valores", "3,1,2"})).Datos());
+  EXPECT_EQ(dada["origen"], "valores");
+  EXPECT_TRUE(dada["semilla"].is_null());
+  EXPECT_TRUE(dada["comando_semilla"].is_null());
+  const nlohmann::json& paneles = dada["paneles"];
+  ASSERT_EQ(paneles.size(), 2 * Nombres_Registrados().size());
+  for (std::size_t p = 0; p < paneles.size(); ++p) {
+    EXPECT_EQ(paneles[p]["estrategia"], p / 2) << p;
+    EXPECT_EQ(paneles[p]["contenedor"], p % 2) << p;
+  }
+  EXPECT_EQ(paneles[3]["titulo"],
+            "<<< 4 >>> => Lista_Ordenable <===> Ordenador_Burbuja_Optimizada");
+}
+
 // Every byte a string may hold, and every integer, comes back the same
 // through a JSON parser, and no '<' is written, which could end the script
 // element around the data.
